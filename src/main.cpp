@@ -1,0 +1,17 @@
+#include "platform/qt/qt_platform.h"
+#include "shell/ui/application.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"The Kestrane Omnivar 2002"_qs);
+    QApplication::setApplicationDisplayName(u"The Kestrane Omnivar 2002"_qs);
+
+    kestrane::QtPlatform platform;
+    kestrane::Application program(platform.platform());
+    if (!program.start(app.arguments().mid(1)))
+        return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kestrane {
+
+// Message-box buttons, icons and answers keep the original numeric values, so that stored answers
+// ("4" for Retry, "2" for Cancel) read the same.
+enum class MsgButtons { Ok = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
+enum class MsgIcon { None = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
+enum MsgResult : int { MsgOk = 1, MsgCancel = 2, MsgAbort = 3, MsgRetry = 4, MsgIgnore = 5, MsgYes = 6, MsgNo = 7 };
+
+struct MessageBoxRequest
+{
+    QString text;
+    QString title;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+    bool systemModal = false;
+};
+
+struct SaveFileRequest
+{
+    QString title;
+    QString initialFolder;   // host path
+    QString fileName;
+    QStringList filters;     // "Bitmap (*.bmp)"
+};
+
+// Message boxes and common dialogs.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    virtual int messageBox(const MessageBoxRequest& request) = 0;
+    // Host path chosen, or empty when cancelled.
+    virtual QString saveFileName(const SaveFileRequest& request) = 0;
+};
+
+} // namespace kestrane

@@ -1,0 +1,95 @@
+#include "platform/fakes/fake_platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace kestrane {
+
+namespace {
+
+QString makeFolder(const QString& path)
+{
+    QDir().mkpath(path);
+    return path;
+}
+
+// Hands a device to its owner while the platform keeps it for the test to read.
+class SharedAudioDevice : public AudioDevice
+{
+public:
+    explicit SharedAudioDevice(std::shared_ptr<FakeAudioDevice> device) : m_device(std::move(device)) {}
+    bool open(const QString& hostPath) override { return m_device->open(hostPath); }
+    void play() override { m_device->play(); }
+    void close() override { m_device->close(); }
+    bool isOpen() const override { return m_device->isOpen(); }
+
+private:
+    std::shared_ptr<FakeAudioDevice> m_device;
+};
+
+} // namespace
+
+QString writeHostFile(const QString& folder, const QString& relativePath, const QByteArray& data)
+{
+    const QString path = folder + u'/' + relativePath;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(data);
+    return path;
+}
+
+FakePlatform::FakePlatform()
+    : fileSystem(DriveMap(), QString(), QString())
+    , printer(QString())
+{
+    // Members that need the temporary folder are set up once it exists.
+    const QString program = makeFolder(m_dir.path() + u"/program"_qs);
+    fileSystem = HostFileSystem(DriveMap(), program, makeFolder(m_dir.path() + u"/system"_qs));
+    printer.setPdfPath(m_dir.path() + u"/printed.pdf"_qs);
+
+    m_platform.fileSystem = &fileSystem;
+    m_platform.dialogs = &dialogs;
+    m_platform.settings = &settings;
+    m_platform.printer = &printer;
+    m_platform.clipboard = &clipboard;
+    m_platform.processes = &processes;
+    m_platform.windowManager = &windowManager;
+    m_platform.screen = &screen;
+    m_platform.app = &app;
+    m_platform.makeAudioDevice = [this] {
+        auto device = std::make_shared<FakeAudioDevice>();
+        audioDevices.push_back(device);
+        return std::unique_ptr<AudioDevice>(std::make_unique<SharedAudioDevice>(device));
+    };
+}
+
+FakePlatform::~FakePlatform() = default;
+
+QString FakePlatform::addDrive(QChar letter)
+{
+    const QString folder = makeFolder(m_dir.path() + u"/drive_"_qs + letter);
+    mapDrive(letter, folder);
+    return folder;
+}
+
+void FakePlatform::mapDrive(QChar letter, const QString& folder)
+{
+    m_drives.set(letter, folder);
+    fileSystem.setDrives(m_drives);
+}
+
+void FakePlatform::removeDrive(QChar letter)
+{
+    DriveMap map;
+    const auto entries = m_drives.entries();
+    for (auto it = entries.begin(); it != entries.end(); ++it) {
+        if (it.key() != letter.toUpper())
+            map.set(it.key(), it.value());
+    }
+    m_drives = map;
+    fileSystem.setDrives(m_drives);
+}
+
+} // namespace kestrane

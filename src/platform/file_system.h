@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace kestrane {
+
+// The file system as the program sees it: every path keeps the disc's form, a root ("E:" or the
+// program folder) followed by "\folder\file". Implementations resolve names without regard to
+// letter case, the way the disc's original file system did.
+class FileSystem
+{
+public:
+    virtual ~FileSystem() = default;
+
+    // Host path of an existing file or folder, or empty when there is none (or its drive is not ready).
+    virtual QString resolve(const QString& path) const = 0;
+    // Host path for a file that may not exist yet: the folders are resolved, the last name kept.
+    // Empty when the folder does not exist.
+    virtual QString hostPathForWrite(const QString& path) const = 0;
+
+    // The first name matching a pattern such as "E:\kestranes\*.jpg" (wildcards in the last name only),
+    // or empty: the directory-listing probe. *notReady is set when the drive is not ready.
+    virtual QString dir(const QString& pattern, bool* notReady = nullptr) const = 0;
+    // Every matching name, in the order the folder lists them.
+    virtual QStringList list(const QString& pattern, bool* notReady = nullptr) const = 0;
+
+    virtual bool exists(const QString& path) const { return !resolve(path).isEmpty(); }
+    virtual qint64 fileLength(const QString& path) const = 0;   // -1 when missing
+    virtual bool readAll(const QString& path, QByteArray* data) const = 0;
+
+    // Writes through a temporary file and renames, so a failure leaves nothing half-written.
+    virtual bool writeAll(const QString& path, const QByteArray& data) = 0;
+    // Copies in chunks; `progress` (may be empty) gets the bytes copied so far and may return
+    // false to stop. A failed copy leaves no partial target behind.
+    virtual bool copyFile(const QString& from, const QString& to,
+                          const std::function<bool(qint64)>& progress = {}) = 0;
+    virtual bool removeFile(const QString& path) = 0;
+    // Removes every file matching the pattern; returns how many were removed, -1 on failure.
+    virtual int removeMatching(const QString& pattern) = 0;
+    virtual bool makeFolder(const QString& path) = 0;
+    virtual bool removeFolder(const QString& path) = 0;   // only when empty
+    virtual qint64 freeSpace(const QString& path) const = 0;  // bytes, -1 when unknown
+
+    // The folder that holds the program (a host path used as a root in disc-form paths).
+    virtual QString programFolder() const = 0;
+    // Where the screen saver program goes (the system folder of the original platform).
+    virtual QString systemFolder() const = 0;
+};
+
+} // namespace kestrane

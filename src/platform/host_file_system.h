@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/drive_map.h"
+#include "platform/file_system.h"
+
+namespace kestrane {
+
+// The real file system: drive letters through a DriveMap, "\" as "/", names matched without
+// regard to letter case when the exact name does not exist.
+class HostFileSystem : public FileSystem
+{
+public:
+    HostFileSystem(DriveMap drives, QString programFolder, QString systemFolder = {});
+
+    // KESTRANE_PROGRAM_FOLDER when set, else the folder of the executable.
+    static QString defaultProgramFolder();
+    // The per-user folder that stands in for the original system folder.
+    static QString defaultSystemFolder();
+
+    void setDrives(DriveMap drives) { m_drives = std::move(drives); }
+    const DriveMap& drives() const { return m_drives; }
+
+    QString resolve(const QString& path) const override;
+    QString hostPathForWrite(const QString& path) const override;
+    QString dir(const QString& pattern, bool* notReady = nullptr) const override;
+    QStringList list(const QString& pattern, bool* notReady = nullptr) const override;
+    qint64 fileLength(const QString& path) const override;
+    bool readAll(const QString& path, QByteArray* data) const override;
+    bool writeAll(const QString& path, const QByteArray& data) override;
+    bool copyFile(const QString& from, const QString& to,
+                  const std::function<bool(qint64)>& progress = {}) override;
+    bool removeFile(const QString& path) override;
+    int removeMatching(const QString& pattern) override;
+    bool makeFolder(const QString& path) override;
+    bool removeFolder(const QString& path) override;
+    qint64 freeSpace(const QString& path) const override;
+    QString programFolder() const override { return m_programFolder; }
+    QString systemFolder() const override { return m_systemFolder; }
+
+    // Splits a disc-form path into its host base folder and the names below it.
+    // Returns false when the drive letter has no folder (not ready).
+    bool split(const QString& path, QString* base, QStringList* names) const;
+
+private:
+    QString resolveNames(const QString& base, const QStringList& names) const;
+
+    DriveMap m_drives;
+    QString m_programFolder;
+    QString m_systemFolder;
+};
+
+// True when `name` matches a pattern with "*" and "?" wildcards, without regard to letter case.
+bool matchesPattern(const QString& name, const QString& pattern);
+
+} // namespace kestrane

@@ -1,0 +1,81 @@
+#include "platform/qt/qt_dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace kestrane {
+
+namespace {
+
+struct ButtonAnswer
+{
+    QMessageBox::StandardButton button;
+    int answer;
+};
+
+QList<ButtonAnswer> buttonsFor(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::Ok: return {{QMessageBox::Ok, MsgOk}};
+    case MsgButtons::OkCancel: return {{QMessageBox::Ok, MsgOk}, {QMessageBox::Cancel, MsgCancel}};
+    case MsgButtons::AbortRetryIgnore:
+        return {{QMessageBox::Abort, MsgAbort}, {QMessageBox::Retry, MsgRetry}, {QMessageBox::Ignore, MsgIgnore}};
+    case MsgButtons::YesNoCancel:
+        return {{QMessageBox::Yes, MsgYes}, {QMessageBox::No, MsgNo}, {QMessageBox::Cancel, MsgCancel}};
+    case MsgButtons::YesNo: return {{QMessageBox::Yes, MsgYes}, {QMessageBox::No, MsgNo}};
+    case MsgButtons::RetryCancel: return {{QMessageBox::Retry, MsgRetry}, {QMessageBox::Cancel, MsgCancel}};
+    }
+    return {{QMessageBox::Ok, MsgOk}};
+}
+
+QMessageBox::Icon iconFor(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::None: return QMessageBox::NoIcon;
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Information: return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+int QtDialogs::messageBox(const MessageBoxRequest& request)
+{
+    QMessageBox box(iconFor(request.icon), request.title, request.text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setObjectName(u"MessageBox"_qs);
+    // The texts use CR LF line breaks; the box wants plain line feeds.
+    box.setText(QString(request.text).replace(u"\r\n"_qs, u"\n"_qs));
+    box.setTextFormat(Qt::PlainText);
+    const QList<ButtonAnswer> buttons = buttonsFor(request.buttons);
+    for (const ButtonAnswer& b : buttons)
+        box.addButton(b.button);
+    box.setDefaultButton(buttons.first().button);
+    if (request.systemModal)
+        box.setWindowModality(Qt::ApplicationModal);
+    const int clicked = box.exec();
+    for (const ButtonAnswer& b : buttons) {
+        if (b.button == clicked)
+            return b.answer;
+    }
+    // Escape or the close box: the cancelling answer of the box.
+    for (const ButtonAnswer& b : buttons) {
+        if (b.answer == MsgCancel || b.answer == MsgNo)
+            return b.answer;
+    }
+    return buttons.first().answer;
+}
+
+QString QtDialogs::saveFileName(const SaveFileRequest& request)
+{
+    const QString start = request.initialFolder.isEmpty() ? request.fileName
+                                                          : request.initialFolder + u'/' + request.fileName;
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, start,
+                                        request.filters.join(u";;"_qs));
+}
+
+} // namespace kestrane

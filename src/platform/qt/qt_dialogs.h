@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+namespace kestrane {
+
+class QtDialogs : public Dialogs
+{
+public:
+    int messageBox(const MessageBoxRequest& request) override;
+    QString saveFileName(const SaveFileRequest& request) override;
+};
+
+} // namespace kestrane

@@ -1,0 +1,42 @@
+#include "platform/qt/qt_platform.h"
+
+#include "platform/host_file_system.h"
+#include "platform/qt/qt_audio_device.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_printer.h"
+#include "platform/qt/qt_services.h"
+#include "platform/qt/qt_settings_store.h"
+
+namespace kestrane {
+
+struct QtPlatform::Services
+{
+    HostFileSystem fileSystem{DriveMap::fromSystem(), HostFileSystem::defaultProgramFolder()};
+    QtDialogs dialogs;
+    QtSettingsStore settings;
+    QtPrinter printer;
+    QtClipboard clipboard;
+    QtProcesses processes;
+    QtWindowManager windowManager;
+    QtScreen screen;
+    QtAppControl app;
+};
+
+QtPlatform::QtPlatform()
+    : m_services(std::make_unique<Services>())
+{
+    m_platform.fileSystem = &m_services->fileSystem;
+    m_platform.dialogs = &m_services->dialogs;
+    m_platform.settings = &m_services->settings;
+    m_platform.printer = &m_services->printer;
+    m_platform.clipboard = &m_services->clipboard;
+    m_platform.processes = &m_services->processes;
+    m_platform.windowManager = &m_services->windowManager;
+    m_platform.screen = &m_services->screen;
+    m_platform.app = &m_services->app;
+    m_platform.makeAudioDevice = [] { return std::unique_ptr<AudioDevice>(std::make_unique<QtAudioDevice>()); };
+}
+
+QtPlatform::~QtPlatform() = default;
+
+} // namespace kestrane

@@ -1,0 +1,142 @@
+#include "shell/startup.h"
+
+#include "platform/dialogs.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+#include "shell/error_reporter.h"
+#include "state/app_context.h"
+
+namespace kestrane {
+
+namespace {
+
+constexpr char16_t kDriveLetters[] = u"DEFGHIJKLMNOPQRSTUVWXYZ";
+
+bool probe(const FileSystem& fileSystem, const QString& root)
+{
+    bool notReady = false;
+    const QString name = fileSystem.dir(root + QString::fromUtf16(kPhotoProbe), &notReady);
+    return !notReady && !name.isEmpty();
+}
+
+} // namespace
+
+bool isHwiCommandLine(const QStringList& arguments)
+{
+    return arguments.join(u' ') == u"HWI"_qs;
+}
+
+DiscSearchResult searchDisc(const FileSystem& fileSystem)
+{
+    DiscSearchResult result;
+    if (probe(fileSystem, fileSystem.programFolder()))
+        result.photoRoot = fileSystem.programFolder();
+    for (const QChar letter : QStringView(kDriveLetters)) {
+        const QString root = QString(letter) + u':';
+        if (probe(fileSystem, root)) {
+            result.cdRoot = root;
+            if (result.photoRoot.isEmpty())
+                result.photoRoot = root;
+            return result;
+        }
+    }
+    // The disc must be found in any case: photographs in the program folder alone do not do.
+    result.photoRoot.clear();
+    return result;
+}
+
+QStringList yearListEntries()
+{
+    QStringList entries;
+    for (int n = 0; n <= 49; ++n) {
+        if (n <= 29)
+            entries << u"19"_qs + QString::number(n + 53);
+        else if (n <= 45)
+            entries << u"19"_qs + QString::number(n + 54);
+        else if (n <= 48)
+            entries << u"200"_qs + QString::number(n + 54 - 100);
+        else
+            entries << u"ZR-1"_qs;
+    }
+    return entries;
+}
+
+bool IsScreenResolution(const Screen& screen, qint32 width, qint32 height)
+{
+    // The products would overflow 32 bits for absurd sizes; such a size is simply not the screen.
+    const qint64 widthTwips = qint64(width) * 15;
+    const qint64 heightTwips = qint64(height) * 15;
+    return screen.widthTwips() == widthTwips && screen.heightTwips() == heightTwips;
+}
+
+MainWindowSizing mainWindowSizing(const Screen& screen)
+{
+    MainWindowSizing sizing;
+    sizing.optimumScreen = IsScreenResolution(screen, 800, 600);
+    return sizing;
+}
+
+StartupResult runStartupSequence(AppContext& context, const QStringList& arguments,
+                                 const StartupSteps& steps)
+{
+    AppState& state = context.state;
+    Platform& platform = context.platform;
+
+    if (!platform.app->acquireSingleInstance()) {
+        MessageBoxRequest box;
+        box.text = u"The Kestrane Omnivar is already running!"_qs;
+        box.title = QString::fromUtf16(kAppTitle);
+        box.icon = MsgIcon::Critical;
+        box.systemModal = true;
+        platform.dialogs->messageBox(box);
+        if (steps.unloadSplash)
+            steps.unloadSplash();
+        return StartupResult::AlreadyRunning;
+    }
+
+    platform.screen->setBusy(true);
+    const QString programFolder = platform.fileSystem->programFolder();
+    if (isHwiCommandLine(arguments)) {
+        state.photoRoot = programFolder;
+        state.cdRoot = programFolder;
+    } else {
+        for (;;) {
+            state.currentErrorCode = u"ER001"_qs;
+            const DiscSearchResult found = searchDisc(*platform.fileSystem);
+            if (!found.cdRoot.isEmpty()) {
+                state.cdRoot = found.cdRoot;
+                state.photoRoot = found.photoRoot;
+                break;
+            }
+            if (steps.unloadSplash)
+                steps.unloadSplash();
+            platform.screen->setBusy(false);
+            ErrorReporter(context);
+            if (platform.app->endRequested())
+                return StartupResult::Ended;
+            platform.screen->setBusy(true);
+        }
+    }
+
+    state.editionSwitch = 0;
+
+    state.currentSoundFile = programFolder + u"\\passby.wav"_qs;
+    if (!platform.fileSystem->dir(state.currentSoundFile).isEmpty()) {
+        if (steps.playStartupSound)
+            steps.playStartupSound(state.currentSoundFile);
+    } else {
+        state.currentErrorCode = u"ER055"_qs;
+    }
+
+    if (steps.startSplashTimer)
+        steps.startSplashTimer();
+    state.initialSelectionFlag = kTrue;
+    if (steps.loadPhotoCatalogue) {
+        steps.loadPhotoCatalogue();
+        if (platform.app->endRequested())
+            return StartupResult::Ended;
+    }
+    return StartupResult::Ready;
+}
+
+} // namespace kestrane

@@ -1,0 +1,62 @@
+#include "shell/ui/application.h"
+
+#include "platform/services.h"
+#include "shell/startup.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/splash_window.h"
+
+#include "platform/audio_device.h"
+#include "shell/wave_player.h"
+
+namespace kestrane {
+
+Application::Application(Platform& platform)
+    : m_context{m_state, platform, nullptr}
+{
+}
+
+Application::~Application() = default;
+
+bool Application::start(const QStringList& arguments)
+{
+    m_splash = std::make_unique<SplashWindow>();
+    QObject::connect(m_splash.get(), &SplashWindow::timerFired, [this] { openMainWindow(); });
+    m_splash->show();
+
+    StartupSteps steps;
+    steps.unloadSplash = [this] { m_splash->unload(); };
+    steps.startSplashTimer = [this] {
+        m_splash->show();
+        m_splash->startTimer();
+    };
+    steps.playStartupSound = [this](const QString& path) {
+        Platform& platform = m_context.platform;
+        if (!platform.makeAudioDevice)
+            return;
+        if (!m_splashSound) {
+            m_splashDevice = platform.makeAudioDevice();
+            m_splashSound = std::make_unique<WavePlayer>(*m_splashDevice, *platform.fileSystem);
+        }
+        m_splashSound->command(u"close"_qs);
+        m_splashSound->setDeviceType(u"WaveAudio"_qs);
+        m_splashSound->setFileName(path);
+        if (m_splashSound->command(u"open"_qs))
+            m_splashSound->command(u"play"_qs);
+    };
+    const StartupResult result = runStartupSequence(m_context, arguments, steps);
+    return result == StartupResult::Ready;
+}
+
+void Application::openMainWindow()
+{
+    if (m_main)
+        return;
+    const MainWindowSizing sizing = mainWindowSizing(*m_context.platform.screen);
+    m_main = std::make_unique<MainWindow>(m_context);
+    m_main->load([this] { m_splash->unload(); });
+    m_main->applyStartupSizing(sizing);
+    m_main->show();
+    m_main->fillYearLists(yearListEntries());
+}
+
+} // namespace kestrane

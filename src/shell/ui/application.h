@@ -1,0 +1,45 @@
+#pragma once
+
+#include "state/app_context.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace kestrane {
+
+class AudioDevice;
+class MainWindow;
+class SplashWindow;
+class WavePlayer;
+
+// Puts the program together: the state, the splash with its start-up sequence, and the main
+// window that the splash timer opens.
+class Application
+{
+public:
+    explicit Application(Platform& platform);
+    ~Application();
+
+    // Runs start-up; false when the program is to end now (a copy is already running, or the
+    // user cancelled the disc search).
+    bool start(const QStringList& arguments);
+
+    AppState& state() { return m_state; }
+    AppContext& context() { return m_context; }
+    SplashWindow* splash() const { return m_splash.get(); }
+    MainWindow* mainWindow() const { return m_main.get(); }
+
+    // The splash timer's work, also callable by tests.
+    void openMainWindow();
+
+private:
+    AppState m_state;
+    AppContext m_context;
+    std::unique_ptr<SplashWindow> m_splash;
+    std::unique_ptr<AudioDevice> m_splashDevice;
+    std::unique_ptr<WavePlayer> m_splashSound;
+    std::unique_ptr<MainWindow> m_main;
+};
+
+} // namespace kestrane

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kestrane {
+
+// Truth values and picture indexes are 16-bit as the stored data and the callers expect them.
+using Flag = qint16;
+constexpr Flag kTrue = -1;
+constexpr Flag kFalse = 0;
+
+inline constexpr char16_t kAppTitle[] = u"The Kestrane Omnivar 2002";   // title of boxes that pass none
+inline constexpr char16_t kBoxTitle[] = u"The Kestrane Omnivar";        // title of boxes that pass one
+
+// The one process-wide record of shared fields. No window owns it; windows and routines get a
+// reference through the AppContext.
+struct AppState
+{
+    // Start-up and disc location.
+    QString cdRoot;                 // "E:" (no trailing backslash), or the program folder
+    QString photoRoot;              // program folder when photos were copied there, else cdRoot
+    QString currentSoundFile;       // full path of the sound file last loaded
+    Flag editionSwitch = 0;         // 0: the standard edition
+    Flag initialSelectionFlag = kFalse;
+    QString currentFile;            // the current description document
+    QString documentWindowTitle;    // title of the dealer edition's document window
+
+    // Error reporting.
+    QString currentErrorCode;
+    QString lastErrorMessage;
+    QString lastErrorAnswer;        // "4" Retry, "2" Cancel
+    int runtimeErrorNumber = 0;     // a trapped run-time error still pending in the caller
+    Flag lastQuestionAnswer = 0;    // answer of the last yes/no question
+
+    // Selection.
+    QString selectionKey = u"panYear"_qs;   // mirrors the caption of panYear
+    QString categoryCode;
+    qint16 currentYearButton = 0;   // 1..49, 0 for a category
+    Flag yearClickFlag = kFalse;
+    Flag fileNamesFlag = kFalse;
+
+    // Photo catalogue: 1-based lists; entry 0 is unused and entry count + 1 is empty.
+    QStringList photoFiles;
+    QStringList photoNumbers;
+    qint16 photoCount = 0;
+    QStringList clipFiles;
+    qint16 clipCount = 0;
+    qint16 photoCursor = 0;
+    QString currentPhoto;
+    qint16 shownIndex = 0;
+    Flag skipFirstMatch = kFalse;
+
+    // Screen-saver play list buttons as the photo browser leaves them.
+    bool saverAddEnabled = false;
+    bool saverRemoveEnabled = false;
+
+    // Document reader contract.
+    QString documentPath;
+    QString documentCaption;
+    QString wavePath;
+    QString printAnswer;
+
+    // Slide show.
+    qint32 slideInterval = 0;       // milliseconds between automatic slides
+    Flag slideShowRunning = kFalse;
+    qint16 slideCounter1 = 0;
+    qint16 slideCounter2 = 0;
+
+    // Taskbar toggle.
+    quintptr taskbarHandle = 0;
+};
+
+} // namespace kestrane

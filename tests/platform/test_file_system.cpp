@@ -1,0 +1,107 @@
+#include "platform/drive_map.h"
+#include "platform/fakes/fake_platform.h"
+#include "platform/host_file_system.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using namespace kestrane;
+
+TEST(DriveMapText, LettersFoldersAndJunk)
+{
+    const DriveMap map = DriveMap::parse(u" d=/media/cd ; E=/other;bad;1=/x;F="_qs);
+    EXPECT_EQ(map.folder(u'D'), u"/media/cd"_qs);
+    EXPECT_EQ(map.folder(u'd'), u"/media/cd"_qs);
+    EXPECT_EQ(map.folder(u'E'), u"/other"_qs);
+    EXPECT_TRUE(map.folder(u'F').isEmpty());
+    EXPECT_TRUE(map.folder(u'G').isEmpty());
+}
+
+struct Resolver : ::testing::Test
+{
+    FakePlatform fake;
+    QString disc = fake.addDrive(u'E');
+    HostFileSystem& fs = fake.fileSystem;
+};
+
+TEST_F(Resolver, NamesMatchWithoutRegardToLetterCase)
+{
+    const QString file = writeHostFile(disc, u"RichText/57DESC.rtf"_qs);
+    EXPECT_EQ(fs.resolve(u"E:\\richtext\\57desc.rtf"_qs), file);
+    EXPECT_EQ(fs.resolve(u"e:\\RICHTEXT\\57Desc.RTF"_qs), file);
+    EXPECT_EQ(fs.resolve(u"E:/RichText/57DESC.rtf"_qs), file);
+    EXPECT_TRUE(fs.resolve(u"E:\\richtext\\58desc.rtf"_qs).isEmpty());
+    EXPECT_EQ(fs.fileLength(u"E:\\richtext\\57desc.rtf"_qs), 1);
+    EXPECT_EQ(fs.fileLength(u"E:\\richtext"_qs), -1);   // a folder is no file
+}
+
+TEST_F(Resolver, TheExactNameWinsOverAnotherCase)
+{
+    writeHostFile(disc, u"wav/A.wav"_qs, "upper");
+    const QString lower = writeHostFile(disc, u"wav/a.wav"_qs, "lower");
+    EXPECT_EQ(fs.resolve(u"E:\\wav\\a.wav"_qs), lower);
+}
+
+TEST_F(Resolver, UnknownAndUnreadyLettersResolveToNothing)
+{
+    writeHostFile(disc, u"kestranes/57A.JPG"_qs);
+    bool notReady = false;
+    EXPECT_TRUE(fs.dir(u"Q:\\kestranes\\*.jpg"_qs, &notReady).isEmpty());
+    EXPECT_TRUE(notReady);
+    fake.mapDrive(u'R', fake.root() + u"/gone"_qs);
+    EXPECT_TRUE(fs.dir(u"R:\\kestranes\\*.jpg"_qs, &notReady).isEmpty());
+    EXPECT_TRUE(notReady);
+    EXPECT_TRUE(fs.resolve(u"Q:\\kestranes\\57A.JPG"_qs).isEmpty());
+    EXPECT_EQ(fs.dir(u"E:\\kestranes\\*.jpg"_qs, &notReady), u"57A.JPG"_qs);
+    EXPECT_FALSE(notReady);
+}
+
+TEST_F(Resolver, PatternsIgnoreLetterCaseAndMatchWholeNames)
+{
+    for (const char16_t* name : {u"57a.jpg", u"57B.JPG", u"58c.Jpg", u"notes.txt", u"x.jpgx"})
+        writeHostFile(disc, u"kestranes/"_qs + QString::fromUtf16(name));
+    QStringList all = fs.list(u"E:\\KESTRANES\\*.jpg"_qs);
+    all.sort();
+    EXPECT_EQ(all, (QStringList{u"57B.JPG"_qs, u"57a.jpg"_qs, u"58c.Jpg"_qs}));
+    QStringList fiftySeven = fs.list(u"E:\\kestranes\\57*.JPG"_qs);
+    fiftySeven.sort();
+    EXPECT_EQ(fiftySeven, (QStringList{u"57B.JPG"_qs, u"57a.jpg"_qs}));
+    // An exact path works as a pattern: the missing-file test by listing.
+    EXPECT_EQ(fs.dir(u"E:\\kestranes\\57A.JPG"_qs), u"57a.jpg"_qs);
+    EXPECT_TRUE(fs.dir(u"E:\\kestranes\\99Z.JPG"_qs).isEmpty());
+    EXPECT_TRUE(fs.list(u"E:\\nofolder\\*.jpg"_qs).isEmpty());
+}
+
+TEST_F(Resolver, TheProgramFolderIsARootLikeADrive)
+{
+    const QString file = writeHostFile(fake.programFolder(), u"Kestranes/57A.JPG"_qs);
+    EXPECT_EQ(fs.resolve(fake.programFolder() + u"\\kestranes\\57a.jpg"_qs), file);
+    EXPECT_EQ(fs.dir(fake.programFolder() + u"\\kestranes\\*.jpg"_qs), u"57A.JPG"_qs);
+}
+
+TEST_F(Resolver, WritesAndCopiesLeaveNothingHalfWritten)
+{
+    ASSERT_TRUE(fs.makeFolder(fake.programFolder() + u"\\movies"_qs));
+    const QString target = fake.programFolder() + u"\\movies\\one.avi"_qs;
+    writeHostFile(disc, u"movies/ONE.AVI"_qs, QByteArray(200000, 'm'));
+
+    int calls = 0;
+    EXPECT_FALSE(fs.copyFile(u"E:\\movies\\one.avi"_qs, target, [&](qint64) { return ++calls < 2; }));
+    EXPECT_TRUE(fs.resolve(target).isEmpty()) << "a stopped copy leaves no partial file";
+
+    qint64 last = 0;
+    ASSERT_TRUE(fs.copyFile(u"E:\\movies\\one.avi"_qs, target, [&](qint64 n) { last = n; return true; }));
+    EXPECT_EQ(last, 200000);
+    EXPECT_EQ(fs.fileLength(target), 200000);
+
+    EXPECT_FALSE(fs.copyFile(u"E:\\movies\\none.avi"_qs, target));
+    EXPECT_EQ(fs.fileLength(target), 200000) << "a failed copy keeps the earlier file";
+    EXPECT_FALSE(fs.writeAll(fake.programFolder() + u"\\nofolder\\x.txt"_qs, "x"));
+
+    EXPECT_EQ(fs.removeMatching(fake.programFolder() + u"\\movies\\*.AVI"_qs), 1);
+    EXPECT_TRUE(fs.removeFolder(fake.programFolder() + u"\\movies"_qs));
+    EXPECT_FALSE(QFileInfo::exists(fake.programFolder() + u"/movies"_qs));
+}

@@ -1,0 +1,75 @@
+#include "platform/fakes/fake_platform.h"
+#include "shell/ui/application.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/splash_window.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace kestrane;
+
+namespace {
+
+struct Program : ::testing::Test
+{
+    FakePlatform fake;
+    Application app{fake.platform()};
+
+    void putDisc(QChar letter) { writeHostFile(fake.addDrive(letter), u"kestranes/57A.JPG"_qs); }
+};
+
+} // namespace
+
+TEST_F(Program, SplashShowsItsPictureAndArmsAFiveSecondTimer)
+{
+    putDisc(u'D');
+    writeHostFile(fake.programFolder(), u"passby.wav"_qs);
+    ASSERT_TRUE(app.start({}));
+    SplashWindow* splash = app.splash();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_EQ(splash->objectName(), u"Form2"_qs);
+    EXPECT_TRUE(splash->isVisible());
+    auto* picture = splash->findChild<QLabel*>(u"Image1"_qs);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_FALSE(picture->pixmap().isNull());
+    auto* timer = splash->findChild<QTimer*>(u"Timer1"_qs);
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 5000);
+    EXPECT_TRUE(timer->isSingleShot());
+
+    // The start-up sound went through the player's commands to a device of its own.
+    ASSERT_EQ(fake.audioDevices.size(), 1u);
+    EXPECT_TRUE(fake.audioDevices.front()->calls().contains(u"play"_qs));
+}
+
+TEST_F(Program, TheTimerOpensTheMainWindowAndUnloadsTheSplash)
+{
+    putDisc(u'E');
+    fake.screen.widthPixels = 1280;
+    fake.screen.heightPixels = 1024;
+    ASSERT_TRUE(app.start({}));
+    app.splash()->timer()->setInterval(0);
+    app.splash()->timer()->start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.mainWindow() != nullptr; }));
+    MainWindow* main = app.mainWindow();
+    EXPECT_EQ(main->objectName(), u"Form1"_qs);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(app.splash()->isVisible());
+    EXPECT_FALSE(app.splash()->timer()->isActive());
+    // Not the optimum screen: 11994 by 9100 twips.
+    EXPECT_EQ(main->width(), 11994 / 15);
+    EXPECT_EQ(main->height(), 9100 / 15);
+}
+
+TEST_F(Program, CancellingTheDiscSearchEndsBeforeAnyMainWindow)
+{
+    fake.dialogs.answerNext(MsgCancel);
+    EXPECT_FALSE(app.start({}));
+    EXPECT_TRUE(fake.app.ended);
+    EXPECT_FALSE(app.splash()->isVisible());
+    EXPECT_EQ(app.mainWindow(), nullptr);
+}
