@@ -39,9 +39,10 @@ SplashWindow::SplashWindow(QWidget* parent)
     m_image->setGeometry(inner);
     m_image->setPixmap(QPixmap::fromImage(drawSplashPicture(inner.size())));
 
-    m_timer.setObjectName(u"Timer1"_qs);
-    m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &SplashWindow::timerFired);
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(u"Timer1"_qs);
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &SplashWindow::timerFired);
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -49,13 +50,13 @@ SplashWindow::SplashWindow(QWidget* parent)
 
 void SplashWindow::unload()
 {
-    m_timer.stop();
+    m_timer->stop();
     hide();
 }
 
 void SplashWindow::startTimer()
 {
-    m_timer.start(kTimerInterval);
+    m_timer->start(kTimerInterval);
 }
 
 } // namespace kestrane

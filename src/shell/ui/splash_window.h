@@ -16,7 +16,7 @@ class SplashWindow : public QWidget
 public:
     explicit SplashWindow(QWidget* parent = nullptr);
 
-    QTimer* timer() { return &m_timer; }
+    QTimer* timer() { return m_timer; }
     // Hides the window and stops its timer (interval 0), as unloading it does.
     void unload();
     void startTimer();
@@ -27,7 +27,7 @@ Q_SIGNALS:
 private:
     QFrame* m_panel = nullptr;
     QLabel* m_image = nullptr;
-    QTimer m_timer;
+    QTimer* m_timer = nullptr;
 };
 
 } // namespace kestrane
