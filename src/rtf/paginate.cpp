@@ -1,0 +1,262 @@
+#include "rtf/paginate.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QImage>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+
+#include <cmath>
+#include <memory>
+
+namespace rtf {
+
+namespace {
+
+constexpr qreal kLayoutDpi = 96.0;
+constexpr qreal kTwipsPerInch = 1440.0;
+constexpr qreal kTwipsPerPoint = 20.0;
+// A line whose top lies this close above a page boundary belongs to the next page (rounding).
+constexpr qreal kPageTolerance = 0.5;
+
+// Pages are laid out at a fixed 96 dpi and scaled onto the device: Qt scales fonts to a paint
+// device but not block margins or indents, so laying out on the printer itself would shrink them.
+QPaintDevice& layoutDevice()
+{
+    static QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMeter = qRound(kLayoutDpi / 0.0254);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        return image;
+    }();
+    return device;
+}
+
+void prepareLayout(QTextDocument& doc, const QSizeF& pageSize)
+{
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    bool dirty = false;
+    if (layout->paintDevice() != &layoutDevice()) {
+        layout->setPaintDevice(&layoutDevice());
+        dirty = true;
+    }
+    if (!doc.useDesignMetrics())
+        doc.setUseDesignMetrics(true);   // unhinted advances scale cleanly to any printer
+    QTextFrameFormat root = doc.rootFrame()->frameFormat();
+    if (root.leftMargin() != 0 || root.topMargin() != 0 || root.rightMargin() != 0
+        || root.bottomMargin() != 0 || doc.documentMargin() != 0) {
+        doc.setDocumentMargin(0);
+        root = doc.rootFrame()->frameFormat();
+        root.setMargin(0);
+        doc.rootFrame()->setFrameFormat(root);
+        dirty = true;
+    }
+    if (doc.pageSize() != pageSize)
+        doc.setPageSize(pageSize);   // lays the whole document out again
+    else if (dirty)
+        doc.markContentsDirty(0, doc.characterCount());
+}
+
+bool isBlankTrailer(const QTextBlock& block)
+{
+    return block.text().trimmed().isEmpty() && !QTextCursor(block).currentTable();
+}
+
+// Position after the last paragraph that shows something: empty paragraphs and page breaks after
+// it must not make a page of their own.
+int contentEnd(const QTextDocument& doc)
+{
+    QTextBlock block = doc.lastBlock();
+    while (block.isValid() && isBlankTrailer(block))
+        block = block.previous();
+    return block.isValid() ? block.position() + block.length() - 1 : 0;
+}
+
+struct LineSpot
+{
+    int position = 0;
+    qreal top = 0;
+};
+
+qreal lineTop(const QAbstractTextDocumentLayout& layout, const QTextBlock& block, const QTextLine& line)
+{
+    return layout.blockBoundingRect(block).top() + line.y();
+}
+
+// The line that holds the position.
+LineSpot lineAt(const QAbstractTextDocumentLayout& layout, const QTextBlock& block, int position)
+{
+    const QTextLayout* lines = block.layout();
+    if (lines->lineCount() == 0)
+        return {block.position(), layout.blockBoundingRect(block).top()};
+    QTextLine line = lines->lineForTextPosition(position - block.position());
+    if (!line.isValid())
+        line = lines->lineAt(lines->lineCount() - 1);
+    return {block.position() + line.textStart(), lineTop(layout, block, line)};
+}
+
+// The line just before the one that holds the position; position -1 when there is none.
+LineSpot lineBefore(const QAbstractTextDocumentLayout& layout, const QTextBlock& block, int position)
+{
+    const QTextLayout* lines = block.layout();
+    const QTextLine line = lines->lineForTextPosition(position - block.position());
+    if (line.isValid() && line.lineNumber() > 0) {
+        const QTextLine previous = lines->lineAt(line.lineNumber() - 1);
+        return {block.position() + previous.textStart(), lineTop(layout, block, previous)};
+    }
+    for (QTextBlock b = block.previous(); b.isValid(); b = b.previous()) {
+        const QTextLayout* earlier = b.layout();
+        if (earlier->lineCount() > 0) {
+            const QTextLine last = earlier->lineAt(earlier->lineCount() - 1);
+            return {b.position() + last.textStart(), lineTop(layout, b, last)};
+        }
+    }
+    return {-1, 0};
+}
+
+int pageOf(qreal top, qreal pageHeight)
+{
+    return static_cast<int>(std::floor((top + kPageTolerance) / pageHeight));
+}
+
+} // namespace
+
+int textLength(const QTextDocument& doc)
+{
+    return qMax(0, doc.characterCount() - 1);
+}
+
+int formatRange(QTextDocument& doc, QPainter* painter, const QRectF& drawRect, int firstChar)
+{
+    const int end = textLength(doc);
+    firstChar = qBound(0, firstChar, end);
+    if (!drawRect.isValid())
+        return firstChar;
+    qreal scaleX = 1;
+    qreal scaleY = 1;
+    if (painter && painter->device()) {
+        scaleX = painter->device()->logicalDpiX() / kLayoutDpi;
+        scaleY = painter->device()->logicalDpiY() / kLayoutDpi;
+    }
+    const QSizeF pageSize(drawRect.width() / scaleX, drawRect.height() / scaleY);
+    prepareLayout(doc, pageSize);
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    layout->documentSize();   // forces the whole layout, so that every page boundary is known
+    const qreal pageHeight = pageSize.height();
+    const int stop = contentEnd(doc);
+    if (firstChar >= stop)
+        return end;
+
+    // The page is the one that holds firstChar's line; it is drawn from its top unless a line
+    // before firstChar is on it too (a start in the middle of a page).
+    const QTextBlock startBlock = doc.findBlock(firstChar);
+    const LineSpot start = lineAt(*layout, startBlock, firstChar);
+    const LineSpot before = lineBefore(*layout, startBlock, firstChar);
+    const int page = pageOf(start.top, pageHeight);
+    qreal regionTop = page * pageHeight;
+    if (before.position >= 0 && before.position < firstChar && pageOf(before.top, pageHeight) == page)
+        regionTop = start.top;
+    const qreal regionBottom = (page + 1) * pageHeight;
+
+    int next = end;
+    for (QTextBlock block = startBlock; block.isValid() && next == end; block = block.next()) {
+        if (block.position() >= stop)
+            break;
+        const QTextLayout* lines = block.layout();
+        const qreal blockTop = lines->lineCount() > 0 ? layout->blockBoundingRect(block).top() : 0;
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            const QTextLine line = lines->lineAt(i);
+            const int position = block.position() + line.textStart();
+            if (position >= firstChar && position < stop
+                && pageOf(blockTop + line.y(), pageHeight) > page) {
+                next = position;
+                break;
+            }
+        }
+    }
+
+    if (painter) {
+        painter->save();
+        painter->translate(drawRect.topLeft());
+        painter->scale(scaleX, scaleY);
+        painter->translate(0, -regionTop);
+        const QRectF clip(0, regionTop, pageSize.width(), regionBottom - regionTop);
+        painter->setClipRect(clip, Qt::IntersectClip);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.palette = QPalette(Qt::black, Qt::white);
+        context.palette.setColor(QPalette::Text, Qt::black);
+        context.palette.setColor(QPalette::Base, Qt::white);
+        context.palette.setColor(QPalette::Link, Qt::blue);
+        context.clip = clip;
+        context.cursorPosition = -1;
+        layout->draw(painter, context);
+        painter->restore();
+    }
+    return next;
+}
+
+QRectF pageDrawRect(const QPageLayout& layout, qreal dpiX, qreal dpiY, const QMarginsF& marginsTwips)
+{
+    const QRectF paper = layout.fullRect(QPageLayout::Point);
+    const QRectF printable = layout.paintRect(QPageLayout::Point);
+    const qreal offsetLeft = (printable.left() - paper.left()) * kTwipsPerPoint;
+    const qreal offsetTop = (printable.top() - paper.top()) * kTwipsPerPoint;
+    const QRectF drawTwips(QPointF(marginsTwips.left() - offsetLeft, marginsTwips.top() - offsetTop),
+                           QPointF(paper.width() * kTwipsPerPoint - marginsTwips.right() - offsetLeft,
+                                   paper.height() * kTwipsPerPoint - marginsTwips.bottom() - offsetTop));
+    if (drawTwips.width() <= 0 || drawTwips.height() <= 0)
+        return {};   // margins that meet or cross leave no room
+    const QRectF printableTwips(0, 0, printable.width() * kTwipsPerPoint,
+                                printable.height() * kTwipsPerPoint);
+    const QRectF inside = drawTwips.intersected(printableTwips);
+    if (!inside.isValid())
+        return {};
+    return {inside.left() * dpiX / kTwipsPerInch, inside.top() * dpiY / kTwipsPerInch,
+            inside.width() * dpiX / kTwipsPerInch, inside.height() * dpiY / kTwipsPerInch};
+}
+
+int printPages(const QTextDocument& doc, QPainter& painter, const QMarginsF& marginsTwips,
+               const std::function<bool()>& newPage)
+{
+    auto* device = dynamic_cast<QPagedPaintDevice*>(painter.device());
+    if (!device || !painter.isActive())
+        return 0;
+    const QRectF rect = pageDrawRect(device->pageLayout(), device->logicalDpiX(),
+                                     device->logicalDpiY(), marginsTwips);
+    if (rect.isEmpty())
+        return 0;
+    // A copy, so that the document on screen keeps its own layout.
+    const std::unique_ptr<QTextDocument> copy(doc.clone());
+    const int end = textLength(*copy);
+    int pages = 0;
+    int first = 0;
+    for (;;) {
+        const int next = formatRange(*copy, &painter, rect, first);
+        ++pages;
+        // No progress would loop for ever; the layout always moves on, but be sure.
+        if (next >= end || next <= first)
+            break;
+        if (!(newPage ? newPage() : device->newPage()))
+            break;
+        first = next;
+    }
+    return pages;
+}
+
+int printDocument(QTextDocument& doc, QPagedPaintDevice& device, const QMarginsF& marginsTwips)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return 0;
+    const int pages = printPages(doc, painter, marginsTwips);
+    painter.end();
+    return pages;
+}
+
+} // namespace rtf
