@@ -1,0 +1,245 @@
+#include "rtf/build_document.h"
+
+#include "rtf/rtf_reader.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+#include <QUrl>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+namespace rtf {
+
+namespace {
+
+constexpr int kMaxGridColumns = 128;
+constexpr int kDefaultCellWidth = 1440;
+
+double px(double twips) { return twips / kTwipsPerPixel; }
+
+void insertFragments(QTextCursor& cursor, const model::Paragraph& para)
+{
+    for (const model::Fragment& f : para.fragments) {
+        if (f.text.isEmpty())
+            cursor.insertImage(f.format.toImageFormat());
+        else
+            cursor.insertText(f.text, f.format);
+    }
+}
+
+// `reuseBlock`: fill the empty block under the cursor instead of starting a new one.
+void insertParagraph(QTextCursor& cursor, const model::Paragraph& p, bool reuseBlock)
+{
+    if (reuseBlock)
+        cursor.setBlockFormat(p.format);
+    else
+        cursor.insertBlock(p.format);
+    if (!p.fragments.empty())
+        cursor.setBlockCharFormat(p.fragments.front().format);
+    insertFragments(cursor, p);
+}
+
+struct Placement {
+    int row = 0, column = 0, rowSpan = 1, columnSpan = 1;
+    const model::Cell* cell = nullptr;
+    const model::CellDef* def = nullptr;
+};
+
+// Every row's cells as [left, right) edges in twips, with the union of all edges as the grid.
+struct Grid {
+    std::vector<std::vector<std::pair<int, int>>> rowEdges;
+    std::vector<int> edges; // empty: rows do not share a grid, cells are laid side by side
+};
+
+Grid buildGrid(const model::Table& table)
+{
+    Grid grid;
+    std::set<int> all;
+    for (const model::Row& row : table.rows) {
+        std::vector<std::pair<int, int>> cells;
+        const size_t n = std::max(row.cells.size(), row.def.cells.size());
+        int left = row.def.left;
+        int lastWidth = kDefaultCellWidth;
+        for (size_t i = 0; i < n; ++i) {
+            int right = i < row.def.cells.size() ? row.def.cells[i].rightEdge : left + lastWidth;
+            right = std::max(right, left + 15); // edges that go backwards still get a column
+            cells.emplace_back(left, right);
+            all.insert(left);
+            all.insert(right);
+            lastWidth = right - left;
+            left = right;
+        }
+        grid.rowEdges.push_back(std::move(cells));
+    }
+    if (all.size() <= size_t(kMaxGridColumns) + 1)
+        grid.edges.assign(all.begin(), all.end());
+    return grid;
+}
+
+std::vector<Placement> placeCells(const model::Table& table, const Grid& grid, int& columns)
+{
+    std::vector<Placement> placements;
+    std::map<int, size_t> above, current; // grid column -> placement index, for \clvmrg
+    columns = 1;
+    const auto column = [&grid](int edge) {
+        return int(std::lower_bound(grid.edges.begin(), grid.edges.end(), edge) - grid.edges.begin());
+    };
+    for (size_t r = 0; r < table.rows.size(); ++r) {
+        const model::Row& row = table.rows[r];
+        const auto& edges = grid.rowEdges[r];
+        current.clear();
+        for (size_t i = 0; i < edges.size(); ++i) {
+            const model::CellDef* def = i < row.def.cells.size() ? &row.def.cells[i] : nullptr;
+            const model::Cell* cell = i < row.cells.size() ? &row.cells[i] : nullptr;
+            const int c0 = grid.edges.empty() ? int(i) : column(edges[i].first);
+            const int c1 = grid.edges.empty() ? int(i) + 1 : column(edges[i].second);
+            columns = std::max(columns, c1);
+            if (def && def->mergeNext && i > 0 && !placements.empty() && placements.back().row == int(r)) {
+                Placement& prev = placements.back();
+                prev.columnSpan = c1 - prev.column;
+                continue;
+            }
+            if (def && def->vmergeNext) {
+                if (const auto it = above.find(c0); it != above.end()) {
+                    Placement& root = placements[it->second];
+                    if (root.column == c0 && c1 - c0 == root.columnSpan) {
+                        root.rowSpan = int(r) - root.row + 1;
+                        current[c0] = it->second;
+                        continue;
+                    }
+                }
+            }
+            current[c0] = placements.size();
+            placements.push_back({int(r), c0, 1, std::max(1, c1 - c0), cell, def});
+        }
+        above = current;
+    }
+    return placements;
+}
+
+QTextTableCellFormat cellFormat(const model::CellDef* def, int gapTwips)
+{
+    QTextTableCellFormat f;
+    f.setLeftPadding(px(gapTwips));
+    f.setRightPadding(px(gapTwips));
+    f.setTopPadding(0);
+    f.setBottomPadding(0);
+    if (!def)
+        return f;
+    const auto& b = def->borders;
+    const auto brush = [](const model::Border& border) {
+        return QBrush(border.color.isValid() ? border.color : QColor(Qt::black));
+    };
+    if (b[0].widthTwips > 0) {
+        f.setTopBorder(px(b[0].widthTwips));
+        f.setTopBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        f.setTopBorderBrush(brush(b[0]));
+    }
+    if (b[1].widthTwips > 0) {
+        f.setLeftBorder(px(b[1].widthTwips));
+        f.setLeftBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        f.setLeftBorderBrush(brush(b[1]));
+    }
+    if (b[2].widthTwips > 0) {
+        f.setBottomBorder(px(b[2].widthTwips));
+        f.setBottomBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        f.setBottomBorderBrush(brush(b[2]));
+    }
+    if (b[3].widthTwips > 0) {
+        f.setRightBorder(px(b[3].widthTwips));
+        f.setRightBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        f.setRightBorderBrush(brush(b[3]));
+    }
+    if (def->background.isValid())
+        f.setBackground(def->background);
+    if (def->verticalAlign & Qt::AlignVCenter)
+        f.setVerticalAlignment(QTextCharFormat::AlignMiddle);
+    else if (def->verticalAlign & Qt::AlignBottom)
+        f.setVerticalAlignment(QTextCharFormat::AlignBottom);
+    return f;
+}
+
+void insertTable(QTextCursor& cursor, const model::Table& table)
+{
+    const Grid grid = buildGrid(table);
+    int columns = 1;
+    const std::vector<Placement> placements = placeCells(table, grid, columns);
+    const int rows = int(table.rows.size());
+
+    const model::RowDef& first = table.rows.front().def;
+    QTextTableFormat format;
+    format.setBorder(0);
+    format.setBorderCollapse(true);
+    format.setCellSpacing(0);
+    format.setCellPadding(0);
+    format.setLeftMargin(px(std::max(0, first.left + first.gap)));
+    format.setAlignment(first.align);
+    int headers = 0;
+    while (headers < rows && table.rows[size_t(headers)].def.header)
+        ++headers;
+    format.setHeaderRowCount(headers);
+    if (!grid.edges.empty()) {
+        QList<QTextLength> widths;
+        for (size_t i = 0; i + 1 < grid.edges.size() && int(widths.size()) < columns; ++i)
+            widths.append(QTextLength(QTextLength::FixedLength, px(grid.edges[i + 1] - grid.edges[i])));
+        format.setColumnWidthConstraints(widths);
+    }
+
+    QTextTable* qtable = cursor.insertTable(rows, columns, format);
+    for (const Placement& p : placements)
+        if (p.rowSpan > 1 || p.columnSpan > 1)
+            qtable->mergeCells(p.row, p.column, p.rowSpan, p.columnSpan);
+    for (const Placement& p : placements) {
+        QTextTableCell cell = qtable->cellAt(p.row, p.column);
+        if (!cell.isValid() || cell.row() != p.row || cell.column() != p.column)
+            continue;
+        cell.setFormat(cellFormat(p.def, table.rows[size_t(p.row)].def.gap));
+        if (p.cell && !p.cell->paragraphs.empty()) {
+            QTextCursor c = cell.firstCursorPosition();
+            bool first = true;
+            for (const model::Paragraph& para : p.cell->paragraphs) {
+                insertParagraph(c, para, first);
+                first = false;
+            }
+        }
+    }
+    cursor = qtable->lastCursorPosition();
+    cursor.movePosition(QTextCursor::NextBlock);
+}
+
+} // namespace
+
+void buildDocument(model::Document&& source, QTextDocument* doc)
+{
+    const bool undo = doc->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false);
+    doc->clear();
+    doc->setDefaultFont(source.defaultFont);
+    QTextOption option = doc->defaultTextOption();
+    option.setTabStopDistance(source.defaultTabPixels);
+    doc->setDefaultTextOption(option);
+    for (model::Image& image : source.images)
+        doc->addResource(QTextDocument::ImageResource, QUrl(image.name), image.image);
+
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    bool fresh = true; // the cursor's block is empty and still ours to fill
+    for (const model::Block& block : source.blocks) {
+        if (const auto* para = std::get_if<model::Paragraph>(&block)) {
+            insertParagraph(cursor, *para, fresh);
+            fresh = false;
+        } else if (const auto* table = std::get_if<model::Table>(&block)) {
+            if (!table->rows.empty()) {
+                insertTable(cursor, *table);
+                fresh = true;
+            }
+        }
+    }
+    cursor.endEditBlock();
+    doc->setUndoRedoEnabled(undo);
+}
+
+} // namespace rtf
