@@ -1,0 +1,83 @@
+#include "platform/qt/qt_printer.h"
+#include "platform/qt/qt_services.h"
+#include "platform/qt/qt_settings_store.h"
+
+#include <QFile>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QSysInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace kestrane;
+
+TEST(SingleInstance, ASecondCopyIsRefusedAndADeadCopysLockIsTakenOver)
+{
+    QTemporaryDir dir;
+    const QString lock = dir.path() + u"/omnivar.lock"_qs;
+    QtAppControl first(lock);
+    ASSERT_TRUE(first.acquireSingleInstance());
+    QtAppControl second(lock);
+    EXPECT_FALSE(second.acquireSingleInstance());
+
+    // A copy that crashed leaves its lock behind, naming a process that no longer exists.
+    QTemporaryDir dir2;
+    const QString stale = dir2.path() + u"/omnivar.lock"_qs;
+    QFile file(stale);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("999999\nkestrane-omnivar\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    file.close();
+    QtAppControl third(stale);
+    EXPECT_TRUE(third.acquireSingleInstance());
+}
+
+TEST(SettingsStore, ValuesSurviveInTheUsersConfigurationFolder)
+{
+    // XDG_CONFIG_HOME is read once per process; this test owns it for this binary.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    QtSettingsStore store;
+    const QString app = u"The Kestrane Omnivar 2002"_qs;
+    EXPECT_EQ(store.value(app, u"Settings"_qs, u"MainLeft"_qs, u"0"_qs), u"0"_qs);
+    store.setValue(app, u"Settings"_qs, u"MainLeft"_qs, u"1500"_qs);
+    EXPECT_EQ(QtSettingsStore().value(app, u"Settings"_qs, u"MainLeft"_qs, u"0"_qs), u"1500"_qs);
+    EXPECT_TRUE(QFile::exists(config.path() + u"/The Kestrane Omnivar 2002.ini"_qs));
+    store.remove(app, u"Settings"_qs, u"MainLeft"_qs);
+    EXPECT_EQ(store.value(app, u"Settings"_qs, u"MainLeft"_qs, u"7"_qs), u"7"_qs);
+}
+
+TEST(PrinterFallback, FileNamesFromCaptionsAreSafe)
+{
+    EXPECT_EQ(pdfFileNameFor(u"The Kestrane Omnivar     1957 Statistics"_qs),
+              u"The Kestrane Omnivar 1957 Statistics.pdf"_qs);
+    EXPECT_EQ(pdfFileNameFor(u"a/b\\c:d*e?"_qs), u"a b c d e.pdf"_qs);
+    EXPECT_EQ(pdfFileNameFor(u"  "_qs), u"Printout.pdf"_qs);
+}
+
+TEST(PrinterFallback, WithoutAPrinterAJobBecomesAPdfThatNeverOverwrites)
+{
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    QtPrinter printer;
+    for (int run = 0; run < 2; ++run) {
+        ASSERT_TRUE(printer.begin(u"The Kestrane Omnivar     Test"_qs));
+        QPainter painter(printer.device());
+        painter.drawText(100, 100, u"page one"_qs);
+        ASSERT_TRUE(printer.newPage());
+        painter.drawText(100, 100, u"page two"_qs);
+        painter.end();
+        ASSERT_TRUE(printer.end());
+        EXPECT_EQ(printer.pagesPrinted(), 2);
+        ASSERT_FALSE(printer.outputFile().isEmpty());
+        EXPECT_TRUE(QFile::exists(printer.outputFile()));
+        EXPECT_TRUE(printer.outputFile().startsWith(home.path()));
+    }
+    EXPECT_TRUE(printer.outputFile().endsWith(u"Test (2).pdf"_qs));
+
+    // An aborted job leaves no file behind.
+    ASSERT_TRUE(printer.begin(u"Aborted"_qs));
+    const QString aborted = printer.outputFile();
+    printer.abort();
+    EXPECT_FALSE(QFile::exists(aborted));
+}
