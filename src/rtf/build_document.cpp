@@ -31,13 +31,14 @@ void insertFragments(QTextCursor& cursor, const model::Paragraph& para)
 }
 
 // `reuseBlock`: fill the empty block under the cursor instead of starting a new one.
-void insertParagraph(QTextCursor& cursor, const model::Paragraph& p, bool reuseBlock)
+// `inCell`: a cell's first block carries the cell's own format as its character format.
+void insertParagraph(QTextCursor& cursor, const model::Paragraph& p, bool reuseBlock, bool inCell = false)
 {
     if (reuseBlock)
         cursor.setBlockFormat(p.format);
     else
         cursor.insertBlock(p.format);
-    if (!p.fragments.empty())
+    if (!p.fragments.empty() && !(reuseBlock && inCell))
         cursor.setBlockCharFormat(p.fragments.front().format);
     insertFragments(cursor, p);
 }
@@ -175,7 +176,7 @@ void insertTable(QTextCursor& cursor, const model::Table& table)
     format.setBorderCollapse(true);
     format.setCellSpacing(0);
     format.setCellPadding(0);
-    format.setLeftMargin(px(std::max(0, first.left + first.gap)));
+    format.setLeftMargin(px(std::max(0, first.left)));
     format.setAlignment(first.align);
     int headers = 0;
     while (headers < rows && table.rows[size_t(headers)].def.header)
@@ -196,15 +197,19 @@ void insertTable(QTextCursor& cursor, const model::Table& table)
         QTextTableCell cell = qtable->cellAt(p.row, p.column);
         if (!cell.isValid() || cell.row() != p.row || cell.column() != p.column)
             continue;
-        cell.setFormat(cellFormat(p.def, table.rows[size_t(p.row)].def.gap));
         if (p.cell && !p.cell->paragraphs.empty()) {
             QTextCursor c = cell.firstCursorPosition();
             bool first = true;
             for (const model::Paragraph& para : p.cell->paragraphs) {
-                insertParagraph(c, para, first);
+                insertParagraph(c, para, first, true);
                 first = false;
             }
         }
+        // Setting the format replaces it whole: keep the spans that mergeCells stored there.
+        QTextTableCellFormat format = cellFormat(p.def, table.rows[size_t(p.row)].def.gap);
+        format.setTableCellRowSpan(p.rowSpan);
+        format.setTableCellColumnSpan(p.columnSpan);
+        cell.setFormat(format);
     }
     cursor = qtable->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);
@@ -225,7 +230,6 @@ void buildDocument(model::Document&& source, QTextDocument* doc)
         doc->addResource(QTextDocument::ImageResource, QUrl(image.name), image.image);
 
     QTextCursor cursor(doc);
-    cursor.beginEditBlock();
     bool fresh = true; // the cursor's block is empty and still ours to fill
     for (const model::Block& block : source.blocks) {
         if (const auto* para = std::get_if<model::Paragraph>(&block)) {
@@ -233,12 +237,16 @@ void buildDocument(model::Document&& source, QTextDocument* doc)
             fresh = false;
         } else if (const auto* table = std::get_if<model::Table>(&block)) {
             if (!table->rows.empty()) {
+                if (fresh && cursor.atStart()) {
+                    QTextBlockFormat leading;
+                    leading.setProperty(kLeadingBlockProperty, true);
+                    cursor.setBlockFormat(leading);
+                }
                 insertTable(cursor, *table);
                 fresh = true;
             }
         }
     }
-    cursor.endEditBlock();
     doc->setUndoRedoEnabled(undo);
 }
 

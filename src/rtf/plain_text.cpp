@@ -57,7 +57,7 @@ void appendFrame(const QTextFrame* frame, QStringList& lines)
                 appendTable(table, lines);
             else
                 appendFrame(child, lines);
-        } else {
+        } else if (!it.currentBlock().blockFormat().boolProperty(kLeadingBlockProperty)) {
             lines.append(blockText(it.currentBlock(), u'\n'));
         }
     }

@@ -19,6 +19,8 @@ constexpr double kTwipsPerPixel = 15.0;
 // Block properties without a Qt equivalent, kept on the block for the paginator (bool values).
 constexpr int kKeepTogetherProperty = QTextFormat::UserProperty + 1;  // \keep
 constexpr int kKeepWithNextProperty = QTextFormat::UserProperty + 2;  // \keepn
+// Qt needs a block before a table that opens the document; this marks it as not the author's.
+constexpr int kLeadingBlockProperty = QTextFormat::UserProperty + 3;
 
 // Replaces the whole content of `target` with the document read from `data`.
 // A document that cannot be read at all (not RTF: no "{\rtf" start, or empty) gives ok=false
