@@ -197,7 +197,47 @@ void drawCar(QPainter& p, const QRectF& box, const CarLook& look)
     p.restore();
 }
 
-double drawLandscape(QPainter& p, const QRectF& r, quint32 seed)
+bool isBoat(const QString& title) { return title.contains(QLatin1String("Ski Boat")); }
+
+void drawBoat(QPainter& p, const QRectF& box, const QColor& hull, bool lineArt)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    auto at = [&box](double x, double y) { return QPointF(box.left() + x * box.width(), box.top() + y * box.height()); };
+    QPainterPath body;
+    body.moveTo(at(0.04, 0.42));
+    body.lineTo(at(0.70, 0.46));
+    body.cubicTo(at(0.86, 0.47), at(0.96, 0.50), at(0.99, 0.52));
+    body.cubicTo(at(0.93, 0.70), at(0.82, 0.86), at(0.66, 0.90));
+    body.lineTo(at(0.06, 0.86));
+    body.closeSubpath();
+    QLinearGradient paint(0, box.top() + box.height() * 0.4, 0, box.bottom());
+    paint.setColorAt(0, hull.lighter(140));
+    paint.setColorAt(1, hull.darker(200));
+    p.setPen(lineArt ? QPen(Qt::black, std::max(1.0, box.height() * 0.025)) : QPen(hull.darker(300), 1));
+    p.setBrush(lineArt ? QBrush(hull) : QBrush(paint));
+    p.drawPath(body);
+    p.setPen(QPen(Qt::white, std::max(1.0, box.height() * 0.05)));
+    p.drawLine(at(0.08, 0.62), at(0.88, 0.60));
+    QPainterPath screen;
+    screen.moveTo(at(0.50, 0.45));
+    screen.lineTo(at(0.56, 0.22));
+    screen.lineTo(at(0.62, 0.22));
+    screen.lineTo(at(0.66, 0.46));
+    screen.closeSubpath();
+    p.setPen(lineArt ? QPen(Qt::black, std::max(1.0, box.height() * 0.02)) : Qt::NoPen);
+    p.setBrush(QColor(190, 220, 240, lineArt ? 255 : 170));
+    p.drawPath(screen);
+    if (!lineArt) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 150));
+        for (int i = 0; i < 4; ++i)
+            p.drawEllipse(at(-0.05 - i * 0.08, 0.86), box.width() * (0.06 + i * 0.02), box.height() * 0.06);
+    }
+    p.restore();
+}
+
+double drawLandscape(QPainter& p, const QRectF& r, quint32 seed, bool water)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -244,10 +284,14 @@ double drawLandscape(QPainter& p, const QRectF& r, quint32 seed)
     }
 
     QLinearGradient road(0, horizon, 0, r.bottom());
-    road.setColorAt(0, QColor(70, 72, 78));
-    road.setColorAt(1, QColor(25, 26, 30));
+    road.setColorAt(0, water ? QColor(60, 110, 150) : QColor(70, 72, 78));
+    road.setColorAt(1, water ? QColor(10, 40, 70) : QColor(25, 26, 30));
     p.fillRect(QRectF(r.left(), horizon, r.width(), r.bottom() - horizon), road);
     const double lane = horizon + (r.bottom() - horizon) * 0.45;
+    if (water) {
+        p.restore();
+        return lane;
+    }
     p.setPen(QPen(QColor(235, 215, 120, 180), std::max(1.0, r.height() * 0.006), Qt::DashLine));
     p.drawLine(QPointF(r.left(), lane), QPointF(r.right(), lane));
     p.restore();

@@ -28,8 +28,12 @@ struct CarLook {
 // Draws the car side-on inside `box` (about three times as wide as high); wheels touch the bottom.
 void drawCar(QPainter& p, const QRectF& box, const CarLook& look);
 
-// Sky, sun, hills and road over the whole rectangle; returns the y of the road's centre line.
-double drawLandscape(QPainter& p, const QRectF& r, quint32 seed);
+// The ski boat's pages show a boat on a lake instead of a car on a road.
+bool isBoat(const QString& title);
+void drawBoat(QPainter& p, const QRectF& box, const QColor& hull, bool lineArt);
+
+// Sky, sun, hills and road (or water) over the whole rectangle; returns the y of the road's centre line.
+double drawLandscape(QPainter& p, const QRectF& r, quint32 seed, bool water = false);
 
 // A font of `family` with the largest pixel size (at most maxPixels) whose text fits `width`.
 QFont fittedFont(const QString& family, const QString& text, double width, int maxPixels, bool bold,

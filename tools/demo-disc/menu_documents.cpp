@@ -7,6 +7,8 @@
 #include "pictures.h"
 #include "rtf_writer.h"
 
+#include <QHash>
+
 #include <array>
 
 namespace kestrane::demo {
@@ -146,12 +148,25 @@ QByteArray timeline()
                           QStringLiteral("timeline"), u'K', 1997},
                          QSize(320, 240)),
               4200, true);
-    static const std::array<const char*, 8> events = {
-        "new grille and badge", "first V8 engine", "independent rear suspension", "new body style",
-        "fuel injection returns", "removable roof panel", "six-speed gearbox", "anniversary edition"};
+    static const QHash<int, const char*> events = {
+        {1953, "[b]The first cars, built by hand[/b]"},
+        {1955, "First V8 engine"},
+        {1956, "Roll-up windows and a new body"},
+        {1957, "Fuel injection offered"},
+        {1963, "[b]Fastback coupe[/b] and independent rear suspension"},
+        {1965, "Disc brakes at every corner"},
+        {1968, "[b]Long-nose body[/b]"},
+        {1978, "Twenty-fifth anniversary edition"},
+        {1984, "[b]Wedge body[/b], digital instruments"},
+        {1990, "The high-performance model arrives"},
+        {1997, "[b]Modern car[/b]: aluminium V8, gearbox at the rear axle"},
+        {2001, "The lightest, quickest model is named car of the year"}};
+    static const std::array<const char*, 6> details = {"New wheel covers", "Revised grille", "New interior trim",
+                                                       "Stronger brakes", "Quieter exhaust", "New paint colours"};
     w.table(yearTable({QStringLiteral("Year"), QStringLiteral("Event")},
                       [](const ModelYear& y) {
-                          return QStringList{y.year, QString::fromLatin1(events[stableHash(y.year) % events.size()])};
+                          const char* e = events.value(y.number, details[stableHash(y.year) % details.size()]);
+                          return QStringList{y.year, QString::fromLatin1(e)};
                       }),
             {1400, 6000});
     return w.finish();
@@ -313,7 +328,7 @@ QList<Document> menuDocuments()
     add(QStringLiteral("theking.rtf"), [] { return article(QStringLiteral("Long Live the King"), QStringLiteral("The high-performance model and the people who built it."), 8); });
     add(QStringLiteral("savewave.rtf"), [] { return article(QStringLiteral("Save the Wave"), QStringLiteral("A plea to keep the greeting alive."), 4); });
     // Long enough to print on several pages.
-    add(QStringLiteral("10second.rtf"), [] { return article(QStringLiteral("The Ten Second Trip"), QStringLiteral("A quarter mile, told slowly."), 16); });
+    add(QStringLiteral("10second.rtf"), [] { return article(QStringLiteral("The Ten Second Trip"), QStringLiteral("A quarter mile, told slowly."), 22); });
     add(QStringLiteral("moment.rtf"), [] { return article(QStringLiteral("Sometimes You Just Get Caught Up In The Moment"), QStringLiteral("A weekend drive that went on a little longer than planned."), 6); });
     add(QStringLiteral("Z06CofY.rtf"), [] { return article(QStringLiteral("Car of the Year"), QStringLiteral("How the lightest, quickest model of 2001 won the year's award."), 5); });
 

@@ -69,16 +69,19 @@ QColor enamel(const QString& title)
     return colours[stableHash(title) % colours.size()];
 }
 
-QRectF sceneWithCar(QPainter& p, const QRectF& r, quint32 seed, int year)
+QRectF sceneWithCar(QPainter& p, const QRectF& r, quint32 seed, int year, bool boat)
 {
     p.save();
     p.setClipRect(r);
-    const double lane = drawLandscape(p, r, seed);
+    const double lane = drawLandscape(p, r, seed, boat);
     const double cw = r.width() * 0.70;
     const double ch = cw * 0.34;
     const QRectF box(r.left() + (r.width() - cw) / 2 + (int(seed % 7) - 3) * r.width() * 0.02,
                      lane + r.height() * 0.10 - ch, cw, ch);
-    drawCar(p, box, {bodyColour(seed >> 3), year ? carStyleForYear(year) : int(seed % 5)});
+    if (boat)
+        drawBoat(p, box, bodyColour(seed >> 3), false);
+    else
+        drawCar(p, box, {bodyColour(seed >> 3), year ? carStyleForYear(year) : int(seed % 5)});
     p.restore();
     return box;
 }
@@ -92,14 +95,28 @@ QImage photograph(const PhotoText& text, QSize size)
     prepare(p);
     const double w = size.width();
     const double h = size.height();
-    sceneWithCar(p, QRectF(0, 0, w, h), stableHash(text.fileName), text.year);
+    sceneWithCar(p, QRectF(0, 0, w, h), stableHash(text.fileName), text.year, isBoat(text.headline));
 
-    QFont head = fittedFont(kSerif, text.headline, w * 0.62, int(h * 0.14), true);
+    // A long title goes on two lines rather than shrinking out of sight.
+    QString headline = text.headline;
+    QFont head = fittedFont(kSerif, headline, w * 0.7, int(h * 0.14), true);
+    int lines = 1;
+    if (head.pixelSize() < h * 0.08 && headline.count(u' ') > 0) {
+        const qsizetype middle = headline.size() / 2;
+        qsizetype cut = headline.lastIndexOf(u' ', middle);
+        const qsizetype after = headline.indexOf(u' ', middle);
+        if (cut < 0 || (after >= 0 && after - middle < middle - cut))
+            cut = after;
+        headline[cut] = u'\n';
+        const QString longer = std::max(headline.left(cut), headline.mid(cut + 1),
+                                        [](const QString& a, const QString& b) { return a.size() < b.size(); });
+        head = fittedFont(kSerif, longer, w * 0.7, int(h * 0.1), true);
+        lines = 2;
+    }
     p.setFont(head);
-    shadowText(p, QRectF(w * 0.04, h * 0.03, w * 0.9, h * 0.25), Qt::AlignLeft | Qt::AlignTop, text.headline,
-               Qt::white);
+    shadowText(p, QRectF(w * 0.04, h * 0.03, w * 0.9, h * 0.3), Qt::AlignLeft | Qt::AlignTop, headline, Qt::white);
     p.setFont(fittedFont(kSans, text.subtitle, w * 0.62, int(h * 0.05), false, true));
-    shadowText(p, QRectF(w * 0.045, h * 0.03 + head.pixelSize() * 1.2, w * 0.9, h * 0.1),
+    shadowText(p, QRectF(w * 0.045, h * 0.03 + head.pixelSize() * 1.2 * lines, w * 0.9, h * 0.1),
                Qt::AlignLeft | Qt::AlignTop, text.subtitle, QColor(255, 240, 200));
 
     const QPointF badge(w * 0.9, h * 0.13);
@@ -139,8 +156,11 @@ QImage clipArt(const QString& title, int year, QSize size)
     p.setBrush(bodyColour(seed >> 5).lighter(170));
     p.drawEllipse(QRectF(w * 0.06, h * 0.06, w * 0.88, h * 0.66));
     const double cw = w * 0.86;
-    drawCar(p, QRectF((w - cw) / 2, h * 0.68 - cw * 0.34, cw, cw * 0.34),
-            {bodyColour(seed), year ? carStyleForYear(year) : int(seed % 5), 0, true});
+    const QRectF box((w - cw) / 2, h * 0.68 - cw * 0.34, cw, cw * 0.34);
+    if (isBoat(title))
+        drawBoat(p, box, bodyColour(seed), true);
+    else
+        drawCar(p, box, {bodyColour(seed), year ? carStyleForYear(year) : int(seed % 5), 0, true});
     p.setFont(fittedFont(kSans, title, w * 0.9, int(h * 0.2), true));
     p.setPen(Qt::black);
     p.drawText(QRectF(0, h * 0.72, w, h * 0.26), Qt::AlignCenter, title);

@@ -32,14 +32,17 @@ void prepare(QPainter& p)
     p.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
-void scene(QPainter& p, const QRectF& r, quint32 seed, int year, bool lineArt = false)
+void scene(QPainter& p, const QRectF& r, quint32 seed, int year, bool boat)
 {
     p.save();
     p.setClipRect(r);
-    const double lane = drawLandscape(p, r, seed);
+    const double lane = drawLandscape(p, r, seed, boat);
     const double cw = r.width() * 0.78;
-    drawCar(p, QRectF(r.left() + (r.width() - cw) / 2, lane + r.height() * 0.1 - cw * 0.34, cw, cw * 0.34),
-            {bodyColour(seed >> 3), year ? carStyleForYear(year) : int(seed % 5), 0, lineArt});
+    const QRectF box(r.left() + (r.width() - cw) / 2, lane + r.height() * 0.1 - cw * 0.34, cw, cw * 0.34);
+    if (boat)
+        drawBoat(p, box, bodyColour(seed >> 3), false);
+    else
+        drawCar(p, box, {bodyColour(seed >> 3), year ? carStyleForYear(year) : int(seed % 5)});
     p.restore();
 }
 
@@ -80,7 +83,7 @@ QImage advertisement(const QString& title, int year, QSize size)
         "has one waiting, with the keys on the desk and a full tank.");
     const QColor ink(40, 30, 24);
     if (w > h) {
-        scene(p, QRectF(0, 0, w * 0.62, h), seed, year);
+        scene(p, QRectF(0, 0, w * 0.62, h), seed, year, isBoat(title));
         const QRectF col(w * 0.65, h * 0.08, w * 0.32, h * 0.84);
         drawText(p, QRectF(col.left(), col.top(), col.width(), h * 0.3), Qt::AlignLeft | Qt::TextWordWrap, headline,
                  fittedFont(kSerif, headline, col.width() * 1.6, int(h * 0.09), true), ink);
@@ -96,7 +99,7 @@ QImage advertisement(const QString& title, int year, QSize size)
         drawText(p, QRectF(w * 0.06, h * 0.13, w * 0.88, h * 0.06), Qt::AlignCenter, slogan,
                  fittedFont(kSerif, slogan, w * 0.88, int(h * 0.04), false, true), ink);
         const QRectF pic(w * 0.06, h * 0.21, w * 0.88, h * 0.5);
-        scene(p, pic, seed, year);
+        scene(p, pic, seed, year, isBoat(title));
         p.setPen(QPen(ink, std::max(1.0, w / 300)));
         p.setBrush(Qt::NoBrush);
         p.drawRect(pic);

@@ -54,12 +54,16 @@ Facts factsFor(const QString& title, int year)
     f.production = year <= 1954 ? 300 + int(h % 3400) : 6000 + int(h % 9000) + (year - 1955) * 520;
     f.price = int(std::lround(3500 * std::pow(1.055, year - 1953) / 10.0)) * 10;
     f.engine = QString::fromLatin1(engines[size_t(era)]);
+    if (era == 0 && year > 1955)
+        f.engine = QStringLiteral("Flyer V8, 4.6 litres, twin four-barrel carburettors");
     f.horsepower = basePower[size_t(era)] + int(h % 60) - (year >= 1972 && year <= 1981 ? 90 : 0);
     f.wheelbase = wheelbases[size_t(era)];
     f.weight = 2850 + int(h % 500);
     f.zeroToSixty = std::round((11.5 - f.horsepower / 60.0) * 10) / 10;
-    f.topSpeed = 105 + f.horsepower / 4;
+    f.topSpeed = 95 + f.horsepower / 6;
     f.gearbox = QString::fromLatin1(gearboxes[size_t(era)]);
+    if (era == 0 && year > 1955)
+        f.gearbox = QStringLiteral("three-speed manual or two-speed automatic");
     return f;
 }
 
