@@ -43,6 +43,7 @@ QImage loadChecked(const QByteArray& data, const char* format = nullptr)
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     if (!size.isValid() || qint64(size.width()) * size.height() > kMaxPixels)
         return {};
@@ -183,10 +184,18 @@ DecodedPicture decodePicture(const PictureData& p)
 {
     DecodedPicture out;
     switch (p.type) {
+    // Each decoder is named: documents hold PNG and JPEG only, and guessing would open every
+    // image plugin Qt has to whatever bytes a file contains.
     case PictureType::Png:
+        out.image = loadChecked(p.data, "PNG");
+        break;
     case PictureType::Jpeg:
+        out.image = loadChecked(p.data, "JPEG");
+        break;
     case PictureType::Unknown:
-        out.image = loadChecked(p.data);
+        out.image = loadChecked(p.data, "PNG");
+        if (out.image.isNull())
+            out.image = loadChecked(p.data, "JPEG");
         break;
     case PictureType::Dib:
         out.image = fromDib(p.data);
