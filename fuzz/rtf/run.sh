@@ -16,6 +16,7 @@ mkdir -p "$work" "$build/fuzz-rtf-crashes"
 # Qt keeps caches (fonts, image plugins) for the life of the process: not leaks of ours.
 export ASAN_OPTIONS=detect_leaks=0
 export QT_QPA_PLATFORM=offscreen
+export QT_LOGGING_RULES="qt.gui.imageio*=false"
 "$build/fuzz/rtf/rtf_fuzz" "$work" "$root/fuzz/rtf/corpus" "$root/tests/rtf/corpus" \
   -max_total_time="$seconds" -max_len=65536 -timeout=20 -rss_limit_mb=2048 \
   -artifact_prefix="$build/fuzz-rtf-crashes/" -print_final_stats=1

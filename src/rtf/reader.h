@@ -23,7 +23,7 @@ enum class Op : unsigned char {
     Pard, Align, LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, LineSpacing,
     LineMultiple, Keep, KeepNext, PageBreakBefore, InTable, Itap, TabPosition, TabType, BarTab,
     // breaks
-    Par, Line, Tab, Page, Sect, NoSectionBreak, Ignore,
+    Par, Line, Tab, Page, Sect, NoSectionBreak,
     // document
     CodePage, AnsiCodePage, DefaultFont, DefaultTab, FontCharset, FontCodePage, Red, Green, Blue,
     // tables

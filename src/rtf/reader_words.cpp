@@ -77,7 +77,7 @@ constexpr std::array kWords{
     Entry{"tqc", Op::TabType, QTextOption::CenterTab}, Entry{"tqdec", Op::TabType, QTextOption::DelimiterTab},
     Entry{"tb", Op::BarTab},
     // breaks
-    Entry{"par", Op::Par}, Entry{"line", Op::Line}, Entry{"lbr", Op::Ignore}, Entry{"tab", Op::Tab},
+    Entry{"par", Op::Par}, Entry{"line", Op::Line}, Entry{"tab", Op::Tab},
     Entry{"page", Op::Page}, Entry{"sect", Op::Sect}, Entry{"sbknone", Op::NoSectionBreak},
     // document
     Entry{"ansi", Op::CodePage, 1252}, Entry{"mac", Op::CodePage, 10000}, Entry{"pc", Op::CodePage, 437},
@@ -143,7 +143,7 @@ void Reader::handleWord(std::string_view word, bool hasParam, int param)
         handleDestination(e.op);
         return;
     }
-    if (st().starred && e.op != Op::Ignore) {
+    if (st().starred) {
         skipGroup();
         return;
     }
