@@ -126,6 +126,8 @@ const std::unordered_map<std::string_view, Entry>& wordTable()
 
 bool isDestination(Op op) { return op <= Op::DestUpr; }
 
+constexpr int kMaxTwips = 31680 * 4;
+
 } // namespace
 
 void Reader::handleWord(std::string_view word, bool hasParam, int param)
@@ -313,6 +315,7 @@ void Reader::handleParaWord(Op op, bool hasParam, int param, int arg)
 {
     ParaState& p = st().para;
     const bool on = !hasParam || param != 0;
+    param = std::clamp(param, -kMaxTwips, kMaxTwips); // lengths beyond a page are nonsense anyway
     switch (op) {
     case Op::Pard: p = ParaState{}; break;
     case Op::Align: p.align = Qt::Alignment(arg); break;

@@ -28,6 +28,8 @@ const TextCase kMalformed[] = {
     {"truncated bin is clamped to the end", "{\\rtf1 A\\bin999999 xyz", u"A"},
     {"negative bin length reads no data", "{\\rtf1 A\\bin-5 B\\par}", u"AB"},
     {"huge parameters are clamped", R"({\rtf1\fs99999999999999999999 A\li-99999999999 B\par})", u"AB"},
+    {"the most negative lengths do not overflow",
+     R"({\rtf1\sl-2147483648\fi-2147483648\li2147483647\tx-2147483648\tx2147483647 A\tab B\par})", u"A\tB"},
     {"over-long control words are cut", "{\\rtf1 \\abcdefghijklmnopqrstuvwxyzabcdefghijklmnop A\\par}", u"A"},
     {"huge uc does not swallow the document", R"({\rtf1\uc2147483647\u65 bcd})", u"A"},
     {"u out of range becomes a replacement character", R"({\rtf1\uc0\u99999999 \par})", u"\uFFFD"},
