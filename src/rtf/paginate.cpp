@@ -1,5 +1,7 @@
 #include "rtf/paginate.h"
 
+#include "rtf/rtf_reader.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPageLayout>
@@ -12,7 +14,6 @@
 #include <QTextLayout>
 
 #include <cmath>
-#include <memory>
 
 namespace rtf {
 
@@ -38,29 +39,34 @@ QPaintDevice& layoutDevice()
     return device;
 }
 
+// Holds the page-break policy a block had before the paginator made it start a page (plus one).
+constexpr int kInsertedBreakProperty = QTextFormat::UserProperty + 0x5250;
+
+void applyKeepRules(QTextDocument& doc, qreal pageHeight);
+
+// Qt lays a document out again after every setting that changes; with a null page size it waits.
+constexpr QSizeF kHoldLayout(0, 0);
+
 void prepareLayout(QTextDocument& doc, const QSizeF& pageSize)
 {
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
-    bool dirty = false;
-    if (layout->paintDevice() != &layoutDevice()) {
-        layout->setPaintDevice(&layoutDevice());
-        dirty = true;
-    }
-    if (!doc.useDesignMetrics())
-        doc.setUseDesignMetrics(true);   // unhinted advances scale cleanly to any printer
-    QTextFrameFormat root = doc.rootFrame()->frameFormat();
-    if (root.leftMargin() != 0 || root.topMargin() != 0 || root.rightMargin() != 0
-        || root.bottomMargin() != 0 || doc.documentMargin() != 0) {
+    const QTextFrameFormat root = doc.rootFrame()->frameFormat();
+    const bool marginsSet = root.leftMargin() != 0 || root.topMargin() != 0 || root.rightMargin() != 0
+        || root.bottomMargin() != 0 || doc.documentMargin() != 0;
+    const bool deviceSet = layout->paintDevice() != &layoutDevice();
+    if (!marginsSet && !deviceSet && doc.useDesignMetrics() && doc.pageSize() == pageSize)
+        return;
+    doc.setPageSize(kHoldLayout);
+    layout->setPaintDevice(&layoutDevice());
+    doc.setUseDesignMetrics(true);   // unhinted advances scale cleanly to any printer
+    if (marginsSet) {
         doc.setDocumentMargin(0);
-        root = doc.rootFrame()->frameFormat();
-        root.setMargin(0);
-        doc.rootFrame()->setFrameFormat(root);
-        dirty = true;
+        QTextFrameFormat format = doc.rootFrame()->frameFormat();
+        format.setMargin(0);
+        doc.rootFrame()->setFrameFormat(format);
     }
-    if (doc.pageSize() != pageSize)
-        doc.setPageSize(pageSize);   // lays the whole document out again
-    else if (dirty)
-        doc.markContentsDirty(0, doc.characterCount());
+    doc.setPageSize(pageSize);   // one layout for all the changes
+    applyKeepRules(doc, pageSize.height());
 }
 
 bool isBlankTrailer(const QTextBlock& block)
@@ -124,6 +130,144 @@ int pageOf(qreal top, qreal pageHeight)
 {
     return static_cast<int>(std::floor((top + kPageTolerance) / pageHeight));
 }
+
+bool atPageTop(qreal top, qreal pageHeight)
+{
+    return top - pageOf(top, pageHeight) * pageHeight < 1.0;
+}
+
+struct BlockSpan
+{
+    bool valid = false;
+    qreal top = 0;           // of the first line
+    qreal firstBottom = 0;   // of the first line
+    qreal bottom = 0;        // of the last line
+};
+
+BlockSpan spanOf(const QAbstractTextDocumentLayout& layout, const QTextBlock& block)
+{
+    const QTextLayout* lines = block.layout();
+    if (!lines || lines->lineCount() == 0)
+        return {};
+    const qreal blockTop = layout.blockBoundingRect(block).top();
+    const QTextLine first = lines->lineAt(0);
+    const QTextLine last = lines->lineAt(lines->lineCount() - 1);
+    return {true, blockTop + first.y(), blockTop + first.y() + first.height(),
+            blockTop + last.y() + last.height()};
+}
+
+void breakBefore(const QTextBlock& block)
+{
+    QTextBlockFormat format = block.blockFormat();
+    if (format.hasProperty(kInsertedBreakProperty))
+        return;
+    format.setProperty(kInsertedBreakProperty, int(format.pageBreakPolicy()) + 1);
+    format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+    QTextCursor(block).setBlockFormat(format);
+}
+
+// Qt's layout knows no \keep or \keepn: a paragraph to keep together, or a run of paragraphs to
+// keep with the next one, that a page boundary cuts starts a page of its own, when it fits on one.
+void removeInsertedBreaks(QTextDocument& doc)
+{
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (!format.hasProperty(kInsertedBreakProperty))
+            continue;
+        const int policy = format.intProperty(kInsertedBreakProperty) - 1;
+        if (policy == QTextFormat::PageBreak_Auto)
+            format.clearProperty(QTextFormat::PageBreakPolicy);   // as it was: not set at all
+        else
+            format.setPageBreakPolicy(QTextFormat::PageBreakFlags(policy));
+        format.clearProperty(kInsertedBreakProperty);
+        QTextCursor(block).setBlockFormat(format);
+    }
+}
+
+void applyKeepRules(QTextDocument& doc, qreal pageHeight)
+{
+    removeInsertedBreaks(doc);
+    // The breaks are layout, not edits: a document with an edit history keeps it clean instead.
+    if (doc.isUndoRedoEnabled())
+        return;
+    const QAbstractTextDocumentLayout& layout = *doc.documentLayout();
+    QTextBlock chainStart;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        BlockSpan span = spanOf(layout, block);
+        if (!span.valid)
+            continue;
+        if (chainStart.isValid()) {
+            const BlockSpan chain = spanOf(layout, chainStart);
+            if (chain.valid && pageOf(chain.top, pageHeight) != pageOf(span.top, pageHeight)
+                && span.firstBottom - chain.top <= pageHeight && !atPageTop(chain.top, pageHeight)) {
+                breakBefore(chainStart);
+                span = spanOf(layout, block);
+            }
+        }
+        if (QTextCursor(block).currentTable()) {
+            chainStart = {};
+            continue;
+        }
+        const QTextBlockFormat format = block.blockFormat();
+        if (format.boolProperty(kKeepTogetherProperty) && span.bottom - span.top <= pageHeight
+            && pageOf(span.top, pageHeight) != pageOf(span.bottom - kPageTolerance, pageHeight)
+            && !atPageTop(span.top, pageHeight) && !format.hasProperty(kInsertedBreakProperty)) {
+            breakBefore(block);
+        }
+        if (!format.boolProperty(kKeepWithNextProperty))
+            chainStart = {};
+        else if (!chainStart.isValid())
+            chainStart = block;
+    }
+}
+
+// What formatRange changes in a document, put back when printing is over. Printing works on the
+// document itself because Qt 6.4 copies tables with merged cells wrongly (clone() can even crash).
+class LayoutRestorer
+{
+public:
+    explicit LayoutRestorer(QTextDocument& doc)
+        : m_doc(doc)
+        , m_pageSize(doc.pageSize())
+        , m_margin(doc.documentMargin())
+        , m_root(doc.rootFrame()->frameFormat())
+        , m_designMetrics(doc.useDesignMetrics())
+        , m_modified(doc.isModified())
+        , m_undo(doc.isUndoRedoEnabled())
+    {
+        doc.setPageSize(kHoldLayout);
+        m_device = doc.documentLayout()->paintDevice();
+        // An empty edit history is not lost by switching it off, and then the keep rules may apply.
+        if (m_undo && doc.availableUndoSteps() == 0 && doc.availableRedoSteps() == 0)
+            doc.setUndoRedoEnabled(false);
+    }
+
+    ~LayoutRestorer()
+    {
+        m_doc.setPageSize(kHoldLayout);
+        removeInsertedBreaks(m_doc);
+        m_doc.documentLayout()->setPaintDevice(m_device);
+        m_doc.setUseDesignMetrics(m_designMetrics);
+        m_doc.setDocumentMargin(m_margin);
+        m_doc.rootFrame()->setFrameFormat(m_root);
+        m_doc.setPageSize(m_pageSize);   // lays the document out again for its own view
+        m_doc.setUndoRedoEnabled(m_undo);
+        m_doc.setModified(m_modified);
+    }
+
+    LayoutRestorer(const LayoutRestorer&) = delete;
+    LayoutRestorer& operator=(const LayoutRestorer&) = delete;
+
+private:
+    QTextDocument& m_doc;
+    QSizeF m_pageSize;
+    QPaintDevice* m_device = nullptr;
+    qreal m_margin;
+    QTextFrameFormat m_root;
+    bool m_designMetrics;
+    bool m_modified;
+    bool m_undo;
+};
 
 } // namespace
 
@@ -221,7 +365,7 @@ QRectF pageDrawRect(const QPageLayout& layout, qreal dpiX, qreal dpiY, const QMa
             inside.width() * dpiX / kTwipsPerInch, inside.height() * dpiY / kTwipsPerInch};
 }
 
-int printPages(const QTextDocument& doc, QPainter& painter, const QMarginsF& marginsTwips,
+int printPages(QTextDocument& doc, QPainter& painter, const QMarginsF& marginsTwips,
                const std::function<bool()>& newPage)
 {
     auto* device = dynamic_cast<QPagedPaintDevice*>(painter.device());
@@ -231,13 +375,12 @@ int printPages(const QTextDocument& doc, QPainter& painter, const QMarginsF& mar
                                      device->logicalDpiY(), marginsTwips);
     if (rect.isEmpty())
         return 0;
-    // A copy, so that the document on screen keeps its own layout.
-    const std::unique_ptr<QTextDocument> copy(doc.clone());
-    const int end = textLength(*copy);
+    const LayoutRestorer restorer(doc);
+    const int end = textLength(doc);
     int pages = 0;
     int first = 0;
     for (;;) {
-        const int next = formatRange(*copy, &painter, rect, first);
+        const int next = formatRange(doc, &painter, rect, first);
         ++pages;
         // No progress would loop for ever; the layout always moves on, but be sure.
         if (next >= end || next <= first)

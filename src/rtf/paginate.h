@@ -21,8 +21,8 @@ int textLength(const QTextDocument& doc);
 // set) and returns the first character of the next page, or textLength(doc) when the rest fitted.
 // Trailing empty paragraphs never start a page of their own. Text without a colour of its own is
 // drawn black whatever the desktop's colours are.
-// It changes the document's layout settings (page size, margin, layout device): pass a copy of a
-// document that is on screen (printDocument does).
+// It changes the document's layout settings (page size, margin, layout device) and may mark
+// paragraphs to start a page (for \keep and \keepn); printPages puts everything back afterwards.
 int formatRange(QTextDocument& doc, QPainter* painter, const QRectF& drawRect, int firstChar);
 
 // The drawing rectangle in device units, relative to the painter's origin, which a paged device
@@ -31,10 +31,10 @@ int formatRange(QTextDocument& doc, QPainter* painter, const QRectF& drawRect, i
 QRectF pageDrawRect(const QPageLayout& layout, qreal dpiX, qreal dpiY, const QMarginsF& marginsTwips);
 
 // Prints the whole document page by page on an active painter of a paged device, starting on the
-// current page. newPage (the device's own when empty) starts each further page; printing stops
+// current page, and leaves the document as it was. newPage (the device's own when empty) starts each further page; printing stops
 // when it returns false. Returns the pages drawn: at least one, or 0 when nothing can be drawn
 // (no paged device, margins that leave no room).
-int printPages(const QTextDocument& doc, QPainter& painter, const QMarginsF& marginsTwips,
+int printPages(QTextDocument& doc, QPainter& painter, const QMarginsF& marginsTwips,
                const std::function<bool()>& newPage = {});
 
 // Opens a painter on the device and prints the whole document: printPages for a whole job.

@@ -1,4 +1,5 @@
 #include "rtf/paginate.h"
+#include "rtf/rtf_reader.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -154,13 +155,62 @@ TEST(Pagination, each_page_starts_with_the_first_line_the_previous_page_could_no
               doc.findBlockByNumber(12).position());
 }
 
-TEST(Pagination, a_table_longer_than_a_page_reaches_its_last_row)
+TEST(Pagination, paragraphs_marked_to_keep_together_or_with_the_next_move_to_the_next_page)
+{
+    struct Case
+    {
+        const char* name;
+        int linesBefore;         // full lines before the marked paragraph
+        int markedLines;         // lines of the marked paragraph
+        int property;            // 0: no mark
+        QString nextPageStarts;  // first text of page two
+    };
+    const int together = rtf::kKeepTogetherProperty;
+    const int withNext = rtf::kKeepWithNextProperty;
+    const Case cases[] = {
+        {"a heading alone at the foot of a page", kLinesPerPage - 1, 1, withNext, u"marked"_qs},
+        {"an unmarked heading stays", kLinesPerPage - 1, 1, 0, u"next"_qs},
+        {"a paragraph cut by the page boundary", kLinesPerPage - 2, 3, together, u"marked"_qs},
+        {"an unmarked paragraph is cut", kLinesPerPage - 2, 3, 0, u"more"_qs},
+        {"a paragraph longer than a page is cut", 2, kLinesPerPage + 2, together, u"more"_qs},
+        {"a heading at the top of a page cannot move", 0, kLinesPerPage, withNext, u"next"_qs},
+    };
+    for (const Case& c : cases) {
+        QTextDocument doc;
+        doc.setUndoRedoEnabled(false);
+        addLines(doc, c.linesBefore);
+        QTextCursor cursor(&doc);
+        cursor.movePosition(QTextCursor::End);
+        if (!doc.isEmpty())
+            cursor.insertBlock();
+        QTextBlockFormat format;
+        format.setLineHeight(kLineHeight, QTextBlockFormat::FixedHeight);
+        if (c.property)
+            format.setProperty(c.property, true);
+        cursor.setBlockFormat(format);
+        cursor.insertText(u"marked"_qs);
+        for (int i = 1; i < c.markedLines; ++i)
+            cursor.insertText(QString(QChar::LineSeparator) + u"more"_qs);
+        format.clearProperty(c.property);
+        cursor.insertBlock(format);
+        cursor.insertText(u"next"_qs);
+
+        const int next = rtf::formatRange(doc, nullptr, QRectF(0, 0, 384, kLinesPerPage * kLineHeight), 0);
+        const QTextBlock block = doc.findBlock(next);
+        EXPECT_TRUE(block.text().mid(next - block.position()).startsWith(c.nextPageStarts)) << c.name;
+    }
+}
+
+TEST(Pagination, a_table_with_merged_cells_longer_than_a_page_reaches_its_last_row)
 {
     QTextDocument doc;
     QTextCursor cursor(&doc);
-    QTextTable* table = cursor.insertTable(80, 3);
-    for (int row = 0; row < table->rows(); ++row)
+    QTextTable* table = cursor.insertTable(80, 6);
+    for (int row = 0; row < table->rows(); ++row) {
         table->cellAt(row, 0).firstCursorPosition().insertText(u"row "_qs + QString::number(row));
+        if (row > 1)
+            table->mergeCells(row, 3, 1, 2);
+    }
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(u"after the table"_qs);
 
@@ -242,14 +292,31 @@ TEST(Pagination, the_page_count_does_not_depend_on_the_printer_resolution)
 TEST(Pagination, printing_leaves_the_document_on_screen_as_it_was)
 {
     QTextDocument doc;
-    doc.setHtml(longText(10));
+    addLines(doc, 30);
+    // A heading kept with its paragraph gets a page break while printing, and must lose it again.
+    QTextBlock heading = doc.findBlockByNumber(kLinesPerPage - 1);
+    QTextBlockFormat format = heading.blockFormat();
+    format.setProperty(rtf::kKeepWithNextProperty, true);
+    QTextCursor(heading).setBlockFormat(format);
+    doc.setModified(false);
+    doc.clearUndoRedoStacks();
+    QList<QTextBlockFormat> formats;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next())
+        formats << block.blockFormat();
     const QSizeF pageSize = doc.pageSize();
     const qreal margin = doc.documentMargin();
+
     PdfPages pdf;
-    rtf::printDocument(doc, pdf.device(), kHalfInch);
+    EXPECT_EQ(rtf::printDocument(doc, pdf.device(), kHalfInch), 3);
     EXPECT_EQ(doc.pageSize(), pageSize);
     EXPECT_EQ(doc.documentMargin(), margin);
     EXPECT_EQ(doc.documentLayout()->paintDevice(), nullptr);
+    EXPECT_TRUE(doc.isUndoRedoEnabled());
+    EXPECT_FALSE(doc.isModified());
+    int changed = 0;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next())
+        changed += block.blockFormat() != formats.value(block.blockNumber()) ? 1 : 0;
+    EXPECT_EQ(changed, 0);
 }
 
 TEST(Pagination, text_is_drawn_black_inside_the_rectangle_on_a_dark_desktop)

@@ -1,0 +1,109 @@
+#include "disc_fixture.h"
+
+#include "rtf/paginate.h"
+#include "shell/ui/rich_text_box.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPdfWriter>
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using kestrane::RichTextBox;
+
+class RichTextBoxTest : public ::testing::Test
+{
+protected:
+    RichTextBoxTest()
+        : box(disc.fs)
+    {
+        disc.write(u"E:\\richtext\\57desc.rtf"_qs, "{\\rtf1\\ansi {\\b Bel Air}\\par Two-tone paint.\\par}");
+        disc.write(u"E:\\richtext\\glossary.rtf"_qs, "{\\rtf1\\ansi Glossary\\par}");
+        disc.write(u"E:\\richtext\\broken.rtf"_qs, "this is no rich text");
+        box.resize(400, 300);
+    }
+
+    TestDisc disc;
+    RichTextBox box;
+};
+
+TEST_F(RichTextBoxTest, loading_a_document_replaces_the_whole_previous_content)
+{
+    ASSERT_TRUE(box.setFileName(u"E:\\richtext\\57desc.rtf"_qs));
+    EXPECT_TRUE(box.toPlainText().contains(u"Bel Air"_qs));
+    ASSERT_TRUE(box.setFileName(u"E:\\RICHTEXT\\Glossary.rtf"_qs));
+    EXPECT_FALSE(box.toPlainText().contains(u"Bel Air"_qs));
+    EXPECT_FALSE(box.toPlainText().contains(u"Two-tone"_qs));
+    EXPECT_TRUE(box.toPlainText().startsWith(u"Glossary"_qs));
+}
+
+TEST_F(RichTextBoxTest, a_missing_or_unreadable_file_keeps_the_previous_content)
+{
+    ASSERT_TRUE(box.setFileName(u"E:\\richtext\\57desc.rtf"_qs));
+    const QString shown = box.toPlainText();
+    for (const QString& path : {u"E:\\richtext\\58desc.rtf"_qs, u"E:\\richtext\\broken.rtf"_qs,
+                                u"F:\\richtext\\57desc.rtf"_qs, QString()}) {
+        EXPECT_FALSE(box.setFileName(path)) << path.toStdString();
+        EXPECT_EQ(box.toPlainText(), shown) << path.toStdString();
+        EXPECT_EQ(box.fileName(), u"E:\\richtext\\57desc.rtf"_qs);
+    }
+}
+
+TEST_F(RichTextBoxTest, the_text_length_counts_what_the_page_formatter_counts)
+{
+    EXPECT_EQ(box.textLength(), 0);
+    ASSERT_TRUE(box.setFileName(u"E:\\richtext\\57desc.rtf"_qs));
+    EXPECT_EQ(box.textLength(), box.toPlainText().size());
+    EXPECT_GE(box.textLength(), int(QStringLiteral("Bel Air\nTwo-tone paint.").size()));
+}
+
+TEST_F(RichTextBoxTest, printing_the_shown_document_leaves_the_view_as_it_was)
+{
+    QByteArray data = "{\\rtf1\\ansi ";
+    for (int i = 0; i < 200; ++i)
+        data += "{\\keepn Heading}\\par A paragraph of the document that wraps in the box.\\par ";
+    data += "}";
+    disc.write(u"E:\\richtext\\long.rtf"_qs, data);
+    ASSERT_TRUE(box.setFileName(u"E:\\richtext\\long.rtf"_qs));
+    box.show();
+    const QSizeF pageSize = box.document()->pageSize();
+    const QSizeF shownSize = box.document()->documentLayout()->documentSize();
+    const QString text = box.toPlainText();
+
+    QTemporaryDir dir;
+    QPdfWriter pdf(dir.filePath(u"out.pdf"_qs));
+    EXPECT_GT(rtf::printDocument(*box.document(), pdf, QMarginsF(1440, 1440, 1440, 1440)), 1);
+    EXPECT_EQ(box.document()->pageSize(), pageSize);
+    EXPECT_EQ(box.document()->documentLayout()->documentSize(), shownSize);
+    EXPECT_EQ(box.toPlainText(), text);
+}
+
+TEST_F(RichTextBoxTest, the_box_is_a_read_only_page_without_a_caret)
+{
+    EXPECT_TRUE(box.isReadOnly());
+    EXPECT_FALSE(box.textInteractionFlags() & (Qt::TextEditable | Qt::TextSelectableByKeyboard));
+    EXPECT_EQ(box.focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(box.palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(box.palette().color(QPalette::Text), QColor(Qt::black));
+}
+
+TEST_F(RichTextBoxTest, a_single_left_click_is_reported_once_and_a_drag_not_at_all)
+{
+    ASSERT_TRUE(box.setFileName(u"E:\\richtext\\57desc.rtf"_qs));
+    box.show();
+    QSignalSpy clicks(&box, &RichTextBox::clicked);
+    QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::mouseClick(box.viewport(), Qt::RightButton, {}, QPoint(20, 10));
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::mousePress(box.viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(box.viewport(), QPoint(120, 40));
+    QTest::mouseRelease(box.viewport(), Qt::LeftButton, {}, QPoint(120, 40));
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+} // namespace
