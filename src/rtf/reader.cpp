@@ -17,8 +17,9 @@ model::Document Reader::read()
         if (tok.type == T::End)
             break;
         if (m_unicodeSkipLeft > 0) {
-            // After \uN its fallback is skipped: literal characters and \'hh count, control
-            // words are still obeyed (as the best reader here does), and a brace ends the skip.
+            // After \uN its fallback is skipped: literal characters and \'hh count, and a brace
+            // ends the skip. Control words are still obeyed, so a writer that puts \tab or \par
+            // right after \u loses no layout.
             if (tok.type == T::GroupOpen || tok.type == T::GroupClose) {
                 m_unicodeSkipLeft = 0;
             } else if (tok.type == T::Text) {
