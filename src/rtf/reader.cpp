@@ -76,8 +76,10 @@ model::Document Reader::read()
     const FontDef* def = nullptr;
     if (auto it = m_fonts.find(m_defaultFont); it != m_fonts.end())
         def = &it->second;
-    if (def && !def->name.isEmpty())
+    if (def && !def->name.isEmpty()) {
         m_doc.defaultFont.setFamilies({def->name});
+        m_doc.defaultFont.setStyleHint(def->family);
+    }
     m_doc.defaultFont.setPointSizeF(12);
     m_doc.defaultTabPixels = std::clamp(m_defaultTab, 15, 14400) / kTwipsPerPixel;
     return std::move(m_doc);

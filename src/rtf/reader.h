@@ -25,7 +25,7 @@ enum class Op : unsigned char {
     // breaks
     Par, Line, Tab, Page, Sect, NoSectionBreak,
     // document
-    CodePage, AnsiCodePage, DefaultFont, DefaultTab, FontCharset, FontCodePage, Red, Green, Blue,
+    CodePage, AnsiCodePage, DefaultFont, DefaultTab, FontCharset, FontCodePage, FontFamily, Red, Green, Blue,
     // tables
     Trowd, CellX, Cell, Row, NestCell, NestRow, RowGap, RowLeft, RowAlign, RowHeight, RowHeader,
     CellBorder, OtherBorder, BorderKind, BorderWidth, BorderColor, CellShading, CellVAlign,

@@ -68,8 +68,11 @@ QTextCharFormat Reader::charFormat(const CharState& s) const
 {
     QTextCharFormat f;
     const auto font = m_fonts.find(s.font >= 0 ? s.font : m_defaultFont);
-    if (font != m_fonts.end() && !font->second.name.isEmpty())
+    if (font != m_fonts.end() && !font->second.name.isEmpty()) {
         f.setFontFamilies(QStringList{font->second.name});
+        if (font->second.family != QFont::AnyStyle)
+            f.setFontStyleHint(font->second.family);
+    }
     f.setFontPointSize(s.halfPoints > 0 ? std::clamp(s.halfPoints, 2, 3200) / 2.0 : 12.0);
     if (s.bold)
         f.setFontWeight(QFont::Bold);

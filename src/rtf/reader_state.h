@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <QTextOption>
 
@@ -60,6 +61,7 @@ struct GroupState {
 
 struct FontDef {
     QString name;
+    QFont::StyleHint family = QFont::AnyStyle; // \froman, \fswiss...: used when the font is missing
     int codePage = 0; // 0: the document's code page
     bool symbol = false;
 };

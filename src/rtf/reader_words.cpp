@@ -83,6 +83,9 @@ constexpr std::array kWords{
     Entry{"ansi", Op::CodePage, 1252}, Entry{"mac", Op::CodePage, 10000}, Entry{"pc", Op::CodePage, 437},
     Entry{"pca", Op::CodePage, 850}, Entry{"ansicpg", Op::AnsiCodePage}, Entry{"deff", Op::DefaultFont},
     Entry{"deftab", Op::DefaultTab}, Entry{"fcharset", Op::FontCharset}, Entry{"cpg", Op::FontCodePage},
+    Entry{"froman", Op::FontFamily, QFont::Serif}, Entry{"fswiss", Op::FontFamily, QFont::SansSerif},
+    Entry{"fmodern", Op::FontFamily, QFont::TypeWriter}, Entry{"fscript", Op::FontFamily, QFont::Cursive},
+    Entry{"fdecor", Op::FontFamily, QFont::Decorative},
     Entry{"red", Op::Red}, Entry{"green", Op::Green}, Entry{"blue", Op::Blue},
     // tables
     Entry{"trowd", Op::Trowd}, Entry{"cellx", Op::CellX}, Entry{"cell", Op::Cell}, Entry{"row", Op::Row},
@@ -383,6 +386,10 @@ void Reader::handleDocumentWord(Op op, bool hasParam, int param, int arg)
     case Op::FontCharset:
         if (st().dest == Destination::FontTable)
             m_fonts[m_fontTableEntry].codePage = codePageForCharset(param);
+        break;
+    case Op::FontFamily:
+        if (st().dest == Destination::FontTable)
+            m_fonts[m_fontTableEntry].family = QFont::StyleHint(arg);
         break;
     case Op::FontCodePage:
         if (st().dest == Destination::FontTable && param > 0)

@@ -26,7 +26,7 @@ QTextBlockFormat blockOf(const QTextDocument& doc, const QString& word)
 
 TEST(CharacterFormat, propertiesFollowGroupsAndPlain)
 {
-    const auto doc = read(R"({\rtf1{\fonttbl{\f0 Arial;}{\f1 Courier New;}}{\colortbl;\red255\green0\blue0;\red0\green0\blue255;})"
+    const auto doc = read(R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fmodern Courier New;}}{\colortbl;\red255\green0\blue0;\red0\green0\blue255;})"
                           R"(\f0\fs24 {\b bold}{\i italic}{\ul under\ulnone nounder}{\strike strike})"
                           R"({\f1\fs40 big}{\cf1 red}{\cb2 onblue}{\highlight1 marked}{\super up}{\sub down})"
                           R"({\caps caps}{\scaps smallcaps}{\b\i\plain plainword} after\par})");
@@ -37,6 +37,7 @@ TEST(CharacterFormat, propertiesFollowGroupsAndPlain)
     EXPECT_TRUE(formatOf(*doc, "strike").fontStrikeOut());
     EXPECT_EQ(formatOf(*doc, "big").fontPointSize(), 20.0);
     EXPECT_EQ(formatOf(*doc, "big").fontFamilies().toStringList(), QStringList{"Courier New"});
+    EXPECT_EQ(formatOf(*doc, "big").fontStyleHint(), QFont::TypeWriter); // for machines without it
     EXPECT_EQ(formatOf(*doc, "red").foreground().color(), QColor(255, 0, 0));
     EXPECT_EQ(formatOf(*doc, "onblue").background().color(), QColor(0, 0, 255));
     EXPECT_EQ(formatOf(*doc, "marked").background().color(), QColor(255, 0, 0));
