@@ -60,6 +60,7 @@ struct AppState
     QString documentCaption;
     QString wavePath;
     QString printAnswer;
+    QString twoDigitYear;           // characters 3 and 4 of the key, stored by cmdNostalgia
 
     // Slide show.
     qint32 slideInterval = 0;       // milliseconds between automatic slides
