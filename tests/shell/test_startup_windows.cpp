@@ -18,7 +18,13 @@ struct Program : ::testing::Test
     FakePlatform fake;
     Application app{fake.platform()};
 
-    void putDisc(QChar letter) { writeHostFile(fake.addDrive(letter), u"kestranes/57A.JPG"_qs); }
+    void putDisc(QChar letter)
+    {
+        const QString folder = fake.addDrive(letter);
+        writeHostFile(folder, u"kestranes/57A.JPG"_qs);
+        // The catalogue lists the clip-art folder too; a disc without it fails to load.
+        writeHostFile(folder, u"clipart/1957.jpg"_qs);
+    }
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "shell/ui/application.h"
 
+#include "photos/photo_catalogue.h"
 #include "platform/services.h"
 #include "shell/startup.h"
 #include "shell/ui/main_window.h"
@@ -43,6 +44,7 @@ bool Application::start(const QStringList& arguments)
         if (m_splashSound->command(u"open"_qs))
             m_splashSound->command(u"play"_qs);
     };
+    steps.loadPhotoCatalogue = [this] { LoadPhotoArray(m_context); };
     const StartupResult result = runStartupSequence(m_context, arguments, steps);
     return result == StartupResult::Ready;
 }

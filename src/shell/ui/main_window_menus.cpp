@@ -1,0 +1,45 @@
+// Form1's menu bar, built from the menu table. Items whose work belongs to other subsystems are
+// present and enabled; their controllers connect to the QActions by name.
+#include "shell/ui/main_window.h"
+
+#include "shell/control_names.h"
+#include "shell/main_window_rules.h"
+#include "shell/menu_table.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace kestrane {
+
+void MainWindow::setupMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(u"menuBar"_qs);
+    for (const MenuItem& item : menuTable()) {
+        const QString name = menuObjectName(item);
+        const QString caption = QString::fromUtf16(item.caption);
+        QMenu* parent = item.parent ? m_menus.value(QString::fromUtf16(item.parent)) : nullptr;
+        if (parent && item.separatorBefore)
+            parent->addSeparator();
+        QAction* action = nullptr;
+        if (isSubmenu(item)) {
+            QMenu* menu = parent ? parent->addMenu(caption) : bar->addMenu(caption);
+            menu->setObjectName(name);
+            m_menus.insert(name, menu);
+            action = menu->menuAction();
+        } else {
+            action = parent ? parent->addAction(caption) : bar->addAction(caption);
+        }
+        action->setObjectName(name);
+    }
+
+    connect(menuAction(names::name(names::mnuExit)), &QAction::triggered, this, &QWidget::close);
+    connect(menuAction(names::name(names::mnuExit2)), &QAction::triggered, this, &QWidget::close);
+    connect(menuAction(names::name(names::mnuCheckScreen)), &QAction::triggered, this,
+            [this] { CheckScreenResolution(m_context); });
+    connect(menuAction(names::name(names::mnuHideStatus)), &QAction::triggered, this,
+            &MainWindow::toggleTaskbar);
+}
+
+} // namespace kestrane
