@@ -53,6 +53,8 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     setupWidgets();
     setupMenus();
     applyStyle();
+    // Every control exists now: the page may lay them out whenever it changes size.
+    m_page->installEventFilter(this);
     context.mainWindow = this;
 }
 
@@ -159,10 +161,17 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    layoutPage();
+    fitMenuBar();
     // The toggle's own new size is not a move to a new size: it must leave the taskbar hidden.
     if (size() != m_coverSize)
         afterResize();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_page && event->type() == QEvent::Resize)
+        layoutPage();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::changeEvent(QEvent* event)

@@ -66,6 +66,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setupWidgets();
@@ -74,6 +75,7 @@ private:
     void setupHiddenPanels();
     void setupMenus();
     void applyStyle();
+    void fitMenuBar();
     void layoutPage();
     void placeOverlays();
     void setupDealerEdition();

@@ -126,7 +126,7 @@ void MainWindow::setupFrame()
     m_frame = new QFrame(m_page);
     m_frame->setObjectName(names::name(names::Frame1));
     for (const char16_t* heading : form1::kGroupHeadings) {
-        auto* label = new QLabel(QString::fromUtf16(heading).toUpper(), m_frame);
+        auto* label = new QLabel(QString::fromUtf16(heading), m_frame);
         label->setProperty("heading", true);
         m_groupHeadings << label;
     }
@@ -165,6 +165,8 @@ void MainWindow::setupHiddenPanels()
     QFrame* penrow = makePanel(m_page, names::SSpnlPenrow, {800, 560});
     auto* first = new QPushButton(penrow);
     first->setObjectName(names::indexed(names::Command1, 0));
+    first->setAccessibleName(u"Illustration 0"_qs);
+    first->setToolTip(first->accessibleName());
     first->setGeometry(16, 12, 24, 20);
     for (int n = 1; n < names::kPenrowButtonCount; ++n) {
         const int column = (n - 1) / 20;
@@ -173,6 +175,7 @@ void MainWindow::setupHiddenPanels()
         auto* button = new QPushButton(penrow);
         button->setObjectName(names::indexed(names::Command1, n));
         button->setAccessibleName(u"Illustration "_qs + QString::number(n));
+        button->setToolTip(button->accessibleName());
         button->setGeometry(at.x(), at.y(), 24, 20);
         auto* label = new QLabel(penrow);
         label->setObjectName(names::indexed(names::Label12, n));
