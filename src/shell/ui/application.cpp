@@ -1,5 +1,6 @@
 #include "shell/ui/application.h"
 
+#include "documents/ui/year_documents_controller.h"
 #include "photos/photo_catalogue.h"
 #include "platform/services.h"
 #include "shell/startup.h"
@@ -55,6 +56,7 @@ void Application::openMainWindow()
         return;
     const MainWindowSizing sizing = mainWindowSizing(*m_context.platform.screen);
     m_main = std::make_unique<MainWindow>(m_context);
+    m_yearDocuments = std::make_unique<YearDocuments>(m_context, m_main.get(), &m_main->mmControl1());
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();

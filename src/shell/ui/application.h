@@ -12,6 +12,7 @@ class AudioDevice;
 class MainWindow;
 class SplashWindow;
 class WavePlayer;
+class YearDocuments;
 
 // Puts the program together: the state, the splash with its start-up sequence, and the main
 // window that the splash timer opens.
@@ -40,6 +41,7 @@ private:
     std::unique_ptr<AudioDevice> m_splashDevice;
     std::unique_ptr<WavePlayer> m_splashSound;
     std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<YearDocuments> m_yearDocuments;   // goes before the window whose buttons it drives
 };
 
 } // namespace kestrane

@@ -1,0 +1,278 @@
+#include "documents/ui/reader_window.h"
+
+#include "documents/document_names.h"
+#include "documents/reader_routines.h"
+#include "documents/ui/reader_icons.h"
+#include "platform/dialogs.h"
+#include "platform/file_system.h"
+#include "platform/printer.h"
+#include "platform/services.h"
+#include "shell/control_names.h"
+#include "shell/ui/rich_text_box.h"
+#include "shell/wave_player.h"
+#include "state/ui/shared_routines.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPushButton>
+#include <QWindow>
+
+namespace kestrane {
+
+namespace {
+
+// Design geometry in twips: the client area and each control's left, top, width and height.
+constexpr int kClientWidth = 7965;
+constexpr int kClientHeight = 6735;
+struct Design { int left, top, width, height; };
+constexpr Design kTextDesign{120, 120, 7695, 6015};
+constexpr Design kOkDesign{120, 6240, 6255, 375};
+constexpr Design kPlayDesign{6480, 6240, 390, 375};
+constexpr Design kStopDesign{6960, 6240, 375, 375};
+constexpr Design kPrintDesign{7440, 6240, 375, 375};
+
+QWidget* findPlayList(QWidget* mainWindow)
+{
+    const QString name = names::name(names::frmSSPhoto);
+    if (mainWindow) {
+        if (auto* child = mainWindow->findChild<QWidget*>(name))
+            return child;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == name)
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+ReaderWindow::ReaderWindow(const ReaderEnvironment& environment)
+    : m_env(environment)
+{
+    setObjectName(names::name(names::txtForm));
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A window of its own, so that the main window's controls keep their names to themselves;
+    // it stays above the main window and goes with it.
+    if (QWidget* owner = m_env.mainWindow) {
+        create();
+        if (QWindow* ownerWindow = owner->window()->windowHandle())
+            windowHandle()->setTransientParent(ownerWindow);
+        connect(owner, &QObject::destroyed, this, &QObject::deleteLater);
+    }
+    setWindowTitle(names::name(names::txtForm));
+    setupWidgets();
+
+    // Load: the play list leaves the always-on-top layer and closes, so it cannot cover the reader.
+    AppContext& context = m_env.context;
+    if (QWidget* playList = findPlayList(m_env.mainWindow)) {
+        SetWindowOnTop(context, playList, kFalse);
+        playList->close();
+    }
+    centreOnScreen();
+    setWindowTitle(context.state.documentCaption);
+}
+
+ReaderWindow::~ReaderWindow() = default;
+
+int ReaderWindow::pixelsX(int twips) const
+{
+    return twips / qMax(1, m_env.context.platform.screen->twipsPerPixelX());
+}
+
+int ReaderWindow::pixelsY(int twips) const
+{
+    return twips / qMax(1, m_env.context.platform.screen->twipsPerPixelY());
+}
+
+void ReaderWindow::setupWidgets()
+{
+    setFixedSize(pixelsX(kClientWidth), pixelsY(kClientHeight));
+    auto place = [this](QWidget* widget, const Design& d) {
+        widget->setGeometry(pixelsX(d.left), pixelsY(d.top), pixelsX(d.width), pixelsY(d.height));
+    };
+
+    m_text = new RichTextBox(*m_env.context.platform.fileSystem, this);
+    m_text->setObjectName(names::name(names::rtbText));
+    m_text->setAccessibleName(tr("Document"));
+    place(m_text, kTextDesign);
+
+    m_ok = new QPushButton(tr("OK"), this);
+    m_ok->setObjectName(names::name(names::SSCommand1));
+    m_ok->setDefault(true);
+    place(m_ok, kOkDesign);
+
+    auto pictureButton = [this, &place](const char16_t* name, const QIcon& icon, const QString& text,
+                                        const Design& design) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(names::name(name));
+        button->setIcon(icon);
+        button->setIconSize(QSize(16, 16));
+        button->setAccessibleName(text);
+        button->setToolTip(text);
+        button->setAutoDefault(false);
+        place(button, design);
+        return button;
+    };
+    m_play = pictureButton(names::SSCommand2, playIcon(), tr("Play the narration"), kPlayDesign);
+    m_stop = pictureButton(names::SSCommand3, stopIcon(), tr("Stop the narration"), kStopDesign);
+    m_print = pictureButton(names::cmdPrint, printerIcon(), tr("Print this document"), kPrintDesign);
+    m_ok->setAutoDefault(false);
+
+    setTabOrder(m_text, m_ok);
+    setTabOrder(m_ok, m_print);
+    setTabOrder(m_print, m_play);
+    setTabOrder(m_play, m_stop);
+
+    connect(m_ok, &QPushButton::clicked, this, &ReaderWindow::okClicked);
+    connect(m_text, &RichTextBox::clicked, this, &ReaderWindow::okClicked);
+    connect(m_play, &QPushButton::clicked, this, &ReaderWindow::playNarration);
+    connect(m_stop, &QPushButton::clicked, this, &ReaderWindow::stopNarration);
+    connect(m_print, &QPushButton::clicked, this, &ReaderWindow::printDocument);
+}
+
+void ReaderWindow::centreOnScreen()
+{
+    const Screen& screen = *m_env.context.platform.screen;
+    const int tppX = qMax(1, screen.twipsPerPixelX());
+    const int tppY = qMax(1, screen.twipsPerPixelY());
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    const int leftTwips = (screen.widthTwips() - frame.width() * tppX) / 2;
+    const int topTwips = (screen.heightTwips() - frame.height() * tppY) / 2;
+    move(leftTwips / tppX, topTwips / tppY);
+}
+
+void ReaderWindow::widenOk()
+{
+    m_ok->resize(m_text->width() - m_print->width() - 4, m_ok->height());
+}
+
+void ReaderWindow::setOkWidth(int pixels)
+{
+    m_ok->resize(pixels, m_ok->height());
+}
+
+void ReaderWindow::showModal()
+{
+    raise();
+    exec();
+}
+
+void ReaderWindow::unload()
+{
+    done(QDialog::Rejected);
+}
+
+void ReaderWindow::done(int result)
+{
+    QDialog::done(result);
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    deleteLater();
+}
+
+void ReaderWindow::okClicked()
+{
+    unload();
+    if (m_env.context.mainWindow)
+        m_env.context.mainWindow->setMainWindowEnabled(true);
+    RestoreYearButton(m_env.context);
+}
+
+void ReaderWindow::playNarration()
+{
+    AppContext& context = m_env.context;
+    AppState& state = context.state;
+    state.currentErrorCode = documents::kErrNarration.toString();
+    state.wavePath = narrationPath(state.cdRoot, windowTitle(), state.selectionKey);
+    // The error box names the file it could not play.
+    state.currentSoundFile = state.wavePath;
+    if (context.platform.fileSystem->dir(state.wavePath).isEmpty()) {
+        ReportError(context, state.currentErrorCode);
+        return;
+    }
+    WavePlayer* player = m_env.narration;
+    if (!player) {
+        ReportTrappedError(context, state.currentErrorCode);
+        return;
+    }
+    player->command(u"close"_qs);
+    player->setDeviceType(u"WaveAudio"_qs);
+    player->setFileName(state.wavePath);
+    if (!player->command(u"open"_qs) || !player->command(u"play"_qs))
+        ReportTrappedError(context, state.currentErrorCode);
+}
+
+void ReaderWindow::stopNarration()
+{
+    if (m_env.narration)
+        m_env.narration->command(u"close"_qs);
+}
+
+void ReaderWindow::printDocument()
+{
+    AppContext& context = m_env.context;
+    Dialogs& dialogs = *context.platform.dialogs;
+    const QString title = QString::fromUtf16(kBoxTitle);
+
+    MessageBoxRequest question;
+    question.text = printQuestion(windowTitle());
+    question.title = title;
+    question.buttons = MsgButtons::YesNo;
+    question.icon = MsgIcon::Question;
+    const int answer = dialogs.messageBox(question);
+    context.state.printAnswer = QString::number(answer);
+    if (answer != MsgYes)
+        return;
+
+    context.platform.screen->setBusy(true);
+    const int pages = PrintRichText(context.platform, *m_text, documents::kReaderMarginTwips, documents::kReaderMarginTwips,
+                                    documents::kReaderMarginTwips, documents::kReaderMarginTwips, windowTitle());
+    context.platform.screen->setBusy(false);
+
+    MessageBoxRequest done;
+    done.title = title;
+    if (pages > 0) {
+        done.text = printCompleteText(context.platform.printer->outputFile());
+        done.icon = MsgIcon::Exclamation;
+    } else {
+        // Never report a job that did not print as complete.
+        done.text = printFailedText();
+        done.icon = MsgIcon::Critical;
+    }
+    dialogs.messageBox(done);
+}
+
+void ReaderWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // Activate: OK comes to the front of the z-order.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_ok->raise();
+}
+
+void ReaderWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_ok->raise();
+}
+
+ReaderWindow* findReader()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* reader = qobject_cast<ReaderWindow*>(window);
+        if (reader && !reader->isUnloaded())
+            return reader;
+    }
+    return nullptr;
+}
+
+ReaderWindow& txtForm(const ReaderEnvironment& environment)
+{
+    if (ReaderWindow* reader = findReader())
+        return *reader;
+    return *new ReaderWindow(environment);
+}
+
+} // namespace kestrane

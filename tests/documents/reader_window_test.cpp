@@ -1,0 +1,235 @@
+#include "documents_fixture.h"
+
+#include "documents/ui/reader_opener.h"
+#include "state/ui/shared_routines.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+using namespace kestrane;
+using namespace kestrane::test;
+
+namespace {
+
+int pdfPageCount(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression page(u"/Type\\s*/Page(?![s\\w])"_qs);
+    return int(QString::fromLatin1(file.readAll()).count(page));
+}
+
+// A printer without a device: the job goes to a file, which outputFile() names.
+class FilePrinter : public FakePrinter
+{
+public:
+    using FakePrinter::FakePrinter;
+    QString outputFile() const override { return pdfPath(); }
+};
+
+// The reader over a disc of a few small documents, opened the way every opener opens it.
+class ReaderTest : public DocumentsWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        DocumentsWindowTest::SetUp();
+        writeHostFile(m_disc.path(), u"richtext/one.rtf"_qs, "{\\rtf1\\ansi A document that fits one page.\\par}");
+        writeHostFile(m_disc.path(), u"richtext/three.rtf"_qs,
+                      "{\\rtf1\\ansi First page.\\page Second page.\\page Third page, the last.\\par}");
+        fake.mapDrive(u'E', m_disc.path());
+    }
+
+    ReaderShot open(const QString& file, const std::function<void(ReaderWindow&)>& whileOpen = {})
+    {
+        ReaderRequest request;
+        request.errorCode = u"ER008"_qs;
+        request.documentPath = u"E:\\richtext\\"_qs + file;
+        request.caption = u"The Kestrane Omnivar     Test "_qs + file;
+        return capture([&] { OpenDocument(environment(), request); }, whileOpen);
+    }
+
+    QString wave(const QString& name) { return writeHostFile(m_disc.path(), u"wav/"_qs + name); }
+
+    QTemporaryDir m_disc;
+};
+
+} // namespace
+
+TEST_F(ReaderTest, NewReaderStartsFromTheDesignStateCentredUnderDocumentCaption)
+{
+    state.documentCaption = u"The Kestrane Omnivar     Design"_qs;
+    ReaderWindow& reader = txtForm(environment());
+    EXPECT_EQ(reader.objectName(), u"txtForm"_qs);
+    EXPECT_EQ(reader.windowTitle(), state.documentCaption);
+    EXPECT_EQ(reader.size(), QSize(531, 449));
+    EXPECT_TRUE(reader.windowFlags() & Qt::Tool);
+    EXPECT_FALSE(reader.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    // Design positions in twips, 15 to the pixel.
+    EXPECT_EQ(reader.rtbText()->geometry(), QRect(8, 8, 513, 401));
+    EXPECT_EQ(reader.okButton()->geometry(), QRect(8, 416, 417, 25));
+    EXPECT_EQ(reader.playButton()->geometry(), QRect(432, 416, 26, 25));
+    EXPECT_EQ(reader.stopButton()->geometry(), QRect(464, 416, 25, 25));
+    EXPECT_EQ(reader.printButton()->geometry(), QRect(496, 416, 25, 25));
+    for (QPushButton* button : {reader.playButton(), reader.stopButton(), reader.printButton()}) {
+        EXPECT_FALSE(button->isHidden());
+        EXPECT_TRUE(button->isEnabled());
+        EXPECT_FALSE(button->icon().isNull());
+        EXPECT_FALSE(button->accessibleName().isEmpty());
+        EXPECT_FALSE(button->toolTip().isEmpty());
+    }
+    const QSize frame = reader.frameGeometry().size().expandedTo(reader.size());
+    EXPECT_EQ(reader.pos(), QPoint((800 - frame.width()) / 2, (600 - frame.height()) / 2));
+    EXPECT_EQ(&txtForm(environment()), &reader);   // a second reference finds the loaded reader
+    reader.unload();
+    EXPECT_EQ(findReader(), nullptr);
+}
+
+TEST_F(ReaderTest, WidenedOkEndsFourPixelsBeforeThePrintButton)
+{
+    const ReaderShot shot = open(u"one.rtf"_qs);
+    ASSERT_TRUE(shot.shown);
+    EXPECT_EQ(shot.okWidth, 484);
+    EXPECT_EQ(shot.printLeft - shot.okRight, 4);
+}
+
+TEST_F(ReaderTest, OkAndAClickOnTheTextCloseTheReaderAndRestoreTheYearButton)
+{
+    const struct { qint16 current; int expected; bool byText; } rows[] = {
+        {5, 6, false}, {49, 1, false}, {0, 1, true}, {30, 31, true}};
+    for (const auto& row : rows) {
+        state.currentYearButton = row.current;
+        form1->setEnabled(false);
+        open(u"one.rtf"_qs, [&](ReaderWindow& reader) {
+            if (row.byText)
+                QTest::mouseClick(reader.rtbText()->viewport(), Qt::LeftButton);
+        });
+        EXPECT_EQ(findReader(), nullptr);
+        EXPECT_TRUE(form1->isEnabled());
+        auto* expected = form1->findChild<QPushButton*>(names::indexed(names::cmdYR, row.expected));
+        ASSERT_NE(expected, nullptr);
+        // Brought to the front: the last of its siblings in stacking order.
+        QWidget* lastSibling = nullptr;
+        for (QObject* child : expected->parentWidget()->children()) {
+            if (auto* widget = qobject_cast<QWidget*>(child); widget && !widget->isWindow())
+                lastSibling = widget;
+        }
+        EXPECT_EQ(lastSibling, expected) << row.current;
+    }
+}
+
+TEST_F(ReaderTest, LoadingTheReaderTakesThePlayListOutOfTheTopLayerAndClosesIt)
+{
+    QWidget playList;
+    playList.setObjectName(u"frmSSPhoto"_qs);
+    playList.show();
+    const ReaderShot shot = open(u"one.rtf"_qs);
+    EXPECT_TRUE(shot.shown);
+    EXPECT_FALSE(playList.isVisible());
+    EXPECT_TRUE(fake.windowManager.log.contains(u"top frmSSPhoto 0"_qs));
+}
+
+TEST_F(ReaderTest, SetWindowOnTopKnowsTrueFalseAndAnyOtherValue)
+{
+    QWidget window;
+    window.setObjectName(u"w"_qs);
+    window.show();
+    SetWindowOnTop(context, &window, kTrue);
+    SetWindowOnTop(context, &window, kFalse);
+    SetWindowOnTop(context, &window, 1);   // only raised among ordinary windows
+    EXPECT_EQ(fake.windowManager.log.filter(u"top w"_qs), (QStringList{u"top w 1"_qs, u"top w 0"_qs}));
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(ReaderTest, NarrationFileFollowsCaptionAndKeyWithBlanksKept)
+{
+    const struct { const char16_t* key; const char16_t* caption; const char16_t* file; } rows[] = {
+        {u"Miscellany ", nullptr, u"Miscellany .wav"},
+        {u"Halvard Twin-Turbo ", nullptr, u"halvard.wav"},
+        {u"1957", nullptr, u"1957.wav"},
+        {u"panYear", nullptr, u"intro.wav"},
+        {u"1957", u"The Kestrane Omnivar     Introduction", u"intro.wav"},
+    };
+    ASSERT_NE(narration, nullptr);
+    for (const auto& row : rows) {
+        const QString file = QString::fromUtf16(row.file);
+        const QString host = wave(file);
+        state.selectionKey = QString::fromUtf16(row.key);
+        narration->clearCalls();
+        open(u"one.rtf"_qs, [&](ReaderWindow& reader) {
+            if (row.caption)
+                reader.setWindowTitle(QString::fromUtf16(row.caption));
+            reader.playNarration();
+        });
+        EXPECT_EQ(state.wavePath, u"E:\\wav\\"_qs + file);
+        EXPECT_TRUE(narration->calls().contains(u"open "_qs + host)) << file.toStdString();
+        EXPECT_TRUE(narration->isPlaying()) << file.toStdString();
+    }
+    EXPECT_TRUE(errorCodesShown().isEmpty());
+
+    // Narration goes on after the reader closed, until the stop button of a reader closes the device.
+    open(u"one.rtf"_qs, [](ReaderWindow& reader) { reader.stopNarration(); });
+    EXPECT_FALSE(narration->isPlaying());
+}
+
+TEST_F(ReaderTest, MissingNarrationReportsEr032NamingTheFileAndPlaysNothing)
+{
+    ASSERT_NE(narration, nullptr);
+    state.selectionKey = u"1958"_qs;
+    narration->clearCalls();
+    open(u"one.rtf"_qs, [](ReaderWindow& reader) { reader.playNarration(); });
+    EXPECT_EQ(errorCodesShown(), QStringList{u"ER032"_qs});
+    EXPECT_TRUE(state.lastErrorMessage.contains(u"1958.wav"_qs));
+    EXPECT_TRUE(narration->calls().isEmpty());
+}
+
+TEST_F(ReaderTest, PrintingPrintsEveryPageAndSaysSoAfterTheQuestion)
+{
+    const struct { const char16_t* file; int pages; } rows[] = {{u"one.rtf", 1}, {u"three.rtf", 3}};
+    for (const auto& row : rows) {
+        const QString file = QString::fromUtf16(row.file);
+        fake.dialogs.boxes.clear();
+        fake.printer.setPdfPath(m_disc.path() + u'/' + file + u".pdf"_qs);
+        open(file, [](ReaderWindow& reader) { QTest::mouseClick(reader.printButton(), Qt::LeftButton); });
+        EXPECT_EQ(fake.printer.pagesPrinted(), row.pages) << file.toStdString();
+        EXPECT_EQ(pdfPageCount(fake.printer.pdfPath()), row.pages) << file.toStdString();
+        EXPECT_EQ(fake.printer.documents.last(), u"The Kestrane Omnivar     Test "_qs + file);
+        EXPECT_EQ(state.printAnswer, u"6"_qs);
+        ASSERT_EQ(fake.dialogs.boxes.size(), 2);
+        const MessageBoxRequest& question = fake.dialogs.boxes[0];
+        EXPECT_EQ(question.text, u"Would you like to print the \r\n\r\nThe Kestrane Omnivar     Test "_qs + file + u'?');
+        EXPECT_EQ(question.buttons, MsgButtons::YesNo);
+        EXPECT_EQ(question.icon, MsgIcon::Question);
+        EXPECT_EQ(question.title, u"The Kestrane Omnivar"_qs);
+        EXPECT_EQ(fake.dialogs.boxes[1].text, u"Printing complete!"_qs);
+        EXPECT_EQ(fake.dialogs.boxes[1].icon, MsgIcon::Exclamation);
+    }
+}
+
+TEST_F(ReaderTest, AnsweringNoPrintsNothingAndSaysNothing)
+{
+    fake.dialogs.answerNext(MsgNo);
+    open(u"three.rtf"_qs, [](ReaderWindow& reader) { reader.printDocument(); });
+    EXPECT_TRUE(fake.printer.documents.isEmpty());
+    EXPECT_EQ(state.printAnswer, u"7"_qs);
+    EXPECT_EQ(fake.dialogs.boxes.size(), 1);
+}
+
+TEST_F(ReaderTest, PrintoutWithoutAPrinterNamesItsFileAndAFailedJobIsNeverComplete)
+{
+    FilePrinter filePrinter(m_disc.path() + u"/The Kestrane Omnivar Test one.rtf.pdf"_qs);
+    fake.platform().printer = &filePrinter;
+    open(u"one.rtf"_qs, [](ReaderWindow& reader) { reader.printDocument(); });
+    ASSERT_EQ(fake.dialogs.boxes.size(), 2);
+    EXPECT_TRUE(fake.dialogs.boxes[1].text.startsWith(u"Printing complete!\r\n\r\n"_qs));
+    EXPECT_TRUE(fake.dialogs.boxes[1].text.endsWith(filePrinter.pdfPath()));
+
+    fake.dialogs.boxes.clear();
+    filePrinter.failBegin = true;
+    open(u"one.rtf"_qs, [](ReaderWindow& reader) { reader.printDocument(); });
+    ASSERT_EQ(fake.dialogs.boxes.size(), 2);
+    EXPECT_FALSE(fake.dialogs.boxes[1].text.contains(u"complete"_qs));
+    EXPECT_EQ(fake.dialogs.boxes[1].icon, MsgIcon::Critical);
+    fake.platform().printer = &fake.printer;
+}
