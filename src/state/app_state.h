@@ -50,10 +50,16 @@ struct AppState
     QString currentPhoto;
     qint16 shownIndex = 0;
     Flag skipFirstMatch = kFalse;
+    Flag lastStepNext = kFalse;     // direction of the last photo step
+    Flag lastStepBack = kFalse;
 
     // Screen-saver play list buttons as the photo browser leaves them.
     bool saverAddEnabled = false;
     bool saverRemoveEnabled = false;
+    QString saverPhotoPath;         // where the photograph shown would lie in the play list
+
+    // The mouse button last pressed on an insignia picture: "2" the right one, else " ".
+    QString lastMouseButton = u" "_qs;
 
     // Document reader contract.
     QString documentPath;

@@ -1,0 +1,128 @@
+// The five insignia pictures over the photograph: loaders, toggle buttons, click to hide and
+// the copy to the clipboard.
+#include "selection/ui/year_page.h"
+
+#include "platform/dialogs.h"
+#include "platform/services.h"
+#include "selection/category_table.h"
+#include "selection/insignia.h"
+#include "selection/picture_file.h"
+#include "shell/error_reporter.h"
+#include "state/app_context.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+
+namespace kestrane {
+
+namespace {
+
+// Top-left of `widget` in the coordinates of `parent` (they need not share a parent).
+QPoint origin(const QWidget* widget, const QWidget* parent)
+{
+    return parent ? parent->mapFromGlobal(widget->mapToGlobal(QPoint(0, 0))) : widget->pos();
+}
+
+} // namespace
+
+bool YearPage::loadInsignia(Insignia picture, const char16_t* errorCode)
+{
+    AppState& state = m_context.state;
+    QLabel* label = m_w.picture(picture);
+    if (!label)
+        return false;
+    state.currentErrorCode = QString::fromUtf16(errorCode);
+    if (picture == kScriptPicture)
+        label->hide();
+    const QImage image = readPicture(*m_context.platform.fileSystem,
+                                     state.cdRoot + insigniaFile(picture, selectionKey()));
+    if (image.isNull()) {
+        ErrorReporter(m_context);
+        return false;
+    }
+    label->setPixmap(QPixmap::fromImage(image));
+    // The clip art keeps its designed place and size; its toggle button decides its visibility.
+    if (picture == kClipArtPicture)
+        return true;
+    label->resize(image.size());
+    if (m_w.image4 && m_w.frame1) {
+        const QWidget* parent = label->parentWidget();
+        const QRect photo(origin(m_w.image4, parent), m_w.image4->size());
+        const int frameTop = origin(m_w.frame1, parent).y();
+        label->move(insigniaPosition(picture, photo, frameTop, image.size(), label->pos()));
+    }
+    label->raise();
+    label->show();
+    return true;
+}
+
+void YearPage::toggleInsignia(Insignia picture)
+{
+    if (selectionKey() == QStringView(kNoSelection))
+        return;
+    QLabel* label = m_w.picture(picture);
+    if (!label)
+        return;
+    const InsigniaInfo& info = insigniaInfo(picture);
+    if (label->isHidden()) {
+        if (loadInsignia(picture, info.buttonCode) && picture == kClipArtPicture) {
+            label->raise();
+            label->show();
+        }
+    } else {
+        label->hide();
+    }
+    bringYearButtonToFront(yearButtonAfter(m_context.state.currentYearButton));
+}
+
+void YearPage::pictureClicked(Insignia picture)
+{
+    if (QLabel* label = m_w.picture(picture))
+        label->hide();
+    bringYearButtonToFront(yearButtonAfter(m_context.state.currentYearButton));
+}
+
+void YearPage::pictureMouseDown(Insignia picture, Qt::MouseButton button)
+{
+    AppState& state = m_context.state;
+    if (button != Qt::RightButton) {
+        state.lastMouseButton = u" "_qs;
+        return;
+    }
+    state.lastMouseButton = u"2"_qs;
+    QLabel* label = m_w.picture(picture);
+    if (label)
+        label->setFocus(Qt::MouseFocusReason);
+    CopyPictureToClipboard(label);
+}
+
+void YearPage::CopyPictureToClipboard(QWidget* active)
+{
+    AppState& state = m_context.state;
+    if (state.lastMouseButton != u"2")
+        return;
+    MessageBoxRequest question;
+    question.text = u"Would you like to copy this image to the Windows Clipboard?"_qs;
+    question.title = QString::fromUtf16(kAppTitle);
+    question.buttons = MsgButtons::YesNo;
+    question.icon = MsgIcon::Question;
+    state.lastQuestionAnswer = Flag(m_context.platform.dialogs->messageBox(question));
+    if (state.lastQuestionAnswer != MsgYes || !active)
+        return;
+    Clipboard& clipboard = *m_context.platform.clipboard;
+    clipboard.clear();
+    if (auto* label = qobject_cast<QLabel*>(active))
+        clipboard.setImage(label->pixmap().toImage());
+    else if (auto* line = qobject_cast<QLineEdit*>(active))
+        clipboard.setText(line->text());
+    else if (auto* combo = qobject_cast<QComboBox*>(active))
+        clipboard.setText(combo->currentText());
+    else if (auto* list = qobject_cast<QListWidget*>(active); list && list->currentItem())
+        clipboard.setText(list->currentItem()->text());
+}
+
+} // namespace kestrane

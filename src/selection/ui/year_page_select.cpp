@@ -1,0 +1,226 @@
+// The selection: SelectKey, the page refresh and every way a key is chosen.
+#include "selection/ui/year_page.h"
+
+#include "photos/photo_browser.h"
+#include "photos/ui/photo_panel.h"
+#include "selection/category_table.h"
+#include "selection/insignia.h"
+#include "selection/page_setup.h"
+#include "selection/year_keys.h"
+#include "shell/error_reporter.h"
+#include "shell/ui/rich_text_box.h"
+#include "state/app_context.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+
+#include <exception>
+
+namespace kestrane {
+
+void YearPage::SelectKey()
+{
+    AppState& state = m_context.state;
+    const QString key = selectionKey();
+    if (QAbstractButton* desc = m_w.pageButton(kDesc))
+        desc->setText(QString::fromUtf16(kDescription));
+    if (m_w.mnuNames)
+        m_w.mnuNames->setEnabled(true);
+    if (m_w.rtbDetails)
+        m_w.rtbDetails->hide();
+    state.skipFirstMatch = kTrue;
+    state.lastStepNext = kFalse;
+    state.lastStepBack = kFalse;
+    state.categoryCode = key.mid(2, 2);
+
+    RefreshYearPage();
+
+    QAbstractButton* stats = m_w.pageButton(kStats);
+    if (stats)
+        stats->setText(QString::fromUtf16(kStatistics));
+    if (m_w.mnuWeb)
+        m_w.mnuWeb->setText(QString::fromUtf16(kDefaultWeb));
+    if (const CategoryRow* row = findCategory(key)) {
+        state.categoryCode = QString::fromUtf16(row->code);
+        if (stats)
+            stats->setText(QString::fromUtf16(row->selectStats));
+        if (m_w.mnuWeb)
+            m_w.mnuWeb->setText(QString::fromUtf16(row->webCaption));
+    } else {
+        state.categoryCode = key.mid(2, 2);
+    }
+    state.categoryCode = normaliseCode(state.categoryCode);
+
+    const std::optional<int> first = findFirstPhoto(state, state.categoryCode);
+    if (!first) {
+        state.currentErrorCode = u"ER023"_qs;
+        ErrorReporter(m_context);
+        if (m_w.image4)
+            m_w.image4->hide();
+    } else {
+        state.currentPhoto = state.photoFiles.at(*first);
+        if (state.fileNamesFlag && m_w.txtFile)
+            m_photos->showFileName(photoFileName(state.currentPhoto).left(12));
+        // A photograph that cannot be read ends the selection quietly; the page is already set.
+        if (!m_photos->loadPhoto(state.currentPhoto))
+            return;
+        state.shownIndex = qint16(*first);
+    }
+    m_photos->SyncSaverButtons();
+}
+
+void YearPage::CategoryButtonSetup()
+{
+    for (QWidget* w : {m_w.spinButton1, m_w.panPhoto, m_w.panYear})
+        if (w)
+            w->show();
+    setButtonsEnabled(kAllPageButtons & ~kDesc, true);
+    const ButtonSetup setup = categoryButtonSetup(selectionKey());
+    setButtonsEnabled(setup.disabled, false);
+    for (const InsigniaInfo& info : kInsigniaInfo)
+        if (setup.hide & info.picture)
+            if (QLabel* label = m_w.picture(info.picture))
+                label->hide();
+    if (setup.statsDetails)
+        if (QAbstractButton* stats = m_w.pageButton(kStats))
+            stats->setText(QString::fromUtf16(kDetails));
+}
+
+void YearPage::RefreshYearPage()
+{
+    AppState& state = m_context.state;
+    state.slideShowRunning = kFalse;
+    if (m_context.mainWindow)
+        m_context.mainWindow->setMainWindowEnabled(true);
+    setButtonsEnabled(kDesc, true);
+    const QString key = selectionKey();
+    if (key == QStringView(kNoSelection))
+        return;
+
+    CategoryButtonSetup();
+    const RefreshPlan plan = planRefresh(key);
+    setButtonsEnabled(plan.setup.disabled, false);
+    state.categoryCode = plan.categoryCode;
+
+    for (Insignia picture : kInsigniaRefreshOrder) {
+        QLabel* label = m_w.picture(picture);
+        if (!label || (label->isHidden() && !plan.hideAll))
+            continue;
+        if (plan.hideAll || (plan.hideInstead & picture))
+            label->hide();
+        else
+            loadInsignia(picture, insigniaInfo(picture).loaderCode);
+    }
+
+    for (int i = 1; i <= kYearButtonCount; ++i)
+        if (QAbstractButton* button = m_w.yearButton(i))
+            button->setEnabled(true);
+    closeSelectionWindows();
+}
+
+void YearPage::yearButtonClicked(int index)
+{
+    AppState& state = m_context.state;
+    state.yearClickFlag = kTrue;
+    setBusy(true);
+    if (m_w.rtbDetails)
+        m_w.rtbDetails->hide();
+    setSelectionKey(yearKeyForButton(index));
+    SelectKey();
+    bringYearButtonToFront(index == kYearButtonCount ? 1 : index + 1);
+    resetAfterSelection(index);
+    setBusy(false);
+}
+
+void YearPage::windowBackgroundClicked()
+{
+    AppState& state = m_context.state;
+    if (state.initialSelectionFlag != kTrue)
+        return;
+    state.initialSelectionFlag = kFalse;
+    setBusy(true);
+    if (QAbstractButton* second = m_w.yearButton(2))
+        second->setEnabled(true);
+    bringYearButtonToFront(2);
+    setSelectionKey(u"1953"_qs);
+    SelectKey();
+    // Year button 1 stands for the page just shown; a category enables it again.
+    if (QAbstractButton* first = m_w.yearButton(1))
+        first->setEnabled(false);
+    bringYearButtonToFront(2);
+    resetAfterSelection(1);
+    setBusy(false);
+}
+
+void YearPage::windowDeactivated()
+{
+    if (m_context.state.slideShowRunning != kTrue)
+        return;
+    if (selectionKey() != QStringView(kNoSelection) && m_w.image4)
+        m_w.image4->show();
+    RefreshYearPage();
+}
+
+void YearPage::categoryMenuTriggered(const CategoryRow& row)
+{
+    switch (row.menu) {
+    case CategoryMenu::Own: ownCategoryMenu(row); break;
+    case CategoryMenu::Shared: showCategoryPage(QString::fromUtf16(row.title)); break;
+    case CategoryMenu::Specialty: specialtyMenu(row); break;
+    case CategoryMenu::None: break;
+    }
+}
+
+void YearPage::ownCategoryMenu(const CategoryRow& row)
+{
+    const QString item = QString::fromUtf16(row.menuItem);
+    const bool museum = item.startsWith(u"mnuMus");
+    try {
+        bringYearButtonToFront(yearButtonAfter(m_context.state.currentYearButton));
+        if (m_w.rtbDetails)
+            m_w.rtbDetails->hide();
+        setSelectionKey(QString::fromUtf16(row.title));
+        SelectKey();
+        setButtonsEnabled(row.disabled, false);
+        if (museum)
+            if (QAbstractButton* stats = m_w.pageButton(kStats))
+                stats->setText(QString::fromUtf16(kDetails));
+        resetAfterSelection(0);
+    } catch (const std::exception&) {
+        m_context.state.currentErrorCode = museum ? u"ER009"_qs : item == u"mnuTopTen" ? u"ER054"_qs : u"ER058"_qs;
+        ErrorReporter(m_context);
+    }
+}
+
+void YearPage::specialtyMenu(const CategoryRow& row)
+{
+    setSelectionKey(QString::fromUtf16(row.title));
+    SelectKey();
+    resetAfterSelection(0);
+    if (QAbstractButton* first = m_w.yearButton(1))
+        first->setEnabled(true);
+    bringYearButtonToFront(1);
+}
+
+void YearPage::showCategoryPage(const QString& title)
+{
+    setSelectionKey(title);
+    setBusy(true);
+    SelectKey();
+    resetAfterSelection(0);
+    setButtonsEnabled(kTheNine, false);
+    if (QAbstractButton* stats = m_w.pageButton(kStats))
+        stats->setText(QString::fromUtf16(kDetails));
+    const CategoryPageStates states = categoryPageStates(title);
+    setButtonsEnabled(states.disable, false);
+    setButtonsEnabled(states.enable, true);
+    if (m_w.rtbDetails)
+        m_w.rtbDetails->hide();
+    setBusy(false);
+    if (QAbstractButton* first = m_w.yearButton(1))
+        first->setEnabled(true);
+    bringYearButtonToFront(1);
+}
+
+} // namespace kestrane
