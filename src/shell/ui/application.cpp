@@ -6,6 +6,7 @@
 #include "shell/startup.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/splash_window.h"
+#include "selection/ui/year_page.h"
 
 #include "platform/audio_device.h"
 #include "shell/wave_player.h"
@@ -56,6 +57,7 @@ void Application::openMainWindow()
         return;
     const MainWindowSizing sizing = mainWindowSizing(*m_context.platform.screen);
     m_main = std::make_unique<MainWindow>(m_context);
+    m_yearPage = std::make_unique<YearPage>(m_context, m_main.get());
     m_yearDocuments = std::make_unique<YearDocuments>(m_context, m_main.get(), &m_main->mmControl1());
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);

@@ -12,6 +12,7 @@ class AudioDevice;
 class MainWindow;
 class SplashWindow;
 class WavePlayer;
+class YearPage;
 class YearDocuments;
 
 // Puts the program together: the state, the splash with its start-up sequence, and the main
@@ -30,6 +31,7 @@ public:
     AppContext& context() { return m_context; }
     SplashWindow* splash() const { return m_splash.get(); }
     MainWindow* mainWindow() const { return m_main.get(); }
+    YearPage* yearPage() const { return m_yearPage.get(); }
 
     // The splash timer's work, also callable by tests.
     void openMainWindow();
@@ -41,6 +43,7 @@ private:
     std::unique_ptr<AudioDevice> m_splashDevice;
     std::unique_ptr<WavePlayer> m_splashSound;
     std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<YearPage> m_yearPage;   // goes before the window whose controls it drives
     std::unique_ptr<YearDocuments> m_yearDocuments;   // goes before the window whose buttons it drives
 };
 
