@@ -240,7 +240,7 @@ TEST_F(Form1, TheFrontRuleRaisesAYearButtonWithoutTakingTheFocus)
 TEST_F(Form1, PicturesAndTheDescriptionBoxKeepTheirRulesAtEverySize)
 {
     MainWindow& main = open();
-    for (const QSize size : {QSize(800, 600), QSize(1280, 1000), QSize(1024, 740)}) {
+    for (const QSize size : {QSize(800, 600), QSize(1280, 1000), QSize(1024, 740), QSize(700, 520)}) {
         main.resize(size);
         SCOPED_TRACE(size.width());
         const QRect photo = control(names::name(names::Image4))->geometry();

@@ -129,7 +129,7 @@ void MainWindow::layoutPage()
 {
     const int pageWidth = m_page->width();
     const int pageHeight = m_page->height();
-    const double s = std::clamp(std::min(pageWidth / kDesignWidth, pageHeight / kDesignHeight), 1.0, 2.2);
+    const double s = std::clamp(std::min(pageWidth / kDesignWidth, pageHeight / kDesignHeight), 0.75, 2.2);
     auto px = [s](double design) { return qRound(design * s); };
 
     if (std::abs(s - m_fontScale) > 0.02) {
