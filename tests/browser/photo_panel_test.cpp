@@ -1,6 +1,7 @@
 // The photo browser through the real window: steps, descriptions, file names, the tour.
 #include "../selection/page_fixture.h"
 
+#include "photos/photo_catalogue.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/rich_text_box.h"
 
@@ -240,4 +241,13 @@ TEST_F(PhotoPanelWindow, AnUnreadablePhotographIsReportedByTheStepThatMetIt)
     clickYear(5);
     previous();
     EXPECT_EQ(errorCodesShown(), QStringList{u"ER011"_qs});
+
+    // A selection whose first photograph cannot be read ends quietly without the old photograph.
+    writeHostFile(folder, u"kestranes/58A.JPG"_qs, "broken");
+    LoadPhotoArray(context);
+    fake.dialogs.boxes.clear();
+    clickYear(6);
+    EXPECT_TRUE(fake.dialogs.boxes.isEmpty());
+    EXPECT_EQ(key(), u"1958");
+    EXPECT_TRUE(label(u"Image4"_qs)->isHidden());
 }

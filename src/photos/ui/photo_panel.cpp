@@ -257,8 +257,9 @@ bool PhotoPanel::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     if (watched == w.image4 && type == QEvent::MouseButtonPress) {
         // The right button belongs to the play-list window.
-        if (static_cast<QMouseEvent*>(event)->button() != Qt::RightButton)
-            tourClick();
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+            return false;
+        tourClick();
         return true;
     }
     if (watched == w.panPhoto && type == QEvent::MouseButtonDblClick) {

@@ -62,9 +62,13 @@ void YearPage::SelectKey()
         state.currentPhoto = state.photoFiles.at(*first);
         if (state.fileNamesFlag && m_w.txtFile)
             m_photos->showFileName(photoFileName(state.currentPhoto).left(12));
-        // A photograph that cannot be read ends the selection quietly; the page is already set.
-        if (!m_photos->loadPhoto(state.currentPhoto))
+        // A photograph that cannot be read ends the selection quietly; the page is already set,
+        // and the previous selection's photograph must not stand for the new one.
+        if (!m_photos->loadPhoto(state.currentPhoto)) {
+            if (m_w.image4)
+                m_w.image4->hide();
             return;
+        }
         state.shownIndex = qint16(*first);
     }
     m_photos->SyncSaverButtons();
