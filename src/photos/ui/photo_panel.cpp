@@ -87,12 +87,10 @@ bool PhotoPanel::showPhotograph(int index)
 void PhotoPanel::frontAfterStep()
 {
     const FrontButton front = frontButtonForCode(m_context.state.categoryCode);
-    if (front.enable) {
-        // 2000..2002 keep their neighbours usable too.
-        for (int i : {48, 49, 1})
-            if (QAbstractButton* button = m_page.widgets().yearButton(i))
-                button->setEnabled(true);
-    }
+    // 2000..2002 also make sure the button after theirs is usable.
+    if (front.enable)
+        if (QAbstractButton* button = m_page.widgets().yearButton(front.button))
+            button->setEnabled(true);
     m_page.bringYearButtonToFront(front.button);
 }
 
