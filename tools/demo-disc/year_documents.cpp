@@ -154,7 +154,7 @@ QByteArray statistics(const Facts& f, const QString& suffix)
 {
     RtfWriter w(f.title + QLatin1Char(' ') + suffix);
     w.heading(f.title + QLatin1Char(' ') + suffix);
-    w.table({{QStringLiteral("Item"), QStringLiteral("Specification")},
+    w.table({{QStringLiteral("Item"), QStringLiteral("Figure")},
              {QStringLiteral("Production"), count(f.production) + QStringLiteral(" cars")},
              {QStringLiteral("Base price"), money(f.price)},
              {QStringLiteral("Engine"), f.engine},

@@ -18,7 +18,8 @@ int FakeDialogs::messageBox(const MessageBoxRequest& request)
     case MsgButtons::AbortRetryIgnore: return MsgAbort;
     case MsgButtons::YesNoCancel:
     case MsgButtons::YesNo: return MsgYes;
-    case MsgButtons::RetryCancel: return MsgRetry;
+    // An unscripted Retry would repeat a failing step for ever; Cancel ends the program instead.
+    case MsgButtons::RetryCancel: return MsgCancel;
     }
     return MsgOk;
 }

@@ -15,7 +15,8 @@ class QPdfWriter;
 
 namespace kestrane {
 
-// Records every box and answers from a script; with the script empty it presses the first button.
+// Records every box and answers from a script; with the script empty it presses the first button,
+// except that a Retry/Cancel box is cancelled.
 class FakeDialogs : public Dialogs
 {
 public:
