@@ -322,4 +322,18 @@ void shadowText(QPainter& p, const QRectF& r, int flags, const QString& text, co
     p.drawText(r, flags, text);
 }
 
+QImage canvas(QSize size, const QColor& fill)
+{
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(fill);
+    return img;
+}
+
+void prepare(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
 } // namespace kestrane::demo

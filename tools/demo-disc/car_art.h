@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QRectF>
 #include <QString>
 
@@ -34,6 +35,14 @@ void drawBoat(QPainter& p, const QRectF& box, const QColor& hull, bool lineArt);
 
 // Sky, sun, hills and road (or water) over the whole rectangle; returns the y of the road's centre line.
 double drawLandscape(QPainter& p, const QRectF& r, quint32 seed, bool water = false);
+
+inline const QString kSerif = QStringLiteral("Serif");
+inline const QString kSans = QStringLiteral("Sans Serif");
+inline const QString kMono = QStringLiteral("Monospace");
+
+// A picture filled with one colour, and a painter set up for smooth shapes, text and scaling.
+QImage canvas(QSize size, const QColor& fill);
+void prepare(QPainter& p);
 
 // A font of `family` with the largest pixel size (at most maxPixels) whose text fits `width`.
 QFont fittedFont(const QString& family, const QString& text, double width, int maxPixels, bool bold,

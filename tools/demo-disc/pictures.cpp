@@ -13,24 +13,6 @@ namespace kestrane::demo {
 
 namespace {
 
-const QString kSerif = QStringLiteral("Serif");
-const QString kSans = QStringLiteral("Sans Serif");
-const QString kMono = QStringLiteral("Monospace");
-
-QImage canvas(QSize size, const QColor& fill)
-{
-    QImage img(size, QImage::Format_RGB32);
-    img.fill(fill);
-    return img;
-}
-
-void prepare(QPainter& p)
-{
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-}
-
 int leadingYear(const QString& text)
 {
     bool ok = false;

@@ -15,23 +15,6 @@ namespace kestrane::demo {
 
 namespace {
 
-const QString kSerif = QStringLiteral("Serif");
-const QString kSans = QStringLiteral("Sans Serif");
-
-QImage canvas(QSize size, const QColor& fill)
-{
-    QImage img(size, QImage::Format_RGB32);
-    img.fill(fill);
-    return img;
-}
-
-void prepare(QPainter& p)
-{
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-}
-
 void scene(QPainter& p, const QRectF& r, quint32 seed, int year, bool boat)
 {
     p.save();

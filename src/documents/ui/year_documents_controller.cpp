@@ -144,12 +144,12 @@ void YearDocuments::showDetails(const QString& key)
     details->raise();
 }
 
-void YearDocuments::cmdOptionsClick()
+void YearDocuments::openSimpleDocument(const std::optional<DocumentChoice>& choice, QStringView errorCode,
+                                       std::optional<int> okWidth)
 {
-    const std::optional<DocumentChoice> choice = optionsDocument(m_context.state.selectionKey);
     if (!choice)
         return;
-    const QString code = documents::kErrOptions.toString();
+    const QString code = errorCode.toString();
     m_context.state.currentErrorCode = code;
     m_context.state.documentCaption = choice->caption;
     const std::optional<QString> path = lookUp(*choice, code);
@@ -158,25 +158,18 @@ void YearDocuments::cmdOptionsClick()
     ReaderRequest request;
     request.errorCode = code;
     request.documentPath = *path;
+    request.okWidth = okWidth;
     OpenDocument(environment(), request);
+}
+
+void YearDocuments::cmdOptionsClick()
+{
+    openSimpleDocument(optionsDocument(m_context.state.selectionKey), documents::kErrOptions, std::nullopt);
 }
 
 void YearDocuments::cmdColorsClick()
 {
-    const std::optional<DocumentChoice> choice = colorsDocument(m_context.state.selectionKey);
-    if (!choice)
-        return;
-    const QString code = documents::kErrColors.toString();
-    m_context.state.currentErrorCode = code;
-    m_context.state.documentCaption = choice->caption;
-    const std::optional<QString> path = lookUp(*choice, code);
-    if (!path)
-        return;
-    ReaderRequest request;
-    request.errorCode = code;
-    request.documentPath = *path;
-    request.okWidth = kNarrowOkWidth;
-    OpenDocument(environment(), request);
+    openSimpleDocument(colorsDocument(m_context.state.selectionKey), documents::kErrColors, kNarrowOkWidth);
 }
 
 void YearDocuments::cmdNostalgiaClick()

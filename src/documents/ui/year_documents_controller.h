@@ -32,6 +32,9 @@ private:
     // The missing-file test: DocumentPath gets the directory lookup's answer; an empty answer
     // reports `code` and gives nothing.
     std::optional<QString> lookUp(const DocumentChoice& choice, const QString& code);
+    // Options and colours: the choice's caption, its lookup and the reader.
+    void openSimpleDocument(const std::optional<DocumentChoice>& choice, QStringView errorCode,
+                            std::optional<int> okWidth);
     void showDetails(const QString& key);
 
     AppContext& m_context;

@@ -102,15 +102,22 @@ void PhotoPanel::afterStep()
     SyncSaverButtons();
 }
 
+bool PhotoPanel::nothingSelectedYet()
+{
+    if (m_page.selectionKey() != QStringView(kNoSelection))
+        return false;
+    // Before the first selection a step only offers the first year button.
+    if (QAbstractButton* first = m_page.widgets().yearButton(1))
+        first->setEnabled(true);
+    m_page.bringYearButtonToFront(1);
+    return true;
+}
+
 void PhotoPanel::NextPhoto()
 {
     AppState& state = m_context.state;
-    if (m_page.selectionKey() == QStringView(kNoSelection)) {
-        if (QAbstractButton* first = m_page.widgets().yearButton(1))
-            first->setEnabled(true);
-        m_page.bringYearButtonToFront(1);
+    if (nothingSelectedYet())
         return;
-    }
     const std::optional<int> j = stepNext(state);
     if (!j)
         return;
@@ -126,12 +133,8 @@ void PhotoPanel::NextPhoto()
 void PhotoPanel::PreviousPhoto()
 {
     AppState& state = m_context.state;
-    if (m_page.selectionKey() == QStringView(kNoSelection)) {
-        if (QAbstractButton* first = m_page.widgets().yearButton(1))
-            first->setEnabled(true);
-        m_page.bringYearButtonToFront(1);
+    if (nothingSelectedYet())
         return;
-    }
     const std::optional<int> i = stepPrevious(state);
     if (!i)
         return;

@@ -46,6 +46,7 @@ private:
     bool showPhotograph(int index);
     void frontAfterStep();
     void afterStep();
+    bool nothingSelectedYet();
 
     AppContext& m_context;
     YearPage& m_page;
