@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -235,6 +236,10 @@ public:
         , m_modified(doc.isModified())
         , m_undo(doc.isUndoRedoEnabled())
     {
+        // A view of the document (a text edit) answers the layout's size signals by showing or
+        // hiding its scroll bar and laying the document out again for its viewport, which drops the
+        // pages in the middle of the job: it hears nothing until its own layout is back.
+        m_layoutSignalsBlocked = doc.documentLayout()->blockSignals(true);
         doc.setPageSize(kHoldLayout);
         m_device = doc.documentLayout()->paintDevice();
         // An empty edit history is not lost by switching it off, and then the keep rules may apply.
@@ -250,7 +255,8 @@ public:
         m_doc.setUseDesignMetrics(m_designMetrics);
         m_doc.setDocumentMargin(m_margin);
         m_doc.rootFrame()->setFrameFormat(m_root);
-        m_doc.setPageSize(m_pageSize);   // lays the document out again for its own view
+        m_doc.documentLayout()->blockSignals(m_layoutSignalsBlocked);
+        m_doc.setPageSize(m_pageSize);   // lays the document out again for its own view, which hears it
         m_doc.setUndoRedoEnabled(m_undo);
         m_doc.setModified(m_modified);
     }
@@ -267,6 +273,7 @@ private:
     bool m_designMetrics;
     bool m_modified;
     bool m_undo;
+    bool m_layoutSignalsBlocked = false;
 };
 
 } // namespace
@@ -289,6 +296,8 @@ int formatRange(QTextDocument& doc, QPainter* painter, const QRectF& drawRect, i
         scaleY = painter->device()->logicalDpiY() / kLayoutDpi;
     }
     const QSizeF pageSize(drawRect.width() / scaleX, drawRect.height() / scaleY);
+    // See LayoutRestorer: a view must not lay the document out for the screen while a page is made.
+    const QSignalBlocker quietLayout(doc.documentLayout());
     prepareLayout(doc, pageSize);
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
     layout->documentSize();   // forces the whole layout, so that every page boundary is known

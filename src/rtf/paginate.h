@@ -23,6 +23,7 @@ int textLength(const QTextDocument& doc);
 // drawn black whatever the desktop's colours are.
 // It changes the document's layout settings (page size, margin, layout device) and may mark
 // paragraphs to start a page (for \keep and \keepn); printPages puts everything back afterwards.
+// The layout signals are held while it works, so a widget showing the document keeps out of it.
 int formatRange(QTextDocument& doc, QPainter* painter, const QRectF& drawRect, int firstChar);
 
 // The drawing rectangle in device units, relative to the painter's origin, which a paged device
@@ -31,8 +32,9 @@ int formatRange(QTextDocument& doc, QPainter* painter, const QRectF& drawRect, i
 QRectF pageDrawRect(const QPageLayout& layout, qreal dpiX, qreal dpiY, const QMarginsF& marginsTwips);
 
 // Prints the whole document page by page on an active painter of a paged device, starting on the
-// current page, and leaves the document as it was. newPage (the device's own when empty) starts each further page; printing stops
-// when it returns false. Returns the pages drawn: at least one, or 0 when nothing can be drawn
+// current page, and leaves the document as it was: a widget that shows it is told only of the
+// layout it had before. newPage (the device's own when empty) starts each further page; printing
+// stops when it returns false. Returns the pages drawn: at least one, or 0 when nothing can be drawn
 // (no paged device, margins that leave no room).
 int printPages(QTextDocument& doc, QPainter& painter, const QMarginsF& marginsTwips,
                const std::function<bool()>& newPage = {});

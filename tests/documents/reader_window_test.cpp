@@ -191,7 +191,16 @@ TEST_F(ReaderTest, PrintingPrintsEveryPageAndSaysSoAfterTheQuestion)
         const QString file = QString::fromUtf16(row.file);
         fake.dialogs.boxes.clear();
         fake.printer.setPdfPath(m_disc.path() + u'/' + file + u".pdf"_qs);
-        open(file, [](ReaderWindow& reader) { QTest::mouseClick(reader.printButton(), Qt::LeftButton); });
+        open(file, [&](ReaderWindow& reader) {
+            RichTextBox& box = *reader.rtbText();
+            const QString text = box.toPlainText();
+            const QSizeF pageSize = box.document()->pageSize();
+            QTest::mouseClick(reader.printButton(), Qt::LeftButton);
+            // The box printed its own document and still shows it laid out for its width.
+            EXPECT_EQ(box.toPlainText(), text);
+            EXPECT_EQ(box.document()->pageSize(), pageSize);
+            EXPECT_EQ(box.document()->textWidth(), box.viewport()->width());
+        });
         EXPECT_EQ(fake.printer.pagesPrinted(), row.pages) << file.toStdString();
         EXPECT_EQ(pdfPageCount(fake.printer.pdfPath()), row.pages) << file.toStdString();
         EXPECT_EQ(fake.printer.documents.last(), u"The Kestrane Omnivar     Test "_qs + file);

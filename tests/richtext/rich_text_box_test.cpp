@@ -1,10 +1,13 @@
 #include "disc_fixture.h"
 
 #include "rtf/paginate.h"
+#include "rtf/rtf_reader.h"
 #include "shell/ui/rich_text_box.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPdfWriter>
+#include <QScrollBar>
+#include <QTextDocument>
 
 #include <QSignalSpy>
 #include <QTest>
@@ -14,6 +17,8 @@
 namespace {
 
 using kestrane::RichTextBox;
+
+const QMarginsF kInch(1440, 1440, 1440, 1440);
 
 class RichTextBoxTest : public ::testing::Test
 {
@@ -61,25 +66,67 @@ TEST_F(RichTextBoxTest, the_text_length_counts_what_the_page_formatter_counts)
     EXPECT_GE(box.textLength(), int(QStringLiteral("Bel Air\nTwo-tone paint.").size()));
 }
 
-TEST_F(RichTextBoxTest, printing_the_shown_document_leaves_the_view_as_it_was)
+// The same content on its own, which no view lays out again: the pages the box must print too.
+int standalonePages(const QByteArray& data, const QFont& font, const QString& pdfPath)
 {
-    QByteArray data = "{\\rtf1\\ansi ";
-    for (int i = 0; i < 200; ++i)
-        data += "{\\keepn Heading}\\par A paragraph of the document that wraps in the box.\\par ";
-    data += "}";
-    disc.write(u"E:\\richtext\\long.rtf"_qs, data);
-    ASSERT_TRUE(box.setFileName(u"E:\\richtext\\long.rtf"_qs));
-    box.show();
-    const QSizeF pageSize = box.document()->pageSize();
-    const QSizeF shownSize = box.document()->documentLayout()->documentSize();
-    const QString text = box.toPlainText();
+    QTextDocument doc;
+    doc.setDefaultFont(font);
+    if (!rtf::readRtf(data, &doc).ok)
+        return -1;
+    QPdfWriter pdf(pdfPath);
+    return rtf::printDocument(doc, pdf, kInch);
+}
 
+TEST_F(RichTextBoxTest, a_shown_document_prints_every_page_and_the_view_keeps_its_layout)
+{
+    QByteArray keeps = "{\\rtf1\\ansi ";
+    for (int i = 0; i < 200; ++i)
+        keeps += "{\\keepn Heading}\\par A paragraph of the document that wraps in the box.\\par ";
+    keeps += "}";
+    const struct
+    {
+        const char* name;
+        QByteArray data;
+        int pages;          // 0: as many as the standalone document
+        bool scrolled;      // the box shows a scroll bar before printing
+    } rows[] = {
+        // The paged layout is taller than the box: its scroll bar appearing mid-job used to make the
+        // view lay the document out for the screen again, and the page breaks were lost.
+        {"breaks", "{\\rtf1\\ansi First page.\\page Second page.\\page Third page, the last.\\par}", 3,
+         false},
+        {"keeps", keeps, 0, true},
+    };
     QTemporaryDir dir;
-    QPdfWriter pdf(dir.filePath(u"out.pdf"_qs));
-    EXPECT_GT(rtf::printDocument(*box.document(), pdf, QMarginsF(1440, 1440, 1440, 1440)), 1);
-    EXPECT_EQ(box.document()->pageSize(), pageSize);
-    EXPECT_EQ(box.document()->documentLayout()->documentSize(), shownSize);
-    EXPECT_EQ(box.toPlainText(), text);
+    box.show();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString path = u"E:\\richtext\\"_qs + QString::fromLatin1(row.name) + u".rtf"_qs;
+        disc.write(path, row.data);
+        ASSERT_TRUE(box.setFileName(path));
+        ASSERT_EQ(box.verticalScrollBar()->isVisible(), row.scrolled);
+        const int expected = row.pages ? row.pages
+                                       : standalonePages(row.data, box.document()->defaultFont(),
+                                                         dir.filePath(u"alone.pdf"_qs));
+        ASSERT_GT(expected, 1);
+        const QSizeF pageSize = box.document()->pageSize();
+        const QSizeF shownSize = box.document()->documentLayout()->documentSize();
+        const int scrollRange = box.verticalScrollBar()->maximum();
+        const QString text = box.toPlainText();
+
+        // Twice: the second job finds the document exactly as the first one left it.
+        for (int job = 0; job < 2; ++job) {
+            QPdfWriter pdf(dir.filePath(u"out.pdf"_qs));
+            EXPECT_EQ(rtf::printDocument(*box.document(), pdf, kInch), expected) << "job " << job;
+        }
+        EXPECT_EQ(box.toPlainText(), text);
+        EXPECT_EQ(box.document()->pageSize(), pageSize);
+        EXPECT_EQ(box.document()->textWidth(), box.viewport()->width());
+        EXPECT_EQ(box.document()->documentLayout()->documentSize(), shownSize);
+        EXPECT_EQ(box.verticalScrollBar()->isVisible(), row.scrolled);
+        // A long document is laid out again in steps, the scroll range estimated until the last one.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return box.verticalScrollBar()->maximum() == scrollRange; }))
+            << box.verticalScrollBar()->maximum() << " against " << scrollRange;
+    }
 }
 
 TEST_F(RichTextBoxTest, the_box_is_a_read_only_page_without_a_caret)
