@@ -9,8 +9,10 @@
 #include "shell/ui/rich_text_box.h"
 #include "state/app_context.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -34,6 +36,7 @@ struct ReaderShot
     int printLeft = 0;
     bool narrationVisible = true;
     bool narrationEnabled = true;
+    bool scrollsSideways = false;   // the text box shows a horizontal scroll bar
 };
 
 // The real main window with the documents controller attached, over a small demo disc in E:
@@ -98,6 +101,9 @@ protected:
             shot.printLeft = reader->printButton()->x();
             shot.narrationVisible = !reader->playButton()->isHidden() || !reader->stopButton()->isHidden();
             shot.narrationEnabled = reader->playButton()->isEnabled() || reader->stopButton()->isEnabled();
+            RichTextBox& text = *reader->rtbText();
+            text.document()->documentLayout()->documentSize();   // the whole layout, not an estimate
+            shot.scrollsSideways = text.horizontalScrollBar()->isVisible();
             if (whileOpen)
                 whileOpen(*reader);
             if (!reader->isUnloaded())

@@ -120,6 +120,7 @@ TEST_F(YearDocumentsTest, EveryPageButtonOpensItsDocumentUnderItsCaption)
         const bool descriptionOnlyHides = row.button == names::cmdDesc;
         EXPECT_EQ(shot.narrationEnabled, descriptionOnlyHides);
         EXPECT_EQ(shot.okWidth, row.button == names::cmdColors ? 481 : 484);
+        EXPECT_FALSE(shot.scrollsSideways);   // tables and pictures fit the box
     }
     EXPECT_TRUE(errorCodesShown().isEmpty()) << errorCodesShown().join(u' ').toStdString();
 }
