@@ -168,7 +168,7 @@ QByteArray timeline()
                           const char* e = events.value(y.number, details[stableHash(y.year) % details.size()]);
                           return QStringList{y.year, QString::fromLatin1(e)};
                       }),
-            {1400, 6000});
+            {1400, 5400});
     return w.finish();
 }
 
