@@ -185,3 +185,20 @@ TEST_F(Form1Menus, ItemsOfLaterSubsystemsAreEnabledAndDoNothingYet)
     EXPECT_TRUE(main.isVisible());
     EXPECT_FALSE(fake.app.ended);
 }
+
+TEST_F(Form1Menus, EverySeparatorIsDrawnIncludingTheOneAtTheTopOfFile)
+{
+    MainWindow& main = open();
+    int separators = 0;
+    for (QMenu* menu : main.menuBar()->findChildren<QMenu*>()) {
+        menu->ensurePolished();
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator())
+                continue;
+            ++separators;
+            EXPECT_FALSE(menu->actionGeometry(action).isEmpty())
+                << menu->objectName().toStdString() << " separator " << menu->actions().indexOf(action);
+        }
+    }
+    EXPECT_EQ(separators, 11);
+}

@@ -26,6 +26,8 @@ void MainWindow::setupMenus()
         if (isSubmenu(item)) {
             QMenu* menu = parent ? parent->addMenu(caption) : bar->addMenu(caption);
             menu->setObjectName(name);
+            // File opens with a separator line; Qt would hide a leading one.
+            menu->setSeparatorsCollapsible(false);
             m_menus.insert(name, menu);
             action = menu->menuAction();
         } else {
