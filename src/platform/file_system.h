@@ -23,7 +23,8 @@ public:
     virtual QString hostPathForWrite(const QString& path) const = 0;
 
     // The first name matching a pattern such as "E:\kestranes\*.jpg" (wildcards in the last name only),
-    // or empty: the directory-listing probe. *notReady is set when the drive is not ready.
+    // or empty: the directory-listing probe. *notReady is set when the drive is not ready or the
+    // folder exists but cannot be listed; a missing folder simply lists nothing.
     virtual QString dir(const QString& pattern, bool* notReady = nullptr) const = 0;
     // Every matching name, in the order the folder lists them.
     virtual QStringList list(const QString& pattern, bool* notReady = nullptr) const = 0;

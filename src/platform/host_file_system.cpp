@@ -160,6 +160,13 @@ QStringList HostFileSystem::list(const QString& pattern, bool* notReady) const
     const QString host = resolveNames(base, names);
     if (host.isEmpty())
         return {};
+    const QFileInfo folderInfo(host);
+    if (!folderInfo.isDir() || !folderInfo.isReadable()) {
+        // The folder is there but cannot be listed: a failure, not an empty folder.
+        if (notReady)
+            *notReady = true;
+        return {};
+    }
     QStringList result;
     const QRegularExpression re = wildcard(mask);
     const QStringList entries = QDir(host).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);

@@ -73,6 +73,12 @@ TEST_F(Resolver, PatternsIgnoreLetterCaseAndMatchWholeNames)
     EXPECT_EQ(fs.dir(u"E:\\kestranes\\57A.JPG"_qs), u"57a.jpg"_qs);
     EXPECT_TRUE(fs.dir(u"E:\\kestranes\\99Z.JPG"_qs).isEmpty());
     EXPECT_TRUE(fs.list(u"E:\\nofolder\\*.jpg"_qs).isEmpty());
+    // A "folder" that is a file cannot be listed: a failure, unlike a missing folder.
+    bool failed = false;
+    EXPECT_TRUE(fs.list(u"E:\\nofolder\\*.jpg"_qs, &failed).isEmpty());
+    EXPECT_FALSE(failed);
+    EXPECT_TRUE(fs.list(u"E:\\kestranes\\57a.jpg\\*.jpg"_qs, &failed).isEmpty());
+    EXPECT_TRUE(failed);
 }
 
 TEST_F(Resolver, TheProgramFolderIsARootLikeADrive)

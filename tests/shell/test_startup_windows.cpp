@@ -79,3 +79,21 @@ TEST_F(Program, CancellingTheDiscSearchEndsBeforeAnyMainWindow)
     EXPECT_FALSE(app.splash()->isVisible());
     EXPECT_EQ(app.mainWindow(), nullptr);
 }
+
+TEST_F(Program, TheMainWindowWaitsForACatalogueErrorToBeAnswered)
+{
+    const QString disc = fake.addDrive(u'E');
+    writeHostFile(disc, u"kestranes/57A.JPG"_qs);   // no clip-art folder yet: ER037
+    bool openedDuringBox = false;
+    fake.dialogs.onBox = [&](const MessageBoxRequest&) {
+        // The splash timer fires while the box is up.
+        Q_EMIT app.splash()->timerFired();
+        openedDuringBox = app.mainWindow() != nullptr;
+        writeHostFile(disc, u"clipart/1957.jpg"_qs);
+    };
+    fake.dialogs.answerNext(MsgRetry);
+    ASSERT_TRUE(app.start({}));
+    EXPECT_FALSE(openedDuringBox);
+    EXPECT_EQ(app.state().clipCount, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.mainWindow() != nullptr; }));
+}

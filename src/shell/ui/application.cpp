@@ -11,6 +11,8 @@
 #include "platform/audio_device.h"
 #include "shell/wave_player.h"
 
+#include <QTimer>
+
 namespace kestrane {
 
 Application::Application(Platform& platform)
@@ -23,7 +25,13 @@ Application::~Application() = default;
 bool Application::start(const QStringList& arguments)
 {
     m_splash = std::make_unique<SplashWindow>();
-    QObject::connect(m_splash.get(), &SplashWindow::timerFired, [this] { openMainWindow(); });
+    QObject::connect(m_splash.get(), &SplashWindow::timerFired, [this] {
+        // A catalogue error box may still be open: the window waits for the catalogue.
+        if (m_loadingCatalogue)
+            m_openWhenLoaded = true;
+        else
+            openMainWindow();
+    });
     m_splash->show();
 
     StartupSteps steps;
@@ -46,7 +54,13 @@ bool Application::start(const QStringList& arguments)
         if (m_splashSound->command(u"open"_qs))
             m_splashSound->command(u"play"_qs);
     };
-    steps.loadPhotoCatalogue = [this] { LoadPhotoArray(m_context); };
+    steps.loadPhotoCatalogue = [this] {
+        m_loadingCatalogue = true;
+        LoadPhotoArray(m_context);
+        m_loadingCatalogue = false;
+        if (m_openWhenLoaded && !m_context.platform.app->endRequested())
+            QTimer::singleShot(0, m_splash.get(), [this] { openMainWindow(); });
+    };
     const StartupResult result = runStartupSequence(m_context, arguments, steps);
     return result == StartupResult::Ready;
 }

@@ -42,6 +42,8 @@ private:
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<AudioDevice> m_splashDevice;
     std::unique_ptr<WavePlayer> m_splashSound;
+    bool m_loadingCatalogue = false;
+    bool m_openWhenLoaded = false;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<YearPage> m_yearPage;   // goes before the window whose controls it drives
     std::unique_ptr<YearDocuments> m_yearDocuments;   // goes before the window whose buttons it drives
