@@ -150,6 +150,27 @@ TEST_F(YearPageWindow, TogglesShowAndHideAndAPictureHidesOnAClickButNotOnARightC
     EXPECT_EQ(frontYearButton(), 7);
 }
 
+TEST_F(YearPageWindow, TheClipArtToggleLeavesTheBrowserOnTheCategorysPhotographs)
+{
+    open();
+    struct Row { const char16_t* menu; const char16_t* code; const char16_t* second; };
+    const Row rows[] = {{u"mnuSpecialty(10)", u"AZ", u"AZB.JPG"},
+                        {u"mnuSpecialty(6)", u"ES", u"ESB.JPG"},
+                        {u"mnuSpecialty(1)", u"CC", u"CCB.JPG"}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(QString::fromUtf16(r.menu).toStdString());
+        trigger(QString::fromUtf16(r.menu));
+        label(u"PicClipArt"_qs)->hide();
+        QTest::mouseClick(button(u"cmdClipArt"_qs), Qt::LeftButton);
+        ASSERT_TRUE(label(u"PicClipArt"_qs)->isVisible());
+        EXPECT_EQ(state.categoryCode, QString::fromUtf16(r.code));
+        QTest::keyClick(yearButton(1), Qt::Key_Period);
+        EXPECT_EQ(state.currentPhoto, u"E:\\kestranes\\"_qs + QString::fromUtf16(r.second));
+        EXPECT_EQ(frontYearButton(), 1);
+    }
+    EXPECT_TRUE(errorCodesShown().isEmpty()) << errorCodesShown().join(u' ').toStdString();
+}
+
 TEST_F(YearPageWindow, AShowingScriptFollowsTheYearAndGoesWithAHiddenCategory)
 {
     open();

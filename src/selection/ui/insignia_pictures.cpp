@@ -68,6 +68,9 @@ void YearPage::toggleInsignia(Insignia picture)
     if (!label)
         return;
     const InsigniaInfo& info = insigniaInfo(picture);
+    // The clip art keeps the selection's code rather than the key's third and fourth characters:
+    // those would turn the ZR-1 page's browser to the 1990 photographs and leave other
+    // categories' browsers with no photograph at all.
     if (label->isHidden()) {
         if (loadInsignia(picture, info.buttonCode) && picture == kClipArtPicture) {
             label->raise();
