@@ -1,6 +1,7 @@
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_settings_store.h"
+#include "platform/qt/qt_video_player.h"
 
 #include <QFile>
 #include <QPagedPaintDevice>
@@ -80,4 +81,18 @@ TEST(PrinterFallback, WithoutAPrinterAJobBecomesAPdfThatNeverOverwrites)
     const QString aborted = printer.outputFile();
     printer.abort();
     EXPECT_FALSE(QFile::exists(aborted));
+}
+
+TEST(VideoPlayer, AMissingOrUnreadableMovieFailsToOpenAndNothingPlays)
+{
+    QTemporaryDir dir;
+    QtVideoPlayer player;
+    EXPECT_NE(player.surface(), nullptr);
+    EXPECT_FALSE(player.open(QString()));
+    EXPECT_FALSE(player.open(dir.path() + u"/none.avi"_qs));
+    EXPECT_FALSE(player.open(dir.path()));   // a folder is no movie
+    player.play();                           // nothing open: nothing happens
+    EXPECT_FALSE(player.isPlaying());
+    player.close();
+    player.close();                          // closing twice is harmless
 }

@@ -28,6 +28,21 @@ private:
     std::shared_ptr<FakeAudioDevice> m_device;
 };
 
+class SharedVideoPlayer : public VideoPlayer
+{
+public:
+    explicit SharedVideoPlayer(std::shared_ptr<FakeVideoPlayer> player) : m_player(std::move(player)) {}
+    bool open(const QString& hostPath) override { return m_player->open(hostPath); }
+    void play() override { m_player->play(); }
+    void stop() override { m_player->stop(); }
+    void close() override { m_player->close(); }
+    bool isPlaying() const override { return m_player->isPlaying(); }
+    QWidget* surface() override { return m_player->surface(); }
+
+private:
+    std::shared_ptr<FakeVideoPlayer> m_player;
+};
+
 } // namespace
 
 QString writeHostFile(const QString& folder, const QString& relativePath, const QByteArray& data)
@@ -62,6 +77,11 @@ FakePlatform::FakePlatform()
         auto device = std::make_shared<FakeAudioDevice>();
         audioDevices.push_back(device);
         return std::unique_ptr<AudioDevice>(std::make_unique<SharedAudioDevice>(device));
+    };
+    m_platform.makeVideoPlayer = [this] {
+        auto player = std::make_shared<FakeVideoPlayer>();
+        videoPlayers.push_back(player);
+        return std::unique_ptr<VideoPlayer>(std::make_unique<SharedVideoPlayer>(player));
     };
 }
 

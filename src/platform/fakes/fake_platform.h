@@ -2,6 +2,7 @@
 
 #include "platform/fakes/fake_audio_device.h"
 #include "platform/fakes/fake_services.h"
+#include "platform/fakes/fake_video_player.h"
 #include "platform/host_file_system.h"
 #include "platform/platform.h"
 
@@ -44,6 +45,8 @@ public:
     FakeAppControl app;
     // Every audio device handed out, in order; they outlive their owners for the test to read.
     std::vector<std::shared_ptr<FakeAudioDevice>> audioDevices;
+    // Every video player handed out, in order, likewise.
+    std::vector<std::shared_ptr<FakeVideoPlayer>> videoPlayers;
 
 private:
     QTemporaryDir m_dir;

@@ -6,6 +6,7 @@
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_settings_store.h"
+#include "platform/qt/qt_video_player.h"
 
 namespace kestrane {
 
@@ -35,6 +36,7 @@ QtPlatform::QtPlatform()
     m_platform.screen = &m_services->screen;
     m_platform.app = &m_services->app;
     m_platform.makeAudioDevice = [] { return std::unique_ptr<AudioDevice>(std::make_unique<QtAudioDevice>()); };
+    m_platform.makeVideoPlayer = [] { return std::unique_ptr<VideoPlayer>(std::make_unique<QtVideoPlayer>()); };
 }
 
 QtPlatform::~QtPlatform() = default;
