@@ -68,12 +68,12 @@ void BM_LoadPhotoArray(benchmark::State& bench)
 {
     AppState state;
     AppContext context{state, disc().fake.platform()};
-    state.cdRoot = state.photoRoot = u"E:"_qs;
+    state.disc.cdRoot = state.disc.photoRoot = u"E:"_qs;
     for (auto _ : bench) {
         LoadPhotoArray(context);
-        benchmark::DoNotOptimize(state.photoCount);
+        benchmark::DoNotOptimize(state.photos.photoCount);
     }
-    bench.counters["photos"] = state.photoCount;
+    bench.counters["photos"] = state.photos.photoCount;
 }
 
 BENCHMARK(BM_BareDirectoryListing)->Unit(benchmark::kMillisecond);

@@ -2,7 +2,7 @@
 // reading and decoding the same six JPEG files alone: what the page refresh adds to the pictures.
 #include "photos/photo_catalogue.h"
 #include "platform/fakes/fake_platform.h"
-#include "selection/picture_file.h"
+#include "common/picture_file.h"
 #include "selection/ui/year_page.h"
 #include "shell/ui/main_window.h"
 #include "state/app_context.h"
@@ -75,10 +75,10 @@ struct Page
             writeHostFile(disc, QString::fromUtf16(file), photoLikeJpeg(size, seed++));
             sixFiles << u"E:\\"_qs + QString::fromUtf16(file).replace(u'/', u'\\');
         }
-        state.cdRoot = state.photoRoot = u"E:"_qs;
+        state.disc.cdRoot = state.disc.photoRoot = u"E:"_qs;
         LoadPhotoArray(context);
         main = std::make_unique<MainWindow>(context);
-        page = std::make_unique<YearPage>(context, main.get());
+        page = std::make_unique<YearPage>(context, main->controls());
         main->load({});
         main->show();
         main->findChild<QAbstractButton*>(u"cmdYR(5)"_qs)->click();

@@ -1,5 +1,7 @@
 #include "documents/document_names.h"
 
+#include "state/app_state.h"
+
 #include <QDir>
 
 namespace kestrane {
@@ -48,7 +50,7 @@ QString captionYear(QStringView key)
 QString narrationPath(const QString& cdRoot, QStringView readerCaption, QStringView selectionKey)
 {
     const QString folder = cdRoot + u"\\wav\\"_qs;
-    if (readerCaption == documents::kIntroductionCaption || selectionKey == documents::kNoSelection)
+    if (readerCaption == documents::kIntroductionCaption || selectionKey == QStringView(kNoSelection))
         return folder + u"intro.wav"_qs;
     for (const NarrationRow& row : kNarrationRows) {
         if (selectionKey == row.key)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/error_reporter.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -9,11 +11,11 @@ namespace kestrane {
 namespace documents {
 
 // Error codes of the document handlers.
-inline constexpr QStringView kErrDescription = u"ER002";
-inline constexpr QStringView kErrOptions = u"ER026";
-inline constexpr QStringView kErrStatistics = u"ER027";
-inline constexpr QStringView kErrColors = u"ER029";
-inline constexpr QStringView kErrNarration = u"ER032";
+inline constexpr ErrorCode kErrDescription = ErrorCode::ER002;
+inline constexpr ErrorCode kErrOptions = ErrorCode::ER026;
+inline constexpr ErrorCode kErrStatistics = ErrorCode::ER027;
+inline constexpr ErrorCode kErrColors = ErrorCode::ER029;
+inline constexpr ErrorCode kErrNarration = ErrorCode::ER032;
 
 // The two spellings of the documents folder; the disc's file system ignores letter case but the
 // paths the program stores keep the spelling of the handler that built them.
@@ -22,7 +24,6 @@ inline constexpr QStringView kRichTextFolderCaps = u"\\RichText\\";
 
 // "The Kestrane Omnivar" and five blanks: every document caption starts with it.
 inline constexpr QStringView kCaptionPrefix = u"The Kestrane Omnivar     ";
-inline constexpr QStringView kNoSelection = u"panYear";
 inline constexpr QStringView kDealerKey = u"Dalworth";
 inline constexpr QStringView kDealerCaption = u"The Kestrane Omnivar     Dalworth - Tressel";
 inline constexpr QStringView kDealerDocument = u"\\dalworth\\dalworth.rtf";

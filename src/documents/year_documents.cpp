@@ -1,5 +1,7 @@
 #include "documents/year_documents.h"
 
+#include "state/app_state.h"
+#include "common/category_table.h"
 #include "documents/document_names.h"
 
 namespace kestrane {
@@ -96,16 +98,6 @@ constexpr NamedFile kColorsRows[] = {
     {u"1990-1995 ZR-1 ", u"zrcolors.rtf"},
 };
 
-constexpr QStringView kDetailCategories[] = {
-    u"Miscellany ", u"Kestrane Emblems ", u"Prototypes ", u"Race Cars ", u"Custom Kestranes",
-    u"Specter Werkes GTR Roadster ", u"Revell-Monogram Models  ", u"National Kestrane Museum ",
-    u"Kestrane Americana ", u"Art Print Two ", u"National Kestrane Museum Print ", u"Art Print Five ",
-    u"Kestrane Metal Signs ", u"Danbury Mint Die-cast Models  ", u"Kestrane Pinball Machine ",
-    u"Kestrane Rubber Stamps ", u"Kestrane Philately ", u"Franklin Mint Die-cast Models  ",
-    u"Franklin Mint Fuel Injected Engine ", u"Franklin Mint Kestrane Pocket Watch ",
-    u"Hoyle Kestrane Playing Cards ", u"Kestrane Holiday Cards ",
-};
-
 constexpr QStringView kEmblemsKey = u"Kestrane Emblems ";
 
 // Keys starting with "20" look their documents up in "\RichText\"; the folder of other keys
@@ -119,7 +111,7 @@ QString yearFolder(QStringView key, QStringView otherKeys)
 std::optional<DocumentChoice> namedOrYear(QStringView key, const NamedFile* begin, const NamedFile* end,
                                           QStringView yearSuffix, QStringView captionSuffix)
 {
-    if (key == documents::kNoSelection)
+    if (key == QStringView(kNoSelection))
         return std::nullopt;
     DocumentChoice choice;
     choice.folder = documents::kRichTextFolderCaps.toString();
@@ -176,11 +168,8 @@ std::optional<DocumentChoice> colorsDocument(QStringView key)
 
 bool isDetailCategory(QStringView key)
 {
-    for (QStringView title : kDetailCategories) {
-        if (key == title)
-            return true;
-    }
-    return false;
+    const CategoryRow* row = findCategory(key);
+    return row && row->details;
 }
 
 QString detailDocumentName(QStringView key, const QString& photoRoot, const QString& currentPhoto)

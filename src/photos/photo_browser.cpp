@@ -1,7 +1,8 @@
 #include "photos/photo_browser.h"
 
-#include "selection/category_table.h"
-#include "selection/year_keys.h"
+#include "common/category_table.h"
+#include "common/year_keys.h"
+#include "photos/photo_catalogue.h"
 #include "state/app_state.h"
 
 #include <algorithm>
@@ -19,41 +20,36 @@ struct BrowseFields
 
     static BrowseFields of(const AppState& s)
     {
-        return {s.photoCursor, s.skipFirstMatch, s.lastStepNext, s.lastStepBack, s.categoryCode};
+        return {s.photos.photoCursor, s.photos.skipFirstMatch, s.photos.lastStepNext, s.photos.lastStepBack, s.selection.categoryCode};
     }
     void restore(AppState& s) const
     {
-        s.photoCursor = cursor;
-        s.skipFirstMatch = skip;
-        s.lastStepNext = next;
-        s.lastStepBack = back;
-        s.categoryCode = code;
+        s.photos.photoCursor = cursor;
+        s.photos.skipFirstMatch = skip;
+        s.photos.lastStepNext = next;
+        s.photos.lastStepBack = back;
+        s.selection.categoryCode = code;
     }
 };
 
 // The highest index that holds a photograph, whatever the count claims.
 int lastIndex(const AppState& s)
 {
-    return std::min<int>(s.photoCount, int(s.photoFiles.size()) - 1);
+    return std::min<int>(s.photos.photoCount, int(s.photos.photoFiles.size()) - 1);
 }
 
 bool matches(const AppState& s, int index)
 {
-    return photoCodeAt(s, index) == s.categoryCode;
+    return photoCodeAt(s, index) == s.selection.categoryCode;
 }
 
 } // namespace
 
-QString photoFileName(const QString& path)
-{
-    return path.mid(path.lastIndexOf(u'\\') + 1);
-}
-
 QString photoCodeAt(const AppState& state, int index)
 {
-    if (index < 1 || index >= state.photoFiles.size())
+    if (index < 1 || index >= state.photos.photoFiles.size())
         return {};
-    return photoFileName(state.photoFiles.at(index)).left(2);
+    return photoCode(state.photos.photoFiles.at(index));
 }
 
 std::optional<int> findFirstPhoto(const AppState& state, const QString& code)
@@ -68,15 +64,15 @@ std::optional<int> findFirstPhoto(const AppState& state, const QString& code)
 std::optional<int> stepNext(AppState& s)
 {
     const BrowseFields before = BrowseFields::of(s);
-    if (s.lastStepBack) {
-        s.lastStepBack = kFalse;
-        ++s.photoCursor;
+    if (s.photos.lastStepBack) {
+        s.photos.lastStepBack = kFalse;
+        ++s.photos.photoCursor;
     }
-    s.lastStepNext = kTrue;
-    s.categoryCode = normaliseCode(s.categoryCode);
+    s.photos.lastStepNext = kTrue;
+    s.selection.categoryCode = normaliseCode(s.selection.categoryCode);
 
     const int last = lastIndex(s);
-    int start = std::max<int>(s.photoCursor, 0);
+    int start = std::max<int>(s.photos.photoCursor, 0);
     // At most three passes: from the cursor, from the start, and once more from the start when
     // the only photograph of the selection was the one SkipFirstMatch passed over.
     for (;;) {
@@ -85,11 +81,11 @@ std::optional<int> stepNext(AppState& s)
             if (!matches(s, j))
                 continue;
             sawMatch = true;
-            if (s.skipFirstMatch) {
-                s.skipFirstMatch = kFalse;
+            if (s.photos.skipFirstMatch) {
+                s.photos.skipFirstMatch = kFalse;
                 continue;
             }
-            s.photoCursor = qint16(j);
+            s.photos.photoCursor = qint16(j);
             return j;
         }
         if (start == 0 && !sawMatch) {
@@ -97,7 +93,7 @@ std::optional<int> stepNext(AppState& s)
             return std::nullopt;
         }
         start = 0;
-        s.photoCursor = 0;
+        s.photos.photoCursor = 0;
     }
 }
 
@@ -105,22 +101,22 @@ std::optional<int> stepPrevious(AppState& s)
 {
     const BrowseFields before = BrowseFields::of(s);
     const int last = lastIndex(s);
-    s.skipFirstMatch = kFalse;
-    if (s.lastStepNext)
-        --s.photoCursor;
-    s.lastStepBack = kTrue;
+    s.photos.skipFirstMatch = kFalse;
+    if (s.photos.lastStepNext)
+        --s.photos.photoCursor;
+    s.photos.lastStepBack = kTrue;
     // The slide show may leave the cursor anywhere, even past the photographs (clip-art mode).
-    if (s.photoCursor < 1 || s.photoCursor > last)
-        s.photoCursor = qint16(last);
-    s.categoryCode = normaliseCode(s.categoryCode);
+    if (s.photos.photoCursor < 1 || s.photos.photoCursor > last)
+        s.photos.photoCursor = qint16(last);
+    s.selection.categoryCode = normaliseCode(s.selection.categoryCode);
 
     for (int pass = 0; pass < 2; ++pass) {
-        for (int i = s.photoCursor; i >= 1; --i)
+        for (int i = s.photos.photoCursor; i >= 1; --i)
             if (matches(s, i))
                 return i;
-        if (s.photoCursor == last)
+        if (s.photos.photoCursor == last)
             break;
-        s.photoCursor = qint16(last);
+        s.photos.photoCursor = qint16(last);
     }
     before.restore(s);
     return std::nullopt;
@@ -128,14 +124,14 @@ std::optional<int> stepPrevious(AppState& s)
 
 void finishPreviousStep(AppState& s, int index)
 {
-    s.photoCursor = qint16(index - 1);
-    s.shownIndex = qint16(index);
-    s.lastStepNext = kFalse;
+    s.photos.photoCursor = qint16(index - 1);
+    s.photos.shownIndex = qint16(index);
+    s.photos.lastStepNext = kFalse;
 }
 
 QString photoDescriptionPath(const QString& cdRoot, const QString& currentPhoto, const QString& key)
 {
-    const QString name = photoFileName(currentPhoto);
+    const QString name = pictureFileName(currentPhoto);
     const int dot = name.indexOf(u'.');
     const QString stem = key == u"Kestrane Emblems " ? name.left(5) : (dot < 0 ? name : name.left(dot));
     return cdRoot + u"\\richtext\\"_qs + stem + u".rtf"_qs;
@@ -150,7 +146,7 @@ QString saverPhotoCandidate(const QString& programFolder, const QString& key, co
     else if (descCaption == u"Hello!")
         name = u"dalworth3.jpg"_qs;
     else
-        name = photoFileName(currentPhoto);
+        name = pictureFileName(currentPhoto);
     return programFolder + u"\\sskestys\\"_qs + name;
 }
 

@@ -12,8 +12,6 @@ struct AppState;
 // step PhotoCursor is the index shown, after a backward step that index minus one; the two
 // direction flags let a step the other way correct it by one first.
 
-// The file name of a catalogue path: what follows its last backslash ("57A.JPG").
-QString photoFileName(const QString& path);
 // The selection code of catalogue entry i: the first two characters of its file name.
 QString photoCodeAt(const AppState& state, int index);
 

@@ -32,14 +32,6 @@ QString pictureFileName(const QString& path);
 // The selection code of a photograph: the first two characters of its file name.
 QString photoCode(const QString& path);
 
-// One row of the caption table of the category codes.
-struct CodeCaption
-{
-    const char16_t* code;
-    const char16_t* caption;
-};
-std::span<const CodeCaption> categoryCaptions();
-
 // The slide caption of a photograph: the category's caption, "2000".."2002" for A0..A2,
 // else "19" and the code.
 QString slideCaption(const QString& photoPath);

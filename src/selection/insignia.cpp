@@ -1,6 +1,6 @@
 #include "selection/insignia.h"
 
-#include "selection/year_keys.h"
+#include "common/year_keys.h"
 
 #include <QStringView>
 

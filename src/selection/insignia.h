@@ -1,6 +1,7 @@
 #pragma once
 
-#include "selection/page_buttons.h"
+#include "common/error_reporter.h"
+#include "common/page_buttons.h"
 
 #include <QRect>
 #include <QSize>
@@ -17,16 +18,16 @@ struct InsigniaInfo
     const char16_t* pictureName;   // objectName of the picture box
     const char16_t* buttonName;    // objectName of its toggle button
     PageButton button;
-    const char16_t* loaderCode;    // reported by the loader
-    const char16_t* buttonCode;    // reported by the toggle button
+    ErrorCode loaderCode;          // reported by the loader
+    ErrorCode buttonCode;          // reported by the toggle button
 };
 
 inline constexpr std::array<InsigniaInfo, 5> kInsigniaInfo{{
-    {kScriptPicture, u"picScript", u"cmdScript", kScript, u"ER021", u"ER021"},
-    {kFrontEmblem, u"picEmblem", u"cmdEmblem", kEmblem, u"ER022", u"ER022"},
-    {kRearEmblem, u"picEmbRear", u"cmdEmbRear", kEmbRear, u"ER041", u"ER041"},
-    {kSideEmblem, u"picEmbSide", u"cmdEmbSide", kEmbSide, u"ER042", u"ER042"},
-    {kClipArtPicture, u"PicClipArt", u"cmdClipArt", kClipArt, u"ER024", u"ER035"},
+    {kScriptPicture, u"picScript", u"cmdScript", kScript, ErrorCode::ER021, ErrorCode::ER021},
+    {kFrontEmblem, u"picEmblem", u"cmdEmblem", kEmblem, ErrorCode::ER022, ErrorCode::ER022},
+    {kRearEmblem, u"picEmbRear", u"cmdEmbRear", kEmbRear, ErrorCode::ER041, ErrorCode::ER041},
+    {kSideEmblem, u"picEmbSide", u"cmdEmbSide", kEmbSide, ErrorCode::ER042, ErrorCode::ER042},
+    {kClipArtPicture, u"PicClipArt", u"cmdClipArt", kClipArt, ErrorCode::ER024, ErrorCode::ER035},
 }};
 const InsigniaInfo& insigniaInfo(Insignia picture);
 

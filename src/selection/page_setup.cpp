@@ -1,8 +1,8 @@
 #include "selection/page_setup.h"
 
-#include "selection/category_table.h"
+#include "common/category_table.h"
 #include "selection/insignia.h"
-#include "selection/year_keys.h"
+#include "common/year_keys.h"
 
 #include <QStringView>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "selection/page_buttons.h"
+#include "common/page_buttons.h"
 
 #include <QString>
 

@@ -111,12 +111,12 @@ QString toggleTaskbar(AppContext& context, const QString& caption,
                       const std::function<void(const WindowPlacement&)>& coverScreen)
 {
     WindowManager& windows = *context.platform.windowManager;
-    context.state.taskbarHandle = windows.findWindow(QString::fromUtf16(kTaskbarClass));
+    context.state.disc.taskbarHandle = windows.findWindow(QString::fromUtf16(kTaskbarClass));
     if (caption != QString::fromUtf16(kHideStatusBar)) {
         showTaskbar(context);
         return QString::fromUtf16(kHideStatusBar);
     }
-    windows.showWindow(context.state.taskbarHandle, ShowCommand::Hide);
+    windows.showWindow(context.state.disc.taskbarHandle, ShowCommand::Hide);
     const Screen& screen = *context.platform.screen;
     if (coverScreen)
         coverScreen({0, 0, screen.widthTwips() + 100.0, screen.heightTwips() + 100.0});
@@ -133,7 +133,7 @@ QString taskbarAfterResize(AppContext& context, const QString& caption)
 
 void showTaskbar(AppContext& context)
 {
-    context.platform.windowManager->showWindow(context.state.taskbarHandle, ShowCommand::ShowNormal);
+    context.platform.windowManager->showWindow(context.state.disc.taskbarHandle, ShowCommand::ShowNormal);
 }
 
 } // namespace kestrane

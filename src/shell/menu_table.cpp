@@ -1,6 +1,6 @@
 #include "shell/menu_table.h"
 
-#include "shell/control_names.h"
+#include "common/control_names.h"
 
 #include <array>
 

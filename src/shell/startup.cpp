@@ -3,7 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
-#include "shell/error_reporter.h"
+#include "common/error_reporter.h"
 #include "state/app_context.h"
 
 namespace kestrane {
@@ -97,15 +97,15 @@ StartupResult runStartupSequence(AppContext& context, const QStringList& argumen
     platform.screen->setBusy(true);
     const QString programFolder = platform.fileSystem->programFolder();
     if (isHwiCommandLine(arguments)) {
-        state.photoRoot = programFolder;
-        state.cdRoot = programFolder;
+        state.disc.photoRoot = programFolder;
+        state.disc.cdRoot = programFolder;
     } else {
         for (;;) {
-            state.currentErrorCode = u"ER001"_qs;
+            setErrorCode(context, ErrorCode::ER001);
             const DiscSearchResult found = searchDisc(*platform.fileSystem);
             if (!found.cdRoot.isEmpty()) {
-                state.cdRoot = found.cdRoot;
-                state.photoRoot = found.photoRoot;
+                state.disc.cdRoot = found.cdRoot;
+                state.disc.photoRoot = found.photoRoot;
                 break;
             }
             if (steps.unloadSplash)
@@ -118,19 +118,19 @@ StartupResult runStartupSequence(AppContext& context, const QStringList& argumen
         }
     }
 
-    state.editionSwitch = 0;
+    state.disc.editionSwitch = 0;
 
-    state.currentSoundFile = programFolder + u"\\passby.wav"_qs;
-    if (!platform.fileSystem->dir(state.currentSoundFile).isEmpty()) {
+    state.disc.currentSoundFile = programFolder + u"\\passby.wav"_qs;
+    if (!platform.fileSystem->dir(state.disc.currentSoundFile).isEmpty()) {
         if (steps.playStartupSound)
-            steps.playStartupSound(state.currentSoundFile);
+            steps.playStartupSound(state.disc.currentSoundFile);
     } else {
-        state.currentErrorCode = u"ER055"_qs;
+        setErrorCode(context, ErrorCode::ER055);
     }
 
     if (steps.startSplashTimer)
         steps.startSplashTimer();
-    state.initialSelectionFlag = kTrue;
+    state.disc.initialSelectionFlag = kTrue;
     if (steps.loadPhotoCatalogue) {
         steps.loadPhotoCatalogue();
         if (platform.app->endRequested())

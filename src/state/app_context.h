@@ -5,6 +5,8 @@
 
 namespace kestrane {
 
+class WindowRegistry;
+
 // What the error reporter and other routines need from the main window, without knowing its widgets.
 class MainWindowPort
 {
@@ -21,6 +23,7 @@ struct AppContext
     AppState& state;
     Platform& platform;
     MainWindowPort* mainWindow = nullptr;   // set while Form1 exists
+    WindowRegistry* windows = nullptr;      // the application's secondary windows
 };
 
 } // namespace kestrane

@@ -12,12 +12,12 @@ constexpr Flag kFalse = 0;
 
 inline constexpr char16_t kAppTitle[] = u"The Kestrane Omnivar 2002";   // title of boxes that pass none
 inline constexpr char16_t kBoxTitle[] = u"The Kestrane Omnivar";        // title of boxes that pass one
+// The design caption of panYear: nothing is selected yet.
+inline constexpr char16_t kNoSelection[] = u"panYear";
 
-// The one process-wide record of shared fields. No window owns it; windows and routines get a
-// reference through the AppContext.
-struct AppState
+// Where the content is and which edition runs: fixed at start-up, moved only by copying.
+struct DiscState
 {
-    // Start-up and disc location.
     QString cdRoot;                 // "E:" (no trailing backslash), or the program folder
     QString photoRoot;              // program folder when photos were copied there, else cdRoot
     QString currentSoundFile;       // full path of the sound file last loaded
@@ -25,22 +25,34 @@ struct AppState
     Flag initialSelectionFlag = kFalse;
     QString currentFile;            // the current description document
     QString documentWindowTitle;    // title of the dealer edition's document window
+    quintptr taskbarHandle = 0;     // the taskbar toggle's window, 0 when there is none
+};
 
-    // Error reporting.
+// The error reporter's record: the code a handler works under and what the last box showed.
+struct ErrorState
+{
     QString currentErrorCode;
     QString lastErrorMessage;
     QString lastErrorAnswer;        // "4" Retry, "2" Cancel
     int runtimeErrorNumber = 0;     // a trapped run-time error still pending in the caller
     Flag lastQuestionAnswer = 0;    // answer of the last yes/no question
+};
 
-    // Selection.
-    QString selectionKey = u"panYear"_qs;   // mirrors the caption of panYear
+struct SelectionState
+{
+    QString selectionKey = QString::fromUtf16(kNoSelection);   // mirrors the caption of panYear
     QString categoryCode;
     qint16 currentYearButton = 0;   // 1..49, 0 for a category
     Flag yearClickFlag = kFalse;
     Flag fileNamesFlag = kFalse;
+    // The mouse button last pressed on an insignia picture: "2" the right one, else " ".
+    QString lastMouseButton = u" "_qs;
+};
 
-    // Photo catalogue: 1-based lists; entry 0 is unused and entry count + 1 is empty.
+// The photo catalogue and the browser's cursor: 1-based lists; entry 0 is unused and entry
+// count + 1 is empty.
+struct PhotoState
+{
     QStringList photoFiles;
     QStringList photoNumbers;
     qint16 photoCount = 0;
@@ -52,30 +64,46 @@ struct AppState
     Flag skipFirstMatch = kFalse;
     Flag lastStepNext = kFalse;     // direction of the last photo step
     Flag lastStepBack = kFalse;
+};
 
-    // Screen-saver play list buttons as the photo browser leaves them.
-    bool saverAddEnabled = false;
-    bool saverRemoveEnabled = false;
-    QString saverPhotoPath;         // where the photograph shown would lie in the play list
-
-    // The mouse button last pressed on an insignia picture: "2" the right one, else " ".
-    QString lastMouseButton = u" "_qs;
-
-    // Document reader contract.
+// The reader contract's shared strings.
+struct DocumentState
+{
     QString documentPath;
     QString documentCaption;
     QString wavePath;
     QString printAnswer;
     QString twoDigitYear;           // characters 3 and 4 of the key, stored by cmdNostalgia
+};
 
-    // Slide show.
+struct SlideShowState
+{
     qint32 slideInterval = 0;       // milliseconds between automatic slides
     Flag slideShowRunning = kFalse;
     qint16 slideCounter1 = 0;
     qint16 slideCounter2 = 0;
+};
 
-    // Taskbar toggle.
-    quintptr taskbarHandle = 0;
+// The screen-saver play list's buttons as the photo browser leaves them.
+struct SaverState
+{
+    bool saverAddEnabled = false;
+    bool saverRemoveEnabled = false;
+    QString saverPhotoPath;         // where the photograph shown would lie in the play list
+};
+
+// The one process-wide record of shared fields, grouped by the subsystem that owns each group so
+// that a routine's signature shows what it touches. No window owns it; windows and routines get a
+// reference through the AppContext.
+struct AppState
+{
+    DiscState disc;
+    ErrorState errors;
+    SelectionState selection;
+    PhotoState photos;
+    DocumentState documents;
+    SlideShowState slides;
+    SaverState saver;
 };
 
 } // namespace kestrane

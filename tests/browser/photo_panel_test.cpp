@@ -3,7 +3,7 @@
 
 #include "photos/photo_catalogue.h"
 #include "shell/ui/main_window.h"
-#include "shell/ui/rich_text_box.h"
+#include "common/ui/rich_text_box.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -30,7 +30,7 @@ protected:
     }
     void next() { QTest::mouseClick(main->findChild<QToolButton*>(u"SpinUp"_qs), Qt::LeftButton); }
     void previous() { QTest::mouseClick(main->findChild<QToolButton*>(u"SpinDown"_qs), Qt::LeftButton); }
-    QString shownName() const { return state.currentPhoto.mid(state.currentPhoto.lastIndexOf(u'\\') + 1); }
+    QString shownName() const { return state.photos.currentPhoto.mid(state.photos.currentPhoto.lastIndexOf(u'\\') + 1); }
     RichTextBox* details() const { return main->findChild<RichTextBox*>(u"rtbDetails"_qs); }
     QLineEdit* txtFile() const { return main->findChild<QLineEdit*>(u"txtFile"_qs); }
     void clickPhoto() { QTest::mouseClick(label(u"Image4"_qs), Qt::LeftButton); }
@@ -50,8 +50,8 @@ TEST_F(PhotoPanelWindow, ThreePhotographsStepWithWrapAroundAndTheirRunningNumber
         s.forward ? next() : previous();
         EXPECT_EQ(shownName(), QString::fromUtf16(s.name));
         EXPECT_EQ(panPhoto(), QString::fromUtf16(s.number));
-        EXPECT_TRUE(shows(label(u"Image4"_qs), state.currentPhoto));
-        EXPECT_EQ(state.photoFiles.at(state.shownIndex), state.currentPhoto);
+        EXPECT_TRUE(shows(label(u"Image4"_qs), state.photos.currentPhoto));
+        EXPECT_EQ(state.photos.photoFiles.at(state.photos.shownIndex), state.photos.currentPhoto);
         EXPECT_EQ(frontYearButton(), 6);
     }
     // The first step back from a new selection wraps to its last photograph.
@@ -67,7 +67,7 @@ TEST_F(PhotoPanelWindow, ASinglePhotographKeepsShowingAndNothingIsSelectedBefore
     next();
     EXPECT_TRUE(yearButton(1)->isEnabled());
     EXPECT_EQ(frontYearButton(), 1);
-    EXPECT_TRUE(state.currentPhoto.isEmpty());
+    EXPECT_TRUE(state.photos.currentPhoto.isEmpty());
 
     clickYear(6);
     for (int i = 0; i < 3; ++i) {
@@ -109,7 +109,7 @@ TEST_F(PhotoPanelWindow, AVisibleDescriptionFollowsEachStep)
     details()->show();
     next();
     EXPECT_EQ(details()->fileName(), u"E:\\richtext\\EMB97.rtf");
-    EXPECT_EQ(state.documentPath, u"E:\\richtext\\EMB97.rtf");
+    EXPECT_EQ(state.documents.documentPath, u"E:\\richtext\\EMB97.rtf");
     EXPECT_FALSE(details()->toPlainText().isEmpty());
     previous();
     EXPECT_EQ(details()->fileName(), u"E:\\richtext\\EMB53.rtf");
@@ -138,7 +138,7 @@ TEST_F(PhotoPanelWindow, AVisibleDescriptionFollowsEachStep)
     details()->show();
     next();
     EXPECT_EQ(errorCodesShown(), QStringList{u"ER002"_qs});
-    EXPECT_EQ(state.documentPath, u"E:\\richtext\\57B.rtf");
+    EXPECT_EQ(state.documents.documentPath, u"E:\\richtext\\57B.rtf");
 }
 
 TEST_F(PhotoPanelWindow, FileNamesShowInTheBoxAndFollowTheSteps)
@@ -162,7 +162,7 @@ TEST_F(PhotoPanelWindow, FileNamesShowInTheBoxAndFollowTheSteps)
     QTest::mouseClick(txtFile(), Qt::LeftButton);
     EXPECT_TRUE(txtFile()->isHidden());
     EXPECT_EQ(names->text(), u"Show File &Names");
-    EXPECT_EQ(state.fileNamesFlag, kFalse);
+    EXPECT_EQ(state.selection.fileNamesFlag, kFalse);
     names->trigger();
     names->trigger();
     EXPECT_TRUE(txtFile()->isHidden());
@@ -185,10 +185,10 @@ TEST_F(PhotoPanelWindow, AClickOnThePhotographToursYearsThenTheCategoryChain)
         r.menu ? trigger(QString::fromUtf16(r.menu)) : clickYear(r.year);
         clickPhoto();
         EXPECT_EQ(key(), QString::fromUtf16(r.next));
-        EXPECT_EQ(state.currentYearButton, r.button);
+        EXPECT_EQ(state.selection.currentYearButton, r.button);
         EXPECT_EQ(frontYearButton(), r.front);
         EXPECT_EQ(panPhoto(), u"1");
-        EXPECT_EQ(state.photoCursor, 0);
+        EXPECT_EQ(state.photos.photoCursor, 0);
     }
     // From the custom cars on, the chain shows its entries as category pages.
     trigger(u"mnuSpecialty(2)"_qs);
@@ -207,12 +207,12 @@ TEST_F(PhotoPanelWindow, APhotographInThePlayListEnablesRemoveInsteadOfAdd)
     open();
     writeHostFile(fake.programFolder(), u"sskestys/57B.JPG"_qs, jpegOf(Qt::red));
     clickYear(5);
-    EXPECT_TRUE(state.saverAddEnabled);
-    EXPECT_FALSE(state.saverRemoveEnabled);
+    EXPECT_TRUE(state.saver.saverAddEnabled);
+    EXPECT_FALSE(state.saver.saverRemoveEnabled);
     next();
-    EXPECT_TRUE(state.saverPhotoPath.endsWith(u"\\sskestys\\57B.JPG"));
-    EXPECT_FALSE(state.saverAddEnabled);
-    EXPECT_TRUE(state.saverRemoveEnabled);
+    EXPECT_TRUE(state.saver.saverPhotoPath.endsWith(u"\\sskestys\\57B.JPG"));
+    EXPECT_FALSE(state.saver.saverAddEnabled);
+    EXPECT_TRUE(state.saver.saverRemoveEnabled);
 }
 
 TEST_F(PhotoPanelWindow, ADoubleClickOnTheNumberReloadsThePhotographs)
@@ -222,7 +222,7 @@ TEST_F(PhotoPanelWindow, ADoubleClickOnTheNumberReloadsThePhotographs)
     clickYear(5);
     writeHostFile(folder, u"kestranes/57B.JPG"_qs, jpegOf(Qt::green));
     QTest::mouseDClick(label(u"panPhoto"_qs), Qt::LeftButton);
-    EXPECT_EQ(state.photoCount, 2);
+    EXPECT_EQ(state.photos.photoCount, 2);
     EXPECT_EQ(shownName(), u"57B.JPG");
     EXPECT_EQ(panPhoto(), u"2");
 }

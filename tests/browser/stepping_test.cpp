@@ -13,29 +13,29 @@ namespace {
 AppState catalogue(const QStringList& names)
 {
     AppState s;
-    s.photoFiles << QString();
+    s.photos.photoFiles << QString();
     for (const QString& n : names)
-        s.photoFiles << u"E:\\kestranes\\"_qs + n;
-    s.photoFiles << QString();
-    s.photoCount = qint16(names.size());
+        s.photos.photoFiles << u"E:\\kestranes\\"_qs + n;
+    s.photos.photoFiles << QString();
+    s.photos.photoCount = qint16(names.size());
     return s;
 }
 
 // What SelectKey leaves behind for a code.
 void select(AppState& s, const QString& code)
 {
-    s.categoryCode = code;
-    s.photoCursor = 0;
-    s.skipFirstMatch = kTrue;
-    s.lastStepNext = kFalse;
-    s.lastStepBack = kFalse;
+    s.selection.categoryCode = code;
+    s.photos.photoCursor = 0;
+    s.photos.skipFirstMatch = kTrue;
+    s.photos.lastStepNext = kFalse;
+    s.photos.lastStepBack = kFalse;
 }
 
 int next(AppState& s)
 {
     const auto j = stepNext(s);
     if (j)
-        s.shownIndex = qint16(*j);
+        s.photos.shownIndex = qint16(*j);
     return j.value_or(-1);
 }
 
@@ -78,13 +78,13 @@ TEST(PhotoSteps, AlternatingStepsNeverShowTheSamePhotographTwiceInARow)
         AppState s = catalogue(kNames);
         select(s, code);
         // After selecting, the selection's first photograph is on show.
-        int shown = s.photoFiles.indexOf(u"E:\\kestranes\\"_qs + code + u"A.JPG"_qs);
+        int shown = s.photos.photoFiles.indexOf(u"E:\\kestranes\\"_qs + code + u"A.JPG"_qs);
         const bool single = code == u"MS";
         QRandomGenerator random(7);
         for (int step = 0; step < 200; ++step) {
             const int now = random.bounded(2) ? next(s) : previous(s);
             ASSERT_GT(now, 0);
-            EXPECT_EQ(s.photoFiles.at(now).mid(13, 2), code);
+            EXPECT_EQ(s.photos.photoFiles.at(now).mid(13, 2), code);
             if (single)
                 EXPECT_EQ(now, shown);
             else
@@ -99,7 +99,7 @@ TEST(PhotoSteps, TheYear2001FindsTheA1Photographs)
     AppState s = catalogue(kNames);
     select(s, u"01"_qs);
     EXPECT_EQ(next(s), 15);
-    EXPECT_EQ(s.categoryCode, u"A1");
+    EXPECT_EQ(s.selection.categoryCode, u"A1");
     EXPECT_EQ(next(s), 14);
 }
 
@@ -107,12 +107,12 @@ TEST(PhotoSteps, ACodeWithoutPhotographsChangesNothingAndEnds)
 {
     AppState s = catalogue(kNames);
     select(s, u"59"_qs);
-    s.photoCursor = 5;
+    s.photos.photoCursor = 5;
     EXPECT_FALSE(stepNext(s).has_value());
     EXPECT_FALSE(stepPrevious(s).has_value());
-    EXPECT_EQ(s.photoCursor, 5);
-    EXPECT_EQ(s.skipFirstMatch, kTrue);
-    EXPECT_EQ(s.lastStepNext, kFalse);
+    EXPECT_EQ(s.photos.photoCursor, 5);
+    EXPECT_EQ(s.photos.skipFirstMatch, kTrue);
+    EXPECT_EQ(s.photos.lastStepNext, kFalse);
 
     AppState empty = catalogue({});
     select(empty, u"57"_qs);
@@ -124,11 +124,11 @@ TEST(PhotoSteps, ACursorLeftPastTheCatalogueBySlideShowStillFindsTheSelection)
 {
     AppState s = catalogue(kNames);
     select(s, u"57"_qs);
-    s.skipFirstMatch = kFalse;
-    s.photoCursor = 400;   // the clip-art mode's index
+    s.photos.skipFirstMatch = kFalse;
+    s.photos.photoCursor = 400;   // the clip-art mode's index
     EXPECT_EQ(next(s), 10);
-    s.photoCursor = 400;
-    s.lastStepNext = kFalse;
+    s.photos.photoCursor = 400;
+    s.photos.lastStepNext = kFalse;
     EXPECT_EQ(previous(s), 12);
 }
 

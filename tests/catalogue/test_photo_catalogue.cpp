@@ -23,8 +23,8 @@ struct Catalogue : ::testing::Test
 
     Catalogue()
     {
-        state.cdRoot = u"E:"_qs;
-        state.photoRoot = u"E:"_qs;
+        state.disc.cdRoot = u"E:"_qs;
+        state.disc.photoRoot = u"E:"_qs;
         QDir().mkpath(disc + u"/clipart"_qs);
         QDir().mkpath(disc + u"/kestranes"_qs);
     }
@@ -76,16 +76,16 @@ TEST_F(Catalogue, AnyListingOrderEndsSortedByCharacterCodeAndNumberedPerCode)
         QDir().mkpath(disc + u"/kestranes"_qs);
         photos(c.onDisc);
         LoadPhotoArray(context);
-        ASSERT_EQ(state.photoCount, c.sorted.size());
-        EXPECT_EQ(names(state.photoFiles, state.photoCount), c.sorted);
-        EXPECT_EQ(state.photoNumbers.mid(1, state.photoCount), c.numbers);
+        ASSERT_EQ(state.photos.photoCount, c.sorted.size());
+        EXPECT_EQ(names(state.photos.photoFiles, state.photos.photoCount), c.sorted);
+        EXPECT_EQ(state.photos.photoNumbers.mid(1, state.photos.photoCount), c.numbers);
         // Entry 0 is unused and the closing entry is empty, in both parallel lists.
-        EXPECT_EQ(state.photoFiles.size(), state.photoCount + 2);
-        EXPECT_TRUE(state.photoFiles.front().isEmpty());
-        EXPECT_TRUE(state.photoFiles.back().isEmpty());
-        EXPECT_EQ(state.photoNumbers.size(), state.photoFiles.size());
-        EXPECT_TRUE(state.photoNumbers.back().isEmpty());
-        EXPECT_EQ(state.photoFiles[1], u"E:\\kestranes\\"_qs + c.sorted.front());
+        EXPECT_EQ(state.photos.photoFiles.size(), state.photos.photoCount + 2);
+        EXPECT_TRUE(state.photos.photoFiles.front().isEmpty());
+        EXPECT_TRUE(state.photos.photoFiles.back().isEmpty());
+        EXPECT_EQ(state.photos.photoNumbers.size(), state.photos.photoFiles.size());
+        EXPECT_TRUE(state.photos.photoNumbers.back().isEmpty());
+        EXPECT_EQ(state.photos.photoFiles[1], u"E:\\kestranes\\"_qs + c.sorted.front());
     }
     EXPECT_TRUE(fake.dialogs.boxes.isEmpty());
 }
@@ -97,29 +97,29 @@ TEST_F(Catalogue, PhotoNamesAreUpperCasedWhileClipArtKeepsItsCaseAndItsDisc)
     // Photographs on the hard drive; clip art is still read from the disc.
     const QString program = fake.programFolder();
     photos({u"57a.jpg"_qs, u"57B.Jpg"_qs}, program);
-    state.photoRoot = program;
+    state.disc.photoRoot = program;
     LoadPhotoArray(context);
-    EXPECT_EQ(state.photoFiles.mid(1, 2),
+    EXPECT_EQ(state.photos.photoFiles.mid(1, 2),
               (QStringList{program + u"\\kestranes\\57A.JPG"_qs, program + u"\\kestranes\\57B.JPG"_qs}));
-    ASSERT_EQ(state.clipCount, 3);
+    ASSERT_EQ(state.photos.clipCount, 3);
     // Character-code order: upper-case letters sort before lower-case ones.
-    EXPECT_EQ(state.clipFiles.mid(1, 3), (QStringList{u"E:\\clipart\\1957.jpg"_qs, u"E:\\clipart\\C1958.JPG"_qs,
+    EXPECT_EQ(state.photos.clipFiles.mid(1, 3), (QStringList{u"E:\\clipart\\1957.jpg"_qs, u"E:\\clipart\\C1958.JPG"_qs,
                                                        u"E:\\clipart\\b1957.jpg"_qs}));
-    EXPECT_TRUE(state.clipFiles.back().isEmpty());
-    EXPECT_EQ(state.clipFiles.size(), 5);
+    EXPECT_TRUE(state.photos.clipFiles.back().isEmpty());
+    EXPECT_EQ(state.photos.clipFiles.size(), 5);
 }
 
 TEST_F(Catalogue, EmptyFoldersGiveEmptyArraysAndNoError)
 {
-    state.photoCursor = 7;
+    state.photos.photoCursor = 7;
     LoadPhotoArray(context);
-    EXPECT_EQ(state.photoCount, 0);
-    EXPECT_EQ(state.clipCount, 0);
-    EXPECT_EQ(state.photoFiles, (QStringList{QString(), QString()}));
-    EXPECT_EQ(state.clipFiles, (QStringList{QString(), QString()}));
+    EXPECT_EQ(state.photos.photoCount, 0);
+    EXPECT_EQ(state.photos.clipCount, 0);
+    EXPECT_EQ(state.photos.photoFiles, (QStringList{QString(), QString()}));
+    EXPECT_EQ(state.photos.clipFiles, (QStringList{QString(), QString()}));
     EXPECT_TRUE(fake.dialogs.boxes.isEmpty());
     // A reload leaves the shared cursor to its users.
-    EXPECT_EQ(state.photoCursor, 7);
+    EXPECT_EQ(state.photos.photoCursor, 7);
 }
 
 TEST_F(Catalogue, AReloadReplacesEverythingAndFollowsThePhotoRoot)
@@ -127,25 +127,25 @@ TEST_F(Catalogue, AReloadReplacesEverythingAndFollowsThePhotoRoot)
     const QStringList disc1 = {u"58A.JPG"_qs, u"57B.JPG"_qs, u"57A.JPG"_qs, u"EM1.JPG"_qs};
     photos(disc1);
     LoadPhotoArray(context);
-    const QStringList numbersOnDisc = state.photoNumbers;
-    const QStringList namesOnDisc = names(state.photoFiles, state.photoCount);
+    const QStringList numbersOnDisc = state.photos.photoNumbers;
+    const QStringList namesOnDisc = names(state.photos.photoFiles, state.photos.photoCount);
 
     // The photographs are copied to the program folder and the root moves there.
     const QString program = fake.programFolder();
     photos(disc1, program);
-    state.photoRoot = program;
+    state.disc.photoRoot = program;
     LoadPhotoArray(context);
-    EXPECT_EQ(names(state.photoFiles, state.photoCount), namesOnDisc);
-    EXPECT_EQ(state.photoNumbers, numbersOnDisc);
-    for (int i = 1; i <= state.photoCount; ++i)
-        EXPECT_TRUE(state.photoFiles[i].startsWith(program + u"\\kestranes\\"_qs)) << state.photoFiles[i].toStdString();
+    EXPECT_EQ(names(state.photos.photoFiles, state.photos.photoCount), namesOnDisc);
+    EXPECT_EQ(state.photos.photoNumbers, numbersOnDisc);
+    for (int i = 1; i <= state.photos.photoCount; ++i)
+        EXPECT_TRUE(state.photos.photoFiles[i].startsWith(program + u"\\kestranes\\"_qs)) << state.photos.photoFiles[i].toStdString();
 
     // Fewer photographs after a reload: nothing of the longer array survives.
     QFile::remove(program + u"/kestranes/EM1.JPG"_qs);
     LoadPhotoArray(context);
-    EXPECT_EQ(state.photoCount, 3);
-    EXPECT_EQ(state.photoFiles.size(), 5);
-    EXPECT_EQ(state.photoNumbers.size(), 5);
+    EXPECT_EQ(state.photos.photoCount, 3);
+    EXPECT_EQ(state.photos.photoFiles.size(), 5);
+    EXPECT_EQ(state.photos.photoNumbers.size(), 5);
 }
 
 TEST_F(Catalogue, AFailedListingAsksRetryOrCancelAndRetryRepeatsOnlyThatStep)
@@ -163,9 +163,9 @@ TEST_F(Catalogue, AFailedListingAsksRetryOrCancelAndRetryRepeatsOnlyThatStep)
     ASSERT_EQ(fake.dialogs.boxes.size(), 1);
     EXPECT_EQ(fake.dialogs.boxes[0].buttons, MsgButtons::RetryCancel);
     EXPECT_TRUE(fake.dialogs.boxes[0].text.contains(u" Unable to load the photo array."_qs));
-    EXPECT_EQ(state.currentErrorCode, u"ER037"_qs);
-    EXPECT_EQ(state.photoCount, 1);
-    EXPECT_EQ(state.clipCount, 1);
+    EXPECT_EQ(state.errors.currentErrorCode, u"ER037"_qs);
+    EXPECT_EQ(state.photos.photoCount, 1);
+    EXPECT_EQ(state.photos.clipCount, 1);
     EXPECT_FALSE(fake.app.ended);
 }
 
@@ -176,7 +176,7 @@ TEST_F(Catalogue, CancelEndsTheProgramWhenThePhotoFolderCannotBeListed)
         FakePlatform local;
         AppState s;
         AppContext ctx{s, local.platform()};
-        s.cdRoot = s.photoRoot = u"E:"_qs;
+        s.disc.cdRoot = s.disc.photoRoot = u"E:"_qs;
         QDir().mkpath(local.addDrive(u'E') + u"/clipart"_qs);
         if (driveGone)
             local.removeDrive(u'E');
@@ -185,9 +185,9 @@ TEST_F(Catalogue, CancelEndsTheProgramWhenThePhotoFolderCannotBeListed)
         LoadPhotoArray(ctx);
         EXPECT_EQ(local.dialogs.boxes.size(), 2);
         EXPECT_TRUE(local.app.ended);
-        EXPECT_EQ(s.lastErrorAnswer, u"2"_qs);
-        EXPECT_EQ(s.photoCount, 0);
-        EXPECT_TRUE(s.photoFiles.isEmpty());
+        EXPECT_EQ(s.errors.lastErrorAnswer, u"2"_qs);
+        EXPECT_EQ(s.photos.photoCount, 0);
+        EXPECT_TRUE(s.photos.photoFiles.isEmpty());
     }
 }
 
@@ -211,10 +211,10 @@ TEST_F(Catalogue, MoreThan32766PicturesKeepTheFirst32766InSortedOrder)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     LoadPhotoArray(context);
-    EXPECT_EQ(state.photoCount, kMaxPictures);
-    EXPECT_EQ(state.photoFiles.size(), kMaxPictures + 2);
-    EXPECT_EQ(state.photoFiles[1], u"E:\\kestranes\\0000000.JPG"_qs);
-    EXPECT_EQ(state.photoFiles[kMaxPictures], u"E:\\kestranes\\ZZ32765.JPG"_qs);
-    EXPECT_TRUE(state.photoFiles.back().isEmpty());
-    EXPECT_EQ(state.photoNumbers[kMaxPictures], QString::number(kMaxPictures - 2));
+    EXPECT_EQ(state.photos.photoCount, kMaxPictures);
+    EXPECT_EQ(state.photos.photoFiles.size(), kMaxPictures + 2);
+    EXPECT_EQ(state.photos.photoFiles[1], u"E:\\kestranes\\0000000.JPG"_qs);
+    EXPECT_EQ(state.photos.photoFiles[kMaxPictures], u"E:\\kestranes\\ZZ32765.JPG"_qs);
+    EXPECT_TRUE(state.photos.photoFiles.back().isEmpty());
+    EXPECT_EQ(state.photos.photoNumbers[kMaxPictures], QString::number(kMaxPictures - 2));
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "common/ui/window_registry.h"
 #include "demo_disc.h"
 #include "documents/ui/reader_window.h"
 #include "documents/ui/year_documents_controller.h"
 #include "platform/fakes/fake_platform.h"
-#include "shell/control_names.h"
+#include "common/control_names.h"
 #include "shell/ui/main_window.h"
-#include "shell/ui/rich_text_box.h"
+#include "common/ui/rich_text_box.h"
 #include "state/app_context.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -56,12 +57,12 @@ protected:
     void SetUp() override
     {
         fake.mapDrive(u'E', s_disc->path());
-        state.cdRoot = u"E:"_qs;
-        state.photoRoot = u"E:"_qs;
+        state.disc.cdRoot = u"E:"_qs;
+        state.disc.photoRoot = u"E:"_qs;
         form1 = std::make_unique<MainWindow>(context);
         narration = fake.audioDevices.empty() ? nullptr : fake.audioDevices.back();
         form1->show();
-        documents = std::make_unique<YearDocuments>(context, form1.get(), &form1->mmControl1());
+        documents = std::make_unique<YearDocuments>(context, form1->controls(), &form1->mmControl1());
     }
 
     void TearDown() override
@@ -89,7 +90,7 @@ protected:
         bool fired = false;
         QTimer::singleShot(0, [&] {
             fired = true;
-            ReaderWindow* reader = findReader();
+            ReaderWindow* reader = findReader(context);
             if (!reader || !reader->isVisible())
                 return;
             shot.shown = true;
@@ -120,7 +121,7 @@ protected:
     ReaderShot click(const char16_t* name, const QString& key,
                      const std::function<void(ReaderWindow&)>& whileOpen = {})
     {
-        state.selectionKey = key;
+        state.selection.selectionKey = key;
         QPushButton* target = button(name);
         EXPECT_NE(target, nullptr);
         // The year page's button states are not under test here.
@@ -141,7 +142,8 @@ protected:
 
     FakePlatform fake;
     AppState state;
-    AppContext context{state, fake.platform(), nullptr};
+    WindowRegistry windows;
+    AppContext context{state, fake.platform(), nullptr, &windows};
     std::unique_ptr<MainWindow> form1;
     std::shared_ptr<FakeAudioDevice> narration;
     std::unique_ptr<YearDocuments> documents;

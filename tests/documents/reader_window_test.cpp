@@ -1,7 +1,7 @@
 #include "documents_fixture.h"
 
 #include "documents/ui/reader_opener.h"
-#include "state/ui/shared_routines.h"
+#include "common/ui/shared_routines.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -44,7 +44,7 @@ protected:
     ReaderShot open(const QString& file, const std::function<void(ReaderWindow&)>& whileOpen = {})
     {
         ReaderRequest request;
-        request.errorCode = u"ER008"_qs;
+        request.errorCode = ErrorCode::ER008;
         request.documentPath = u"E:\\richtext\\"_qs + file;
         request.caption = u"The Kestrane Omnivar     Test "_qs + file;
         return capture([&] { OpenDocument(environment(), request); }, whileOpen);
@@ -59,10 +59,10 @@ protected:
 
 TEST_F(ReaderTest, NewReaderStartsFromTheDesignStateCentredUnderDocumentCaption)
 {
-    state.documentCaption = u"The Kestrane Omnivar     Design"_qs;
+    state.documents.documentCaption = u"The Kestrane Omnivar     Design"_qs;
     ReaderWindow& reader = txtForm(environment());
     EXPECT_EQ(reader.objectName(), u"txtForm"_qs);
-    EXPECT_EQ(reader.windowTitle(), state.documentCaption);
+    EXPECT_EQ(reader.windowTitle(), state.documents.documentCaption);
     EXPECT_EQ(reader.size(), QSize(531, 449));
     EXPECT_TRUE(reader.windowFlags() & Qt::Tool);
     EXPECT_FALSE(reader.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
@@ -83,7 +83,7 @@ TEST_F(ReaderTest, NewReaderStartsFromTheDesignStateCentredUnderDocumentCaption)
     EXPECT_EQ(reader.pos(), QPoint((800 - frame.width()) / 2, (600 - frame.height()) / 2));
     EXPECT_EQ(&txtForm(environment()), &reader);   // a second reference finds the loaded reader
     reader.unload();
-    EXPECT_EQ(findReader(), nullptr);
+    EXPECT_EQ(findReader(context), nullptr);
 }
 
 TEST_F(ReaderTest, WidenedOkEndsFourPixelsBeforeThePrintButton)
@@ -99,13 +99,13 @@ TEST_F(ReaderTest, OkAndAClickOnTheTextCloseTheReaderAndRestoreTheYearButton)
     const struct { qint16 current; int expected; bool byText; } rows[] = {
         {5, 6, false}, {49, 1, false}, {0, 1, true}, {30, 31, true}};
     for (const auto& row : rows) {
-        state.currentYearButton = row.current;
+        state.selection.currentYearButton = row.current;
         form1->setEnabled(false);
         open(u"one.rtf"_qs, [&](ReaderWindow& reader) {
             if (row.byText)
                 QTest::mouseClick(reader.rtbText()->viewport(), Qt::LeftButton);
         });
-        EXPECT_EQ(findReader(), nullptr);
+        EXPECT_EQ(findReader(context), nullptr);
         EXPECT_TRUE(form1->isEnabled());
         auto* expected = form1->findChild<QPushButton*>(names::indexed(names::cmdYR, row.expected));
         ASSERT_NE(expected, nullptr);
@@ -124,6 +124,7 @@ TEST_F(ReaderTest, LoadingTheReaderTakesThePlayListOutOfTheTopLayerAndClosesIt)
     QWidget playList;
     playList.setObjectName(u"frmSSPhoto"_qs);
     playList.show();
+    windows.enter(WindowRegistry::PlayList, &playList);
     const ReaderShot shot = open(u"one.rtf"_qs);
     EXPECT_TRUE(shot.shown);
     EXPECT_FALSE(playList.isVisible());
@@ -155,14 +156,14 @@ TEST_F(ReaderTest, NarrationFileFollowsCaptionAndKeyWithBlanksKept)
     for (const auto& row : rows) {
         const QString file = QString::fromUtf16(row.file);
         const QString host = wave(file);
-        state.selectionKey = QString::fromUtf16(row.key);
+        state.selection.selectionKey = QString::fromUtf16(row.key);
         narration->clearCalls();
         open(u"one.rtf"_qs, [&](ReaderWindow& reader) {
             if (row.caption)
                 reader.setWindowTitle(QString::fromUtf16(row.caption));
             reader.playNarration();
         });
-        EXPECT_EQ(state.wavePath, u"E:\\wav\\"_qs + file);
+        EXPECT_EQ(state.documents.wavePath, u"E:\\wav\\"_qs + file);
         EXPECT_TRUE(narration->calls().contains(u"open "_qs + host)) << file.toStdString();
         EXPECT_TRUE(narration->isPlaying()) << file.toStdString();
     }
@@ -176,11 +177,11 @@ TEST_F(ReaderTest, NarrationFileFollowsCaptionAndKeyWithBlanksKept)
 TEST_F(ReaderTest, MissingNarrationReportsEr032NamingTheFileAndPlaysNothing)
 {
     ASSERT_NE(narration, nullptr);
-    state.selectionKey = u"1958"_qs;
+    state.selection.selectionKey = u"1958"_qs;
     narration->clearCalls();
     open(u"one.rtf"_qs, [](ReaderWindow& reader) { reader.playNarration(); });
     EXPECT_EQ(errorCodesShown(), QStringList{u"ER032"_qs});
-    EXPECT_TRUE(state.lastErrorMessage.contains(u"1958.wav"_qs));
+    EXPECT_TRUE(state.errors.lastErrorMessage.contains(u"1958.wav"_qs));
     EXPECT_TRUE(narration->calls().isEmpty());
 }
 
@@ -204,7 +205,7 @@ TEST_F(ReaderTest, PrintingPrintsEveryPageAndSaysSoAfterTheQuestion)
         EXPECT_EQ(fake.printer.pagesPrinted(), row.pages) << file.toStdString();
         EXPECT_EQ(pdfPageCount(fake.printer.pdfPath()), row.pages) << file.toStdString();
         EXPECT_EQ(fake.printer.documents.last(), u"The Kestrane Omnivar     Test "_qs + file);
-        EXPECT_EQ(state.printAnswer, u"6"_qs);
+        EXPECT_EQ(state.documents.printAnswer, u"6"_qs);
         ASSERT_EQ(fake.dialogs.boxes.size(), 2);
         const MessageBoxRequest& question = fake.dialogs.boxes[0];
         EXPECT_EQ(question.text, u"Would you like to print the \r\n\r\nThe Kestrane Omnivar     Test "_qs + file + u'?');
@@ -221,7 +222,7 @@ TEST_F(ReaderTest, AnsweringNoPrintsNothingAndSaysNothing)
     fake.dialogs.answerNext(MsgNo);
     open(u"three.rtf"_qs, [](ReaderWindow& reader) { reader.printDocument(); });
     EXPECT_TRUE(fake.printer.documents.isEmpty());
-    EXPECT_EQ(state.printAnswer, u"7"_qs);
+    EXPECT_EQ(state.documents.printAnswer, u"7"_qs);
     EXPECT_EQ(fake.dialogs.boxes.size(), 1);
 }
 

@@ -115,7 +115,7 @@ TEST_F(YearDocumentsTest, EveryPageButtonOpensItsDocumentUnderItsCaption)
         EXPECT_TRUE(shot.file.startsWith(folder)) << shot.file.toStdString();
         EXPECT_EQ(shot.file.mid(folder.size()).compare(QString::fromUtf16(row.file), Qt::CaseInsensitive), 0)
             << shot.file.toStdString();
-        EXPECT_EQ(state.documentPath, shot.file);
+        EXPECT_EQ(state.documents.documentPath, shot.file);
         EXPECT_FALSE(shot.narrationVisible);
         const bool descriptionOnlyHides = row.button == names::cmdDesc;
         EXPECT_EQ(shot.narrationEnabled, descriptionOnlyHides);
@@ -128,26 +128,26 @@ TEST_F(YearDocumentsTest, EveryPageButtonOpensItsDocumentUnderItsCaption)
 TEST_F(YearDocumentsTest, CaptionsReachDocumentCaptionOnlyWhereTheHandlerRoutesThem)
 {
     click(names::cmdDesc, u"panYear"_qs);
-    EXPECT_EQ(state.documentCaption, u"The Kestrane Omnivar     Introduction"_qs);
+    EXPECT_EQ(state.documents.documentCaption, u"The Kestrane Omnivar     Introduction"_qs);
     click(names::cmdDesc, u"1957"_qs);   // set on the reader only
-    EXPECT_EQ(state.documentCaption, u"The Kestrane Omnivar     Introduction"_qs);
+    EXPECT_EQ(state.documents.documentCaption, u"The Kestrane Omnivar     Introduction"_qs);
     click(names::cmdStats, u"Dromell Cars "_qs);
-    EXPECT_EQ(state.documentCaption, u"The Kestrane Omnivar     Dromell Cars  Statistics"_qs);
+    EXPECT_EQ(state.documents.documentCaption, u"The Kestrane Omnivar     Dromell Cars  Statistics"_qs);
     click(names::cmdOptions, u"1957"_qs);
-    EXPECT_EQ(state.documentCaption, u"The Kestrane Omnivar     1957 Options"_qs);
+    EXPECT_EQ(state.documents.documentCaption, u"The Kestrane Omnivar     1957 Options"_qs);
 }
 
 TEST_F(YearDocumentsTest, DealerPageDescriptionNeedsBothTheKeyAndTheDealerCaption)
 {
     const QString dealer = u"The Kestrane Omnivar     Dalworth - Tressel"_qs;
-    state.documentCaption = dealer;
+    state.documents.documentCaption = dealer;
     ReaderShot shot = click(names::cmdDesc, u"Dalworth"_qs);
     ASSERT_TRUE(shot.shown);
     EXPECT_EQ(shot.file, u"E:\\dalworth\\dalworth.rtf"_qs);
     EXPECT_EQ(shot.caption, dealer);
 
     // Without the dealer caption the key is an ordinary key: characters 3 and 4 name a missing file.
-    state.documentCaption.clear();
+    state.documents.documentCaption.clear();
     shot = click(names::cmdDesc, u"Dalworth"_qs);
     EXPECT_FALSE(shot.shown);
     EXPECT_EQ(errorCodesShown(), QStringList{u"ER002"_qs});
@@ -161,12 +161,12 @@ TEST_F(YearDocumentsTest, MissingDocumentsReportEachButtonsCodeAndKeepTheReaderC
         {names::cmdDesc, "ER002"}, {names::cmdStats, "ER027"}, {names::cmdOptions, "ER026"}, {names::cmdColors, "ER029"}};
     for (const auto& row : rows) {
         fake.dialogs.boxes.clear();
-        state.documentPath = u"stale"_qs;
+        state.documents.documentPath = u"stale"_qs;
         const ReaderShot shot = click(row.button, u"1957"_qs);
         EXPECT_FALSE(shot.shown) << row.code;
         EXPECT_EQ(errorCodesShown(), QStringList{QString::fromLatin1(row.code)});
         // The lookup's empty answer is what DocumentPath holds.
-        EXPECT_TRUE(state.documentPath.isEmpty()) << row.code;
+        EXPECT_TRUE(state.documents.documentPath.isEmpty()) << row.code;
     }
 }
 
@@ -175,7 +175,7 @@ TEST_F(YearDocumentsTest, CategoryWithoutItsOwnRuleLooksForLettersOfItsTitle)
     const ReaderShot shot = click(names::cmdOptions, u"Custom Kestranes"_qs);
     EXPECT_FALSE(shot.shown);
     EXPECT_EQ(errorCodesShown(), QStringList{u"ER026"_qs});
-    EXPECT_EQ(state.documentCaption, u"The Kestrane Omnivar     19st Options"_qs);
+    EXPECT_EQ(state.documents.documentCaption, u"The Kestrane Omnivar     19st Options"_qs);
 }
 
 TEST_F(YearDocumentsTest, UnreadableDocumentIsReportedWithTheButtonsCode)
@@ -201,7 +201,7 @@ TEST_F(YearDocumentsTest, NostalgiaShowsSorryForAMissingYearAndNeverTheErrorRepo
 {
     ReaderShot shot = click(names::cmdNostalgia, u"1957"_qs);
     EXPECT_FALSE(shot.shown);
-    EXPECT_EQ(state.twoDigitYear, u"57"_qs);
+    EXPECT_EQ(state.documents.twoDigitYear, u"57"_qs);
     ASSERT_EQ(fake.dialogs.boxes.size(), 1);
     const MessageBoxRequest& sorry = fake.dialogs.boxes.first();
     EXPECT_EQ(sorry.text, u"Sorry!\r\n\r\nNostalgia will be included in the final release of the Kestrane Omnivar "
@@ -212,14 +212,14 @@ TEST_F(YearDocumentsTest, NostalgiaShowsSorryForAMissingYearAndNeverTheErrorRepo
 
     shot = click(names::cmdNostalgia, u"1956"_qs);
     EXPECT_TRUE(shot.shown);
-    EXPECT_EQ(state.twoDigitYear, u"56"_qs);
+    EXPECT_EQ(state.documents.twoDigitYear, u"56"_qs);
 }
 
 TEST_F(YearDocumentsTest, StatisticsOfDetailCategoriesToggleThePhotographsDetailsBox)
 {
     const QString photo = fake.fileSystem.dir(u"E:\\kestranes\\MS*.jpg"_qs);
     ASSERT_FALSE(photo.isEmpty());
-    state.currentPhoto = u"E:\\kestranes\\"_qs + photo;
+    state.photos.currentPhoto = u"E:\\kestranes\\"_qs + photo;
     auto* details = form1->findChild<RichTextBox*>(names::name(names::rtbDetails));
     ASSERT_NE(details, nullptr);
     details->hide();
@@ -227,9 +227,9 @@ TEST_F(YearDocumentsTest, StatisticsOfDetailCategoriesToggleThePhotographsDetail
     ReaderShot shot = click(names::cmdStats, u"Miscellany "_qs);
     EXPECT_FALSE(shot.shown);
     ASSERT_TRUE(details->isVisible());
-    EXPECT_EQ(state.documentPath, u"E:\\richtext\\"_qs + photo.section(u'.', 0, 0) + u".rtf"_qs);
-    EXPECT_EQ(details->fileName(), state.documentPath);
-    EXPECT_EQ(state.documentCaption, u"The Kestrane Omnivar     Miscellany  Statistics"_qs);
+    EXPECT_EQ(state.documents.documentPath, u"E:\\richtext\\"_qs + photo.section(u'.', 0, 0) + u".rtf"_qs);
+    EXPECT_EQ(details->fileName(), state.documents.documentPath);
+    EXPECT_EQ(state.documents.documentCaption, u"The Kestrane Omnivar     Miscellany  Statistics"_qs);
     EXPECT_EQ(details->size(), QSize(329, 106));
     // Right edge 10 pixels inside cmdAd's, top 8 pixels below the photograph's.
     QWidget* area = details->parentWidget();
@@ -243,7 +243,7 @@ TEST_F(YearDocumentsTest, StatisticsOfDetailCategoriesToggleThePhotographsDetail
     EXPECT_TRUE(errorCodesShown().isEmpty());
 
     // A photograph without its detail document: ER027, and the box stays hidden.
-    state.currentPhoto = u"E:\\kestranes\\MSNONE.JPG"_qs;
+    state.photos.currentPhoto = u"E:\\kestranes\\MSNONE.JPG"_qs;
     click(names::cmdStats, u"Miscellany "_qs);
     EXPECT_FALSE(details->isVisible());
     EXPECT_EQ(errorCodesShown(), QStringList{u"ER027"_qs});

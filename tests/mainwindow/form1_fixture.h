@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/fakes/fake_platform.h"
-#include "shell/control_names.h"
+#include "common/control_names.h"
 #include "shell/ui/main_window.h"
 #include "state/app_context.h"
 
@@ -22,7 +22,7 @@ struct Form1Fixture : ::testing::Test
     std::unique_ptr<MainWindow> window;
     QString disc = fake.addDrive(u'E');
 
-    Form1Fixture() { state.cdRoot = state.photoRoot = u"E:"_qs; }
+    Form1Fixture() { state.disc.cdRoot = state.disc.photoRoot = u"E:"_qs; }
 
     // Loads and shows a new main window, as the splash timer does.
     MainWindow& open()

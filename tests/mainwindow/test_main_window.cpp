@@ -2,8 +2,8 @@
 
 #include "shell/startup.h"
 #include "shell/ui/application.h"
-#include "shell/ui/rich_text_box.h"
-#include "shell/wave_player.h"
+#include "common/ui/rich_text_box.h"
+#include "common/wave_player.h"
 
 #include <QDir>
 #include <QFrame>
@@ -278,16 +278,16 @@ TEST_F(Form1, PicturesAndTheDescriptionBoxKeepTheirRulesAtEverySize)
 TEST_F(Form1, TheDealerEditionLoadsItsOwnPage)
 {
     writeHostFile(disc, u"dalworth/Dalworth.rtf"_qs);
-    state.editionSwitch = 1;
+    state.disc.editionSwitch = 1;
     MainWindow& main = open();
     EXPECT_EQ(main.windowTitle(), u"The Kestrane Omnivar 2002          Dalworth - Tressel Edition"_qs);
     EXPECT_EQ(control<QLabel>(names::name(names::panYear))->text(), u"Dalworth"_qs);
     EXPECT_EQ(control<QPushButton>(names::name(names::cmdDesc))->text(), u"Hello!"_qs);
     EXPECT_EQ(action(names::name(names::mnuWeb))->text(), u"Dalworth Website"_qs);
     EXPECT_TRUE(action(names::name(names::mnuDalworth))->isVisible());
-    EXPECT_EQ(state.documentWindowTitle, u"The Kestrane Omnivar     Dalworth - Tressel"_qs);
+    EXPECT_EQ(state.disc.documentWindowTitle, u"The Kestrane Omnivar     Dalworth - Tressel"_qs);
     // The load's later step sets the description document for both editions.
-    EXPECT_EQ(state.currentFile, u"E:\\richtext\\desc.rtf"_qs);
+    EXPECT_EQ(state.disc.currentFile, u"E:\\richtext\\desc.rtf"_qs);
 }
 
 TEST_F(Form1, TheStandardEditionHidesTheDealerItemAndNamesItsWindow)
@@ -295,7 +295,7 @@ TEST_F(Form1, TheStandardEditionHidesTheDealerItemAndNamesItsWindow)
     MainWindow& main = open();
     EXPECT_EQ(main.windowTitle(), u"The Kestrane Omnivar  2002"_qs);
     EXPECT_FALSE(action(names::name(names::mnuDalworth))->isVisible());
-    EXPECT_EQ(state.currentFile, u"E:\\richtext\\desc.rtf"_qs);
+    EXPECT_EQ(state.disc.currentFile, u"E:\\richtext\\desc.rtf"_qs);
     auto* progress = control(names::name(names::pnlProgress));
     progress->show();
     main.HideProgress();
@@ -310,7 +310,7 @@ TEST(Startup, TheCatalogueIsLoadedOnceTheDiscIsFound)
         writeHostFile(disc, QString::fromUtf16(name));
     Application app(fake.platform());
     ASSERT_TRUE(app.start({}));
-    EXPECT_EQ(app.state().photoCount, 3);
-    EXPECT_EQ(app.state().photoFiles[1], u"D:\\kestranes\\57A.JPG"_qs);
-    EXPECT_EQ(app.state().clipCount, 1);
+    EXPECT_EQ(app.state().photos.photoCount, 3);
+    EXPECT_EQ(app.state().photos.photoFiles[1], u"D:\\kestranes\\57A.JPG"_qs);
+    EXPECT_EQ(app.state().photos.clipCount, 1);
 }

@@ -162,6 +162,6 @@ TEST(TaskbarToggle, WithoutATaskbarTheWindowStillCoversTheScreenAndTheCaptionTog
     const QString caption = toggleTaskbar(context, u"HideStatusBar"_qs, [&](const WindowPlacement&) { ++covers; });
     EXPECT_EQ(caption, u"ShowStatusBar"_qs);
     EXPECT_EQ(covers, 1);
-    EXPECT_EQ(state.taskbarHandle, 0u);
+    EXPECT_EQ(state.disc.taskbarHandle, 0u);
     EXPECT_EQ(toggleTaskbar(context, caption, {}), u"HideStatusBar"_qs);
 }

@@ -2,7 +2,7 @@
 
 #include "rtf/paginate.h"
 #include "rtf/rtf_reader.h"
-#include "shell/ui/rich_text_box.h"
+#include "common/ui/rich_text_box.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPdfWriter>

@@ -1,7 +1,7 @@
 #include "disc_fixture.h"
 
 #include "platform/fakes/fake_audio_device.h"
-#include "shell/wave_player.h"
+#include "common/wave_player.h"
 
 #include <gtest/gtest.h>
 

@@ -114,8 +114,8 @@ TEST_F(CategoryPage, EveryMenuCategorySetsItsCodeCaptionsButtonsAndPictures)
         trigger(QString::fromUtf16(row.menu));
 
         EXPECT_EQ(key(), title);
-        EXPECT_EQ(state.selectionKey, title);
-        EXPECT_EQ(state.categoryCode, QString::fromUtf16(row.code));
+        EXPECT_EQ(state.selection.selectionKey, title);
+        EXPECT_EQ(state.selection.categoryCode, QString::fromUtf16(row.code));
         EXPECT_EQ(button(u"cmdStats"_qs)->text(), QString::fromUtf16(row.stats));
         EXPECT_EQ(button(u"cmdDesc"_qs)->text(), u"Description");
         EXPECT_EQ(action(u"mnuWeb"_qs)->text(), QString::fromUtf16(row.web));
@@ -134,10 +134,10 @@ TEST_F(CategoryPage, EveryMenuCategorySetsItsCodeCaptionsButtonsAndPictures)
         EXPECT_TRUE(errorCodesShown().isEmpty()) << errorCodesShown().join(u' ').toStdString();
         // The selection's first photograph, the year buttons usable again, no year current.
         EXPECT_TRUE(label(u"Image4"_qs)->isVisible());
-        EXPECT_EQ(state.currentPhoto.mid(13, 2), QString::fromUtf16(row.code));
+        EXPECT_EQ(state.photos.currentPhoto.mid(13, 2), QString::fromUtf16(row.code));
         EXPECT_EQ(panPhoto(), u"1");
-        EXPECT_EQ(state.photoCursor, 0);
-        EXPECT_EQ(state.currentYearButton, 0);
+        EXPECT_EQ(state.photos.photoCursor, 0);
+        EXPECT_EQ(state.selection.currentYearButton, 0);
         EXPECT_TRUE(yearButton(1)->isEnabled());
     }
 }

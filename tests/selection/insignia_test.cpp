@@ -1,8 +1,8 @@
 #include "disc_names.h"
-#include "selection/category_table.h"
+#include "common/category_table.h"
 #include "selection/insignia.h"
 #include "selection/slide_insignia.h"
-#include "selection/year_keys.h"
+#include "common/year_keys.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
-#include "selection/category_table.h"
+#include "common/category_table.h"
 #include "selection/page_setup.h"
-#include "selection/year_keys.h"
+#include "common/year_keys.h"
 
 #include <QStringList>
 

@@ -2,9 +2,9 @@
 
 #include "demo_disc.h"
 #include "photos/photo_catalogue.h"
-#include "selection/picture_file.h"
+#include "common/picture_file.h"
 #include "selection/ui/year_page.h"
-#include "shell/control_names.h"
+#include "common/control_names.h"
 #include "shell/ui/main_window.h"
 
 #include <QAbstractButton>
@@ -48,16 +48,16 @@ PageFixture::~PageFixture()
 void PageFixture::open(const QString& photoFolder)
 {
     fake.mapDrive(u'E', disc());
-    state.cdRoot = u"E:"_qs;
-    state.photoRoot = u"E:"_qs;
+    state.disc.cdRoot = u"E:"_qs;
+    state.disc.photoRoot = u"E:"_qs;
     if (!photoFolder.isEmpty()) {
         fake.mapDrive(u'F', photoFolder);
-        state.photoRoot = u"F:"_qs;
+        state.disc.photoRoot = u"F:"_qs;
     }
-    state.initialSelectionFlag = kTrue;
+    state.disc.initialSelectionFlag = kTrue;
     LoadPhotoArray(context);
     main = std::make_unique<MainWindow>(context);
-    page = std::make_unique<YearPage>(context, main.get());
+    page = std::make_unique<YearPage>(context, main->controls());
     main->load({});
     main->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/fakes/fake_platform.h"
+#include "common/ui/window_registry.h"
 #include "state/app_context.h"
 
 #include <QColor>
@@ -53,7 +54,8 @@ protected:
 
     FakePlatform fake;
     AppState state;
-    AppContext context{state, fake.platform()};
+    WindowRegistry windows;
+    AppContext context{state, fake.platform(), nullptr, &windows};
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<YearPage> page;
 };

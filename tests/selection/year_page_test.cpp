@@ -37,17 +37,17 @@ TEST_F(YearPageWindow, YearButtonsSelectTheirYearWithoutA1983)
         SCOPED_TRACE(r.button);
         clickYear(r.button);
         EXPECT_EQ(key(), QString::fromUtf16(r.key));
-        EXPECT_EQ(state.categoryCode, QString::fromUtf16(r.code));
-        EXPECT_EQ(state.currentPhoto, u"E:\\kestranes\\"_qs + QString::fromUtf16(r.photo));
-        EXPECT_TRUE(shows(label(u"Image4"_qs), state.currentPhoto));
-        EXPECT_EQ(state.shownIndex, state.photoFiles.indexOf(state.currentPhoto));
-        EXPECT_EQ(state.currentYearButton, r.button);
+        EXPECT_EQ(state.selection.categoryCode, QString::fromUtf16(r.code));
+        EXPECT_EQ(state.photos.currentPhoto, u"E:\\kestranes\\"_qs + QString::fromUtf16(r.photo));
+        EXPECT_TRUE(shows(label(u"Image4"_qs), state.photos.currentPhoto));
+        EXPECT_EQ(state.photos.shownIndex, state.photos.photoFiles.indexOf(state.photos.currentPhoto));
+        EXPECT_EQ(state.selection.currentYearButton, r.button);
         EXPECT_EQ(frontYearButton(), r.front);
         EXPECT_EQ(panPhoto(), u"1");
         EXPECT_EQ(button(u"cmdStats"_qs)->text(), u"Statistics");
         EXPECT_EQ(action(u"mnuWeb"_qs)->text(), u"Kestrane Website");
     }
-    EXPECT_EQ(state.yearClickFlag, kTrue);
+    EXPECT_EQ(state.selection.yearClickFlag, kTrue);
     EXPECT_TRUE(errorCodesShown().isEmpty());
 }
 
@@ -123,7 +123,7 @@ TEST_F(YearPageWindow, TogglesShowAndHideAndAPictureHidesOnAClickButNotOnARightC
     const QRect designed = clip->geometry();
     clickYear(6);
     EXPECT_EQ(clip->geometry(), designed);
-    EXPECT_EQ(state.categoryCode, u"58");
+    EXPECT_EQ(state.selection.categoryCode, u"58");
 
     // A right click asks about the clipboard and leaves the picture showing.
     fake.dialogs.answerNext(MsgNo);
@@ -135,18 +135,18 @@ TEST_F(YearPageWindow, TogglesShowAndHideAndAPictureHidesOnAClickButNotOnARightC
     EXPECT_EQ(question.title, u"The Kestrane Omnivar 2002");
     EXPECT_EQ(question.buttons, MsgButtons::YesNo);
     EXPECT_EQ(question.icon, MsgIcon::Question);
-    EXPECT_EQ(state.lastQuestionAnswer, MsgNo);
+    EXPECT_EQ(state.errors.lastQuestionAnswer, MsgNo);
     EXPECT_EQ(fake.clipboard.clears, 0);
 
     fake.dialogs.answerNext(MsgYes);
     QTest::mouseClick(clip, Qt::RightButton);
     EXPECT_EQ(fake.clipboard.clears, 1);
     EXPECT_EQ(fake.clipboard.image.convertToFormat(QImage::Format_RGB32), discImage(u"E:\\clipart\\1958.jpg"_qs));
-    EXPECT_EQ(state.lastMouseButton, u"2");
+    EXPECT_EQ(state.selection.lastMouseButton, u"2");
 
     QTest::mouseClick(clip, Qt::LeftButton);
     EXPECT_TRUE(clip->isHidden());
-    EXPECT_EQ(state.lastMouseButton, u" ");
+    EXPECT_EQ(state.selection.lastMouseButton, u" ");
     EXPECT_EQ(frontYearButton(), 7);
 }
 
@@ -163,9 +163,9 @@ TEST_F(YearPageWindow, TheClipArtToggleLeavesTheBrowserOnTheCategorysPhotographs
         label(u"PicClipArt"_qs)->hide();
         QTest::mouseClick(button(u"cmdClipArt"_qs), Qt::LeftButton);
         ASSERT_TRUE(label(u"PicClipArt"_qs)->isVisible());
-        EXPECT_EQ(state.categoryCode, QString::fromUtf16(r.code));
+        EXPECT_EQ(state.selection.categoryCode, QString::fromUtf16(r.code));
         QTest::keyClick(yearButton(1), Qt::Key_Period);
-        EXPECT_EQ(state.currentPhoto, u"E:\\kestranes\\"_qs + QString::fromUtf16(r.second));
+        EXPECT_EQ(state.photos.currentPhoto, u"E:\\kestranes\\"_qs + QString::fromUtf16(r.second));
         EXPECT_EQ(frontYearButton(), 1);
     }
     EXPECT_TRUE(errorCodesShown().isEmpty()) << errorCodesShown().join(u' ').toStdString();
@@ -192,8 +192,8 @@ TEST_F(YearPageWindow, AMissingPictureIsReportedWithItsLoadersCode)
     writeHostFile(d, u"embfront/emb57f.jpg"_qs, "not a picture");
     writeHostFile(d, u"clipart/2002.jpg"_qs, jpegOf(Qt::green));
     open();
-    state.cdRoot = u"G:"_qs;
-    state.photoRoot = u"G:"_qs;
+    state.disc.cdRoot = u"G:"_qs;
+    state.disc.photoRoot = u"G:"_qs;
     LoadPhotoArray(context);
     clickYear(5);
     QLabel* script = label(u"picScript"_qs);
@@ -235,7 +235,7 @@ TEST_F(YearPageWindow, AYearWithoutPhotographsReportsEr023AndHidesThePhoto)
     EXPECT_TRUE(button(u"cmdOptions"_qs)->isEnabled());
     clickYear(5);
     EXPECT_TRUE(label(u"Image4"_qs)->isVisible());
-    EXPECT_EQ(state.currentPhoto, u"F:\\kestranes\\57A.JPG");
+    EXPECT_EQ(state.photos.currentPhoto, u"F:\\kestranes\\57A.JPG");
 }
 
 TEST_F(YearPageWindow, KeysOnAYearButtonStepPhotosAndSpaceSelectsOnlyBeforeTheFirstClick)
@@ -244,14 +244,14 @@ TEST_F(YearPageWindow, KeysOnAYearButtonStepPhotosAndSpaceSelectsOnlyBeforeTheFi
     QAbstractButton* b5 = yearButton(5);
     QTest::keyClick(b5, Qt::Key_Space);
     EXPECT_EQ(key(), u"1957");
-    EXPECT_EQ(state.yearClickFlag, kTrue);
+    EXPECT_EQ(state.selection.yearClickFlag, kTrue);
 
     QTest::keyClick(b5, Qt::Key_Period);
     EXPECT_EQ(key(), u"1957");
-    EXPECT_EQ(state.currentPhoto, u"E:\\kestranes\\57B.JPG");
+    EXPECT_EQ(state.photos.currentPhoto, u"E:\\kestranes\\57B.JPG");
     EXPECT_EQ(panPhoto(), u"2");
     QTest::keyClick(b5, Qt::Key_Comma);
-    EXPECT_EQ(state.currentPhoto, u"E:\\kestranes\\57A.JPG");
+    EXPECT_EQ(state.photos.currentPhoto, u"E:\\kestranes\\57A.JPG");
 
     // After the first click Space is the button's own click.
     QTest::keyClick(yearButton(9), Qt::Key_Space);
@@ -264,11 +264,11 @@ TEST_F(YearPageWindow, TheFirstBackgroundClickSelects1953AndDisablesButtonOne)
     QWidget* background = main->centralWidget();
     QTest::mouseClick(background, Qt::LeftButton, {}, QPoint(background->width() - 2, 2));
     EXPECT_EQ(key(), u"1953");
-    EXPECT_EQ(state.initialSelectionFlag, kFalse);
+    EXPECT_EQ(state.disc.initialSelectionFlag, kFalse);
     EXPECT_FALSE(yearButton(1)->isEnabled());
     EXPECT_TRUE(yearButton(2)->isEnabled());
     EXPECT_EQ(frontYearButton(), 2);
-    EXPECT_EQ(state.currentYearButton, 1);
+    EXPECT_EQ(state.selection.currentYearButton, 1);
 
     clickYear(5);
     QTest::mouseClick(background, Qt::LeftButton, {}, QPoint(background->width() - 2, 2));
@@ -282,7 +282,7 @@ TEST_F(YearPageWindow, AClickOnAControlIsNoBackgroundClick)
     open();
     QTest::mouseClick(label(u"panYear"_qs), Qt::LeftButton);
     EXPECT_EQ(key(), u"panYear");
-    EXPECT_EQ(state.initialSelectionFlag, kTrue);
+    EXPECT_EQ(state.disc.initialSelectionFlag, kTrue);
 }
 
 TEST_F(YearPageWindow, LosingFocusDuringTheSlideShowRefreshesThePage)
@@ -295,15 +295,15 @@ TEST_F(YearPageWindow, LosingFocusDuringTheSlideShowRefreshesThePage)
     QApplication::sendEvent(main.get(), &deactivate);
     EXPECT_TRUE(photo->isHidden());   // no slide show: nothing happens
 
-    state.slideShowRunning = kTrue;
+    state.slides.slideShowRunning = kTrue;
     button(u"cmdOptions"_qs)->setEnabled(false);
     main->setEnabled(false);
     QApplication::sendEvent(main.get(), &deactivate);
     EXPECT_TRUE(photo->isVisible());
-    EXPECT_EQ(state.slideShowRunning, kFalse);
+    EXPECT_EQ(state.slides.slideShowRunning, kFalse);
     EXPECT_TRUE(main->isEnabled());
     EXPECT_TRUE(button(u"cmdOptions"_qs)->isEnabled());
-    EXPECT_EQ(state.categoryCode, u"57");
+    EXPECT_EQ(state.selection.categoryCode, u"57");
 }
 
 TEST_F(YearPageWindow, ALabelOfTheIllustratedSeriesPressesTheButtonOnItsRow)

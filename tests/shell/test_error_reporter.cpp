@@ -1,6 +1,6 @@
 #include "platform/fakes/fake_platform.h"
-#include "shell/error_codes.h"
-#include "shell/error_reporter.h"
+#include "common/error_codes.h"
+#include "common/error_reporter.h"
 #include "state/app_context.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +36,7 @@ struct Reporter : ::testing::Test
 
     void report(const QString& code)
     {
-        state.currentErrorCode = code;
+        state.errors.currentErrorCode = code;
         ErrorReporter(context);
     }
 };
@@ -124,9 +124,9 @@ TEST_F(Reporter, OkBoxIsTitledWithTheStopIconAndStoresTheMessage)
     EXPECT_EQ(box.title, u"The Kestrane Omnivar"_qs);
     EXPECT_EQ(box.buttons, MsgButtons::Ok);
     EXPECT_EQ(box.icon, MsgIcon::Critical);
-    EXPECT_EQ(box.text, state.lastErrorMessage);
-    EXPECT_EQ(state.lastErrorMessage, expected(u"ER012"_qs, u" Unable to load photo."_qs));
-    EXPECT_EQ(state.currentErrorCode, u"ER012"_qs);   // the code stays for the next report
+    EXPECT_EQ(box.text, state.errors.lastErrorMessage);
+    EXPECT_EQ(state.errors.lastErrorMessage, expected(u"ER012"_qs, u" Unable to load photo."_qs));
+    EXPECT_EQ(state.errors.currentErrorCode, u"ER012"_qs);   // the code stays for the next report
     EXPECT_FALSE(fake.app.ended);
 }
 
@@ -135,7 +135,7 @@ TEST_F(Reporter, UnknownCodeStillShowsAStopBox)
     report(u"ER123"_qs);
     ASSERT_EQ(fake.dialogs.boxes.size(), 1);
     EXPECT_EQ(fake.dialogs.boxes.first().icon, MsgIcon::Critical);
-    EXPECT_EQ(state.lastErrorMessage, expected(u"ER123"_qs, QString()));
+    EXPECT_EQ(state.errors.lastErrorMessage, expected(u"ER123"_qs, QString()));
 }
 
 TEST_F(Reporter, RetryReturnsWithoutTouchingTheWindowAndCancelEndsTheProgram)
@@ -145,7 +145,7 @@ TEST_F(Reporter, RetryReturnsWithoutTouchingTheWindowAndCancelEndsTheProgram)
         report(QString::fromUtf16(code));
         EXPECT_EQ(fake.dialogs.boxes.last().buttons, MsgButtons::RetryCancel);
         EXPECT_EQ(fake.dialogs.boxes.last().icon, MsgIcon::None);
-        EXPECT_EQ(state.lastErrorAnswer, u"4"_qs);
+        EXPECT_EQ(state.errors.lastErrorAnswer, u"4"_qs);
         EXPECT_FALSE(fake.app.ended);
     }
     EXPECT_TRUE(window.fronts.isEmpty());
@@ -154,7 +154,7 @@ TEST_F(Reporter, RetryReturnsWithoutTouchingTheWindowAndCancelEndsTheProgram)
     // Cancel on the photo array ends the program even with the main window open.
     fake.dialogs.answerNext(MsgCancel);
     report(u"ER037"_qs);
-    EXPECT_EQ(state.lastErrorAnswer, u"2"_qs);
+    EXPECT_EQ(state.errors.lastErrorAnswer, u"2"_qs);
     EXPECT_TRUE(fake.app.ended);
     EXPECT_TRUE(window.fronts.isEmpty());
 }
@@ -168,7 +168,7 @@ TEST_F(Reporter, AfterAnOkBoxTheNextYearButtonComesToTheFrontAndTheWindowIsEnabl
     } rows[] = {{0, 1}, {1, 2}, {5, 6}, {48, 49}, {49, 1}};
     for (const auto& row : rows) {
         window.fronts.clear();
-        state.currentYearButton = row.current;
+        state.selection.currentYearButton = row.current;
         report(u"ER023"_qs);
         EXPECT_EQ(window.fronts, QList<int>{row.front}) << row.current;
         EXPECT_EQ(window.enables.last(), true);
@@ -177,7 +177,7 @@ TEST_F(Reporter, AfterAnOkBoxTheNextYearButtonComesToTheFrontAndTheWindowIsEnabl
 
 TEST_F(Reporter, PendingRunTimeErrorSkipsTheFrontRuleButStillEnablesTheWindow)
 {
-    state.runtimeErrorNumber = 53;
+    state.errors.runtimeErrorNumber = 53;
     report(u"ER044"_qs);
     EXPECT_TRUE(window.fronts.isEmpty());
     EXPECT_EQ(window.enables, QList<bool>{true});
@@ -188,7 +188,7 @@ TEST(Reporter2, WithoutAMainWindowTheReportStillShows)
     FakePlatform fake;
     AppState state;
     AppContext context{state, fake.platform(), nullptr};
-    state.currentErrorCode = u"ER012"_qs;
+    state.errors.currentErrorCode = u"ER012"_qs;
     ErrorReporter(context);
     EXPECT_EQ(fake.dialogs.boxes.size(), 1);
 }

@@ -42,11 +42,11 @@ TEST_F(Startup, DriveDWinsOverALaterDriveAndPhotosComeFromTheDisc)
     putDisc(fake.addDrive(u'D'));
     putDisc(fake.addDrive(u'G'));
     ASSERT_EQ(run(), StartupResult::Ready);
-    EXPECT_EQ(state.cdRoot, u"D:"_qs);
-    EXPECT_EQ(state.photoRoot, u"D:"_qs);
-    EXPECT_EQ(state.currentErrorCode, u"ER055"_qs);   // no passby.wav in the program folder
-    EXPECT_EQ(state.editionSwitch, 0);
-    EXPECT_EQ(state.initialSelectionFlag, kTrue);
+    EXPECT_EQ(state.disc.cdRoot, u"D:"_qs);
+    EXPECT_EQ(state.disc.photoRoot, u"D:"_qs);
+    EXPECT_EQ(state.errors.currentErrorCode, u"ER055"_qs);   // no passby.wav in the program folder
+    EXPECT_EQ(state.disc.editionSwitch, 0);
+    EXPECT_EQ(state.disc.initialSelectionFlag, kTrue);
     EXPECT_EQ(calls, (QStringList{u"timer"_qs, u"catalogue"_qs}));
     EXPECT_TRUE(fake.dialogs.boxes.isEmpty());
 }
@@ -58,7 +58,7 @@ TEST_F(Startup, DrivesThatAreNotReadyOrEmptyAreSkipped)
     writeHostFile(fake.addDrive(u'F'), u"kestranes/readme.txt"_qs);   // no photographs
     putDisc(fake.addDrive(u'K'));
     ASSERT_EQ(run(), StartupResult::Ready);
-    EXPECT_EQ(state.cdRoot, u"K:"_qs);
+    EXPECT_EQ(state.disc.cdRoot, u"K:"_qs);
 }
 
 TEST_F(Startup, LettersBeforeDAreNeverProbed)
@@ -66,7 +66,7 @@ TEST_F(Startup, LettersBeforeDAreNeverProbed)
     putDisc(fake.addDrive(u'C'));
     putDisc(fake.addDrive(u'Z'));
     ASSERT_EQ(run(), StartupResult::Ready);
-    EXPECT_EQ(state.cdRoot, u"Z:"_qs);
+    EXPECT_EQ(state.disc.cdRoot, u"Z:"_qs);
 }
 
 TEST_F(Startup, PhotographsInTheProgramFolderAreUsedButTheDiscIsStillRequired)
@@ -84,8 +84,8 @@ TEST_F(Startup, PhotographsInTheProgramFolderAreUsedButTheDiscIsStillRequired)
     putDisc(fake2.programFolder());
     putDisc(fake2.addDrive(u'E'));
     ASSERT_EQ(runStartupSequence(context2, {}, {}), StartupResult::Ready);
-    EXPECT_EQ(state2.cdRoot, u"E:"_qs);
-    EXPECT_EQ(state2.photoRoot, fake2.programFolder());
+    EXPECT_EQ(state2.disc.cdRoot, u"E:"_qs);
+    EXPECT_EQ(state2.disc.photoRoot, fake2.programFolder());
 }
 
 TEST_F(Startup, RetryAfterTheDiscAppearsGoesOn)
@@ -101,8 +101,8 @@ TEST_F(Startup, RetryAfterTheDiscAppearsGoesOn)
     fake.dialogs.answerNext(MsgRetry);
     ASSERT_EQ(run(), StartupResult::Ready);
     EXPECT_EQ(boxes, 2);
-    EXPECT_EQ(state.cdRoot, u"E:"_qs);
-    EXPECT_EQ(state.lastErrorAnswer, u"4"_qs);
+    EXPECT_EQ(state.disc.cdRoot, u"E:"_qs);
+    EXPECT_EQ(state.errors.lastErrorAnswer, u"4"_qs);
     EXPECT_FALSE(fake.app.ended);
     EXPECT_EQ(calls, (QStringList{u"unload"_qs, u"unload"_qs, u"timer"_qs, u"catalogue"_qs}));
 }
@@ -110,8 +110,8 @@ TEST_F(Startup, RetryAfterTheDiscAppearsGoesOn)
 TEST_F(Startup, OnlyTheExactArgumentHwiSkipsTheSearch)
 {
     ASSERT_EQ(run({u"HWI"_qs}), StartupResult::Ready);
-    EXPECT_EQ(state.cdRoot, fake.programFolder());
-    EXPECT_EQ(state.photoRoot, fake.programFolder());
+    EXPECT_EQ(state.disc.cdRoot, fake.programFolder());
+    EXPECT_EQ(state.disc.photoRoot, fake.programFolder());
     EXPECT_TRUE(fake.dialogs.boxes.isEmpty());
 
     for (const QStringList& args : {QStringList{u"hwi"_qs}, QStringList{u"HWI "_qs}, QStringList{u"HWI"_qs, u"x"_qs}}) {
@@ -130,8 +130,8 @@ TEST_F(Startup, StartupSoundPlaysFromTheProgramFolderWhenPresent)
     writeHostFile(fake.programFolder(), u"PassBy.WAV"_qs);   // any letter case
     ASSERT_EQ(run(), StartupResult::Ready);
     const QString sound = fake.programFolder() + u"\\passby.wav"_qs;
-    EXPECT_EQ(state.currentSoundFile, sound);
-    EXPECT_EQ(state.currentErrorCode, u"ER001"_qs);
+    EXPECT_EQ(state.disc.currentSoundFile, sound);
+    EXPECT_EQ(state.errors.currentErrorCode, u"ER001"_qs);
     EXPECT_EQ(calls.first(), u"sound "_qs + sound);
 }
 
@@ -148,7 +148,7 @@ TEST_F(Startup, ASecondCopyIsRefused)
     EXPECT_EQ(box.buttons, MsgButtons::Ok);
     EXPECT_TRUE(box.systemModal);
     EXPECT_EQ(calls, QStringList{u"unload"_qs});
-    EXPECT_TRUE(state.cdRoot.isEmpty());
+    EXPECT_TRUE(state.disc.cdRoot.isEmpty());
 }
 
 TEST(YearLists, FiftyEntriesWithoutNineteenEightyThreeEndingInZr1)

@@ -94,6 +94,6 @@ TEST_F(Program, TheMainWindowWaitsForACatalogueErrorToBeAnswered)
     fake.dialogs.answerNext(MsgRetry);
     ASSERT_TRUE(app.start({}));
     EXPECT_FALSE(openedDuringBox);
-    EXPECT_EQ(app.state().clipCount, 1);
+    EXPECT_EQ(app.state().photos.clipCount, 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.mainWindow() != nullptr; }));
 }

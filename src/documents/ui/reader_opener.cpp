@@ -1,7 +1,7 @@
 #include "documents/ui/reader_opener.h"
 
-#include "documents/reader_routines.h"
-#include "shell/ui/rich_text_box.h"
+#include "common/error_reporter.h"
+#include "common/ui/rich_text_box.h"
 
 #include <QPushButton>
 
@@ -10,16 +10,17 @@ namespace kestrane {
 bool OpenDocument(const ReaderEnvironment& environment, const ReaderRequest& request)
 {
     AppState& state = environment.context.state;
-    state.currentErrorCode = request.errorCode;
+    if (request.errorCode)
+        setErrorCode(environment.context, *request.errorCode);
     if (request.documentCaption)
-        state.documentCaption = *request.documentCaption;
-    state.documentPath = request.documentPath;
+        state.documents.documentCaption = *request.documentCaption;
+    state.documents.documentPath = request.documentPath;
 
     ReaderWindow& reader = txtForm(environment);
-    if (!reader.rtbText()->setFileName(state.documentPath)) {
+    if (!reader.rtbText()->setFileName(state.documents.documentPath)) {
         reader.unload();
         if (request.reportFailure)
-            ReportTrappedError(environment.context, request.errorCode);
+            reportTrapped(environment.context, request.errorCode.value_or(errorCodeFromText(state.errors.currentErrorCode)));
         return false;
     }
     if (request.caption)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/error_reporter.h"
 #include "documents/ui/reader_window.h"
 
 #include <QString>
@@ -11,7 +12,7 @@ namespace kestrane {
 // The optional steps an opener of the reader takes.
 struct ReaderRequest
 {
-    QString errorCode;                       // reported when the document cannot be loaded
+    std::optional<ErrorCode> errorCode;      // reported when the document cannot be loaded; none keeps the stored one
     std::optional<QString> documentCaption;  // set before the reader loads
     QString documentPath;
     std::optional<QString> caption;          // set on the reader after the document loaded

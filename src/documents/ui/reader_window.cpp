@@ -1,18 +1,18 @@
 #include "documents/ui/reader_window.h"
 
 #include "documents/document_names.h"
-#include "documents/reader_routines.h"
+#include "common/error_reporter.h"
 #include "documents/ui/reader_icons.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/printer.h"
 #include "platform/services.h"
-#include "shell/control_names.h"
-#include "shell/ui/rich_text_box.h"
-#include "shell/wave_player.h"
-#include "state/ui/shared_routines.h"
+#include "common/control_names.h"
+#include "common/ui/rich_text_box.h"
+#include "common/wave_player.h"
+#include "common/ui/shared_routines.h"
+#include "common/ui/window_registry.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QPushButton>
 #include <QWindow>
@@ -30,20 +30,6 @@ constexpr Design kOkDesign{120, 6240, 6255, 375};
 constexpr Design kPlayDesign{6480, 6240, 390, 375};
 constexpr Design kStopDesign{6960, 6240, 375, 375};
 constexpr Design kPrintDesign{7440, 6240, 375, 375};
-
-QWidget* findPlayList(QWidget* mainWindow)
-{
-    const QString name = names::name(names::frmSSPhoto);
-    if (mainWindow) {
-        if (auto* child = mainWindow->findChild<QWidget*>(name))
-            return child;
-    }
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name)
-            return window;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -65,12 +51,12 @@ ReaderWindow::ReaderWindow(const ReaderEnvironment& environment)
 
     // Load: the play list leaves the always-on-top layer and closes, so it cannot cover the reader.
     AppContext& context = m_env.context;
-    if (QWidget* playList = findPlayList(m_env.mainWindow)) {
-        SetWindowOnTop(context, playList, kFalse);
-        playList->close();
+    if (context.windows) {
+        context.windows->closePlayList(context);
+        context.windows->enter(WindowRegistry::Reader, this);
     }
     centreOnScreen();
-    setWindowTitle(context.state.documentCaption);
+    setWindowTitle(context.state.documents.documentCaption);
 }
 
 ReaderWindow::~ReaderWindow() = default;
@@ -169,6 +155,8 @@ void ReaderWindow::done(int result)
     if (m_unloaded)
         return;
     m_unloaded = true;
+    if (m_env.context.windows)
+        m_env.context.windows->leave(WindowRegistry::Reader, this);
     deleteLater();
 }
 
@@ -184,24 +172,24 @@ void ReaderWindow::playNarration()
 {
     AppContext& context = m_env.context;
     AppState& state = context.state;
-    state.currentErrorCode = documents::kErrNarration.toString();
-    state.wavePath = narrationPath(state.cdRoot, windowTitle(), state.selectionKey);
+    setErrorCode(context, documents::kErrNarration);
+    state.documents.wavePath = narrationPath(state.disc.cdRoot, windowTitle(), state.selection.selectionKey);
     // The error box names the file it could not play.
-    state.currentSoundFile = state.wavePath;
-    if (context.platform.fileSystem->dir(state.wavePath).isEmpty()) {
-        ReportError(context, state.currentErrorCode);
+    state.disc.currentSoundFile = state.documents.wavePath;
+    if (context.platform.fileSystem->dir(state.documents.wavePath).isEmpty()) {
+        report(context, documents::kErrNarration);
         return;
     }
     WavePlayer* player = m_env.narration;
     if (!player) {
-        ReportTrappedError(context, state.currentErrorCode);
+        reportTrapped(context, documents::kErrNarration);
         return;
     }
     player->command(u"close"_qs);
     player->setDeviceType(u"WaveAudio"_qs);
-    player->setFileName(state.wavePath);
+    player->setFileName(state.documents.wavePath);
     if (!player->command(u"open"_qs) || !player->command(u"play"_qs))
-        ReportTrappedError(context, state.currentErrorCode);
+        reportTrapped(context, documents::kErrNarration);
 }
 
 void ReaderWindow::stopNarration()
@@ -222,7 +210,7 @@ void ReaderWindow::printDocument()
     question.buttons = MsgButtons::YesNo;
     question.icon = MsgIcon::Question;
     const int answer = dialogs.messageBox(question);
-    context.state.printAnswer = QString::number(answer);
+    context.state.documents.printAnswer = QString::number(answer);
     if (answer != MsgYes)
         return;
 
@@ -258,19 +246,15 @@ void ReaderWindow::showEvent(QShowEvent* event)
     m_ok->raise();
 }
 
-ReaderWindow* findReader()
+ReaderWindow* findReader(const AppContext& context)
 {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* reader = qobject_cast<ReaderWindow*>(window);
-        if (reader && !reader->isUnloaded())
-            return reader;
-    }
-    return nullptr;
+    auto* reader = context.windows ? context.windows->as<ReaderWindow>(WindowRegistry::Reader) : nullptr;
+    return reader && !reader->isUnloaded() ? reader : nullptr;
 }
 
 ReaderWindow& txtForm(const ReaderEnvironment& environment)
 {
-    if (ReaderWindow* reader = findReader())
+    if (ReaderWindow* reader = findReader(environment.context))
         return *reader;
     return *new ReaderWindow(environment);
 }

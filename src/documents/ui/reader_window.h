@@ -74,7 +74,7 @@ private:
 };
 
 // The reader now loaded, or null.
-ReaderWindow* findReader();
+ReaderWindow* findReader(const AppContext& context);
 // The first reference: the reader now loaded, else a new one (its Load runs now).
 ReaderWindow& txtForm(const ReaderEnvironment& environment);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/error_reporter.h"
+#include "common/ui/main_window_controls.h"
 #include "documents/ui/reader_window.h"
 
 #include <QObject>
@@ -12,14 +14,14 @@ namespace kestrane {
 struct DocumentChoice;
 
 // The five page buttons of the year page that open the selection's documents: cmdDesc, cmdStats,
-// cmdOptions, cmdColors and cmdNostalgia. Attaches to an existing main window by the buttons'
-// object names; buttons that are missing are simply not connected.
+// cmdOptions, cmdColors and cmdNostalgia, connected to the controls the main window hands over;
+// buttons that are missing are simply not connected.
 class YearDocuments : public QObject
 {
     Q_OBJECT
 
 public:
-    YearDocuments(AppContext& context, QWidget* mainWindow, WavePlayer* narration);
+    YearDocuments(AppContext& context, const MainWindowControls& controls, WavePlayer* narration);
 
     void cmdDescClick();
     void cmdStatsClick();
@@ -31,14 +33,14 @@ private:
     ReaderEnvironment environment() const;
     // The missing-file test: DocumentPath gets the directory lookup's answer; an empty answer
     // reports `code` and gives nothing.
-    std::optional<QString> lookUp(const DocumentChoice& choice, const QString& code);
+    std::optional<QString> lookUp(const DocumentChoice& choice, ErrorCode code);
     // Options and colours: the choice's caption, its lookup and the reader.
-    void openSimpleDocument(const std::optional<DocumentChoice>& choice, QStringView errorCode,
+    void openSimpleDocument(const std::optional<DocumentChoice>& choice, ErrorCode code,
                             std::optional<int> okWidth);
     void showDetails(const QString& key);
 
     AppContext& m_context;
-    QPointer<QWidget> m_main;
+    MainWindowControls m_w;
     WavePlayer* m_narration = nullptr;
 };
 

@@ -4,13 +4,12 @@
 #include "photos/photo_catalogue.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
-#include "selection/category_table.h"
-#include "selection/picture_file.h"
-#include "selection/ui/year_page.h"
-#include "selection/year_keys.h"
-#include "shell/error_reporter.h"
-#include "shell/ui/rich_text_box.h"
-#include "shell/ui/spin_button.h"
+#include "common/category_table.h"
+#include "common/picture_file.h"
+#include "common/year_keys.h"
+#include "common/error_reporter.h"
+#include "common/ui/rich_text_box.h"
+#include "common/ui/spin_button.h"
 #include "state/app_context.h"
 
 #include <QAbstractButton>
@@ -29,11 +28,11 @@ constexpr char16_t kHideNames[] = u"Hide File &Names";
 
 } // namespace
 
-PhotoPanel::PhotoPanel(AppContext& context, YearPage& page)
+PhotoPanel::PhotoPanel(AppContext& context, const MainWindowControls& controls)
     : m_context(context)
-    , m_page(page)
+    , m_w(controls)
 {
-    const PageWidgets& w = m_page.widgets();
+    const MainWindowControls& w = m_w;
     if (w.image4)
         w.image4->installEventFilter(this);
     if (w.panPhoto)
@@ -44,9 +43,9 @@ PhotoPanel::PhotoPanel(AppContext& context, YearPage& page)
         connect(w.rtbDetails, &RichTextBox::clicked, this, &PhotoPanel::detailsClicked);
     if (w.mnuNames)
         connect(w.mnuNames, &QAction::triggered, this, &PhotoPanel::fileNamesTriggered);
-    if (auto* spin = qobject_cast<SpinButton*>(w.spinButton1)) {
-        connect(spin, &SpinButton::spinUp, this, &PhotoPanel::NextPhoto);
-        connect(spin, &SpinButton::spinDown, this, &PhotoPanel::PreviousPhoto);
+    if (w.spinButton1) {
+        connect(w.spinButton1, &SpinButton::spinUp, this, &PhotoPanel::NextPhoto);
+        connect(w.spinButton1, &SpinButton::spinDown, this, &PhotoPanel::PreviousPhoto);
     }
 }
 
@@ -54,7 +53,7 @@ PhotoPanel::~PhotoPanel() = default;
 
 bool PhotoPanel::loadPhoto(const QString& path)
 {
-    QLabel* image4 = m_page.widgets().image4;
+    QLabel* image4 = m_w.image4;
     if (!image4)
         return false;
     const QImage image = readPicture(*m_context.platform.fileSystem, path);
@@ -67,49 +66,49 @@ bool PhotoPanel::loadPhoto(const QString& path)
 
 void PhotoPanel::showFileName(const QString& name)
 {
-    if (QLineEdit* txtFile = m_page.widgets().txtFile)
+    if (QLineEdit* txtFile = m_w.txtFile)
         txtFile->setText(name);
 }
 
 bool PhotoPanel::showPhotograph(int index)
 {
     AppState& state = m_context.state;
-    const QString path = state.photoFiles.value(index);
+    const QString path = state.photos.photoFiles.value(index);
     if (!loadPhoto(path))
         return false;
-    setCaption(m_page.widgets().panPhoto, state.photoNumbers.value(index));
-    if (state.fileNamesFlag)
-        showFileName(photoFileName(path).left(12));
-    state.currentPhoto = path;
+    setCaption(m_w.panPhoto, state.photos.photoNumbers.value(index));
+    if (state.selection.fileNamesFlag)
+        showFileName(pictureFileName(path).left(12));
+    state.photos.currentPhoto = path;
     return true;
 }
 
 void PhotoPanel::frontAfterStep()
 {
-    const FrontButton front = frontButtonForCode(m_context.state.categoryCode);
+    const FrontButton front = frontButtonForCode(m_context.state.selection.categoryCode);
     // 2000..2002 also make sure the button after theirs is usable.
     if (front.enable)
-        if (QAbstractButton* button = m_page.widgets().yearButton(front.button))
+        if (QAbstractButton* button = m_w.yearButton(front.button))
             button->setEnabled(true);
-    m_page.bringYearButtonToFront(front.button);
+    Q_EMIT yearButtonToFront(front.button);
 }
 
 void PhotoPanel::afterStep()
 {
     frontAfterStep();
-    if (RichTextBox* details = m_page.widgets().rtbDetails; details && !details->isHidden())
+    if (RichTextBox* details = m_w.rtbDetails; details && !details->isHidden())
         ShowPhotoDescription();
     SyncSaverButtons();
 }
 
 bool PhotoPanel::nothingSelectedYet()
 {
-    if (m_page.selectionKey() != QStringView(kNoSelection))
+    if (m_context.state.selection.selectionKey != QStringView(kNoSelection))
         return false;
     // Before the first selection a step only offers the first year button.
-    if (QAbstractButton* first = m_page.widgets().yearButton(1))
+    if (QAbstractButton* first = m_w.yearButton(1))
         first->setEnabled(true);
-    m_page.bringYearButtonToFront(1);
+    Q_EMIT yearButtonToFront(1);
     return true;
 }
 
@@ -121,12 +120,11 @@ void PhotoPanel::NextPhoto()
     const std::optional<int> j = stepNext(state);
     if (!j)
         return;
-    state.currentErrorCode = u"ER012"_qs;
     if (!showPhotograph(*j)) {
-        ErrorReporter(m_context);
+        report(m_context, ErrorCode::ER012);
         return;
     }
-    state.shownIndex = qint16(*j);
+    state.photos.shownIndex = qint16(*j);
     afterStep();
 }
 
@@ -138,9 +136,8 @@ void PhotoPanel::PreviousPhoto()
     const std::optional<int> i = stepPrevious(state);
     if (!i)
         return;
-    state.currentErrorCode = u"ER011"_qs;
     if (!showPhotograph(*i)) {
-        ErrorReporter(m_context);
+        report(m_context, ErrorCode::ER011);
         return;
     }
     finishPreviousStep(state, *i);
@@ -150,59 +147,43 @@ void PhotoPanel::PreviousPhoto()
 void PhotoPanel::ShowPhotoDescription()
 {
     AppState& state = m_context.state;
-    const PageWidgets& w = m_page.widgets();
+    const MainWindowControls& w = m_w;
     if (!w.rtbDetails)
         return;
-    state.currentErrorCode = u"ER002"_qs;
-    state.documentPath = photoDescriptionPath(state.cdRoot, state.currentPhoto, m_page.selectionKey());
-    if (!w.rtbDetails->setFileName(state.documentPath)) {
-        ErrorReporter(m_context);
+    state.documents.documentPath = photoDescriptionPath(state.disc.cdRoot, state.photos.currentPhoto, m_context.state.selection.selectionKey);
+    if (!w.rtbDetails->setFileName(state.documents.documentPath)) {
+        report(m_context, ErrorCode::ER002);
         return;
     }
-    // The box's right edge stands 10 pixels inside cmdAd's, its top 8 below the photograph's.
-    QAbstractButton* ad = w.pageButton(kAd);
-    QWidget* parent = w.rtbDetails->parentWidget();
-    if (ad && w.image4 && parent) {
-        const QPoint adPos = parent->mapFromGlobal(ad->mapToGlobal(QPoint(0, 0)));
-        const QPoint photoPos = parent->mapFromGlobal(w.image4->mapToGlobal(QPoint(0, 0)));
-        w.rtbDetails->move(adPos.x() + ad->width() - w.rtbDetails->width() - 10, photoPos.y() + 8);
-    }
+    placeDetailsBox(w);
 }
 
 void PhotoPanel::SyncSaverButtons()
 {
     AppState& state = m_context.state;
     const FileSystem& fs = *m_context.platform.fileSystem;
-    const QString desc = caption(m_page.widgets().pageButton(kDesc));
-    state.saverPhotoPath = saverPhotoCandidate(fs.programFolder(), m_page.selectionKey(), desc, state.currentPhoto);
+    const QString desc = caption(m_w.pageButton(kDesc));
+    state.saver.saverPhotoPath = saverPhotoCandidate(fs.programFolder(), m_context.state.selection.selectionKey, desc, state.photos.currentPhoto);
     // A candidate without a file name would name the folder itself: it is in no play list.
-    const bool listed = !state.saverPhotoPath.endsWith(u'\\') && fs.exists(state.saverPhotoPath);
-    state.saverAddEnabled = !listed;
-    state.saverRemoveEnabled = listed;
+    const bool listed = !state.saver.saverPhotoPath.endsWith(u'\\') && fs.exists(state.saver.saverPhotoPath);
+    state.saver.saverAddEnabled = !listed;
+    state.saver.saverRemoveEnabled = listed;
     Q_EMIT saverButtonsChanged();
 }
 
 void PhotoPanel::tourClick()
 {
     AppState& state = m_context.state;
-    const PageWidgets& w = m_page.widgets();
+    const MainWindowControls& w = m_w;
     if (m_context.platform.screen)
         m_context.platform.screen->setBusy(true);
     if (w.rtbDetails)
         w.rtbDetails->hide();
-    state.yearClickFlag = kTrue;
-    const TourStep step = tourStep(m_page.selectionKey(), state.currentYearButton);
-    m_page.bringYearButtonToFront(step.frontBefore);
-    if (step.categoryPage) {
-        m_page.showCategoryPage(step.key);
-    } else {
-        m_page.setSelectionKey(step.key);
-        m_page.SelectKey();
-    }
-    m_page.bringYearButtonToFront(step.frontAfter);
-    m_page.resetAfterSelection(step.yearButton);
-    state.lastStepNext = kFalse;
-    state.lastStepBack = kFalse;
+    state.selection.yearClickFlag = kTrue;
+    const TourStep step = tourStep(m_context.state.selection.selectionKey, state.selection.currentYearButton);
+    Q_EMIT tourStepTaken(step);
+    state.photos.lastStepNext = kFalse;
+    state.photos.lastStepBack = kFalse;
     if (m_context.platform.screen)
         m_context.platform.screen->setBusy(false);
 }
@@ -217,23 +198,23 @@ void PhotoPanel::panPhotoDoubleClicked()
 
 void PhotoPanel::detailsClicked()
 {
-    if (RichTextBox* details = m_page.widgets().rtbDetails)
+    if (RichTextBox* details = m_w.rtbDetails)
         details->hide();
-    m_page.bringYearButtonToFront(yearButtonAfter(m_context.state.currentYearButton));
+    Q_EMIT yearButtonToFront(yearButtonAfter(m_context.state.selection.currentYearButton));
 }
 
 void PhotoPanel::fileNamesTriggered()
 {
     AppState& state = m_context.state;
-    const PageWidgets& w = m_page.widgets();
-    if (m_page.selectionKey() == QStringView(kNoSelection))
+    const MainWindowControls& w = m_w;
+    if (m_context.state.selection.selectionKey == QStringView(kNoSelection))
         return;
-    if (state.fileNamesFlag == kFalse) {
-        state.fileNamesFlag = kTrue;
+    if (state.selection.fileNamesFlag == kFalse) {
+        state.selection.fileNamesFlag = kTrue;
         if (w.mnuNames)
             w.mnuNames->setText(QString::fromUtf16(kHideNames));
         if (w.txtFile) {
-            w.txtFile->setText(photoFileName(state.currentPhoto));
+            w.txtFile->setText(pictureFileName(state.photos.currentPhoto));
             w.txtFile->show();
             w.txtFile->raise();
         }
@@ -244,8 +225,8 @@ void PhotoPanel::fileNamesTriggered()
 
 void PhotoPanel::fileNameClicked()
 {
-    const PageWidgets& w = m_page.widgets();
-    m_context.state.fileNamesFlag = kFalse;
+    const MainWindowControls& w = m_w;
+    m_context.state.selection.fileNamesFlag = kFalse;
     if (w.mnuNames)
         w.mnuNames->setText(QString::fromUtf16(kShowNames));
     if (w.txtFile)
@@ -254,7 +235,7 @@ void PhotoPanel::fileNameClicked()
 
 bool PhotoPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    const PageWidgets& w = m_page.widgets();
+    const MainWindowControls& w = m_w;
     const QEvent::Type type = event->type();
     if (watched == w.image4 && type == QEvent::MouseButtonPress) {
         // The right button belongs to the play-list window.

@@ -1,22 +1,25 @@
 #pragma once
 
+#include "common/ui/main_window_controls.h"
+#include "photos/photo_browser.h"
+
 #include <QObject>
 #include <QString>
 
 namespace kestrane {
 
 struct AppContext;
-class YearPage;
 
 // The photo browser of Form1: stepping through the selection's photographs, the tour on a click
 // on the photograph, the file-name box, the per-photograph description and the play list's
-// Add and Remove states.
+// Add and Remove states. It drives the controls it is given and tells the year page by signal what
+// the page has to do.
 class PhotoPanel : public QObject
 {
     Q_OBJECT
 
 public:
-    PhotoPanel(AppContext& context, YearPage& page);
+    PhotoPanel(AppContext& context, const MainWindowControls& controls);
     ~PhotoPanel() override;
 
     void NextPhoto();
@@ -38,6 +41,10 @@ public:
 Q_SIGNALS:
     // SaverPhotoPath and the play list's Add and Remove states have been set again.
     void saverButtonsChanged();
+    // A step asks for this year button at the front of the z-order.
+    void yearButtonToFront(int index);
+    // A click on the photograph moved the tour on: the page is to show `step`'s selection.
+    void tourStepTaken(const kestrane::TourStep& step);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,7 +56,7 @@ private:
     bool nothingSelectedYet();
 
     AppContext& m_context;
-    YearPage& m_page;
+    const MainWindowControls& m_w;
 };
 
 } // namespace kestrane

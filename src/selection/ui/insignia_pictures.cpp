@@ -4,10 +4,10 @@
 
 #include "platform/dialogs.h"
 #include "platform/services.h"
-#include "selection/category_table.h"
+#include "common/category_table.h"
 #include "selection/insignia.h"
-#include "selection/picture_file.h"
-#include "shell/error_reporter.h"
+#include "common/picture_file.h"
+#include "common/error_reporter.h"
 #include "state/app_context.h"
 
 #include <QAbstractItemView>
@@ -29,19 +29,19 @@ QPoint origin(const QWidget* widget, const QWidget* parent)
 
 } // namespace
 
-bool YearPage::loadInsignia(Insignia picture, const char16_t* errorCode)
+bool YearPage::loadInsignia(Insignia picture, ErrorCode errorCode)
 {
     AppState& state = m_context.state;
     QLabel* label = m_w.picture(picture);
     if (!label)
         return false;
-    state.currentErrorCode = QString::fromUtf16(errorCode);
+    setErrorCode(m_context, errorCode);
     if (picture == kScriptPicture)
         label->hide();
     const QImage image = readPicture(*m_context.platform.fileSystem,
-                                     state.cdRoot + insigniaFile(picture, selectionKey()));
+                                     state.disc.cdRoot + insigniaFile(picture, selectionKey()));
     if (image.isNull()) {
-        ErrorReporter(m_context);
+        report(m_context, errorCode);
         return false;
     }
     label->setPixmap(QPixmap::fromImage(image));
@@ -79,24 +79,24 @@ void YearPage::toggleInsignia(Insignia picture)
     } else {
         label->hide();
     }
-    bringYearButtonToFront(yearButtonAfter(m_context.state.currentYearButton));
+    bringYearButtonToFront(yearButtonAfter(m_context.state.selection.currentYearButton));
 }
 
 void YearPage::pictureClicked(Insignia picture)
 {
     if (QLabel* label = m_w.picture(picture))
         label->hide();
-    bringYearButtonToFront(yearButtonAfter(m_context.state.currentYearButton));
+    bringYearButtonToFront(yearButtonAfter(m_context.state.selection.currentYearButton));
 }
 
 void YearPage::pictureMouseDown(Insignia picture, Qt::MouseButton button)
 {
     AppState& state = m_context.state;
     if (button != Qt::RightButton) {
-        state.lastMouseButton = u" "_qs;
+        state.selection.lastMouseButton = u" "_qs;
         return;
     }
-    state.lastMouseButton = u"2"_qs;
+    state.selection.lastMouseButton = u"2"_qs;
     QLabel* label = m_w.picture(picture);
     if (label)
         label->setFocus(Qt::MouseFocusReason);
@@ -106,15 +106,15 @@ void YearPage::pictureMouseDown(Insignia picture, Qt::MouseButton button)
 void YearPage::CopyPictureToClipboard(QWidget* active)
 {
     AppState& state = m_context.state;
-    if (state.lastMouseButton != u"2")
+    if (state.selection.lastMouseButton != u"2")
         return;
     MessageBoxRequest question;
     question.text = u"Would you like to copy this image to the Windows Clipboard?"_qs;
     question.title = QString::fromUtf16(kAppTitle);
     question.buttons = MsgButtons::YesNo;
     question.icon = MsgIcon::Question;
-    state.lastQuestionAnswer = Flag(m_context.platform.dialogs->messageBox(question));
-    if (state.lastQuestionAnswer != MsgYes || !active)
+    state.errors.lastQuestionAnswer = Flag(m_context.platform.dialogs->messageBox(question));
+    if (state.errors.lastQuestionAnswer != MsgYes || !active)
         return;
     Clipboard& clipboard = *m_context.platform.clipboard;
     clipboard.clear();

@@ -2,15 +2,15 @@
 
 #include "photos/ui/photo_panel.h"
 #include "platform/services.h"
-#include "selection/category_table.h"
+#include "common/category_table.h"
 #include "selection/insignia.h"
-#include "selection/year_keys.h"
-#include "shell/control_names.h"
+#include "common/year_keys.h"
+#include "common/control_names.h"
+#include "common/ui/window_registry.h"
 #include "state/app_context.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
@@ -28,25 +28,40 @@ bool isFullStop(const QKeyEvent* e) { return e->key() == Qt::Key_Period || e->ke
 
 } // namespace
 
-YearPage::YearPage(AppContext& context, QWidget* form1)
+YearPage::YearPage(AppContext& context, const MainWindowControls& controls)
     : QObject(nullptr)
     , m_context(context)
-    , m_w(PageWidgets::find(form1))
+    , m_w(controls)
 {
-    m_photos = std::make_unique<PhotoPanel>(context, *this);
+    m_photos = std::make_unique<PhotoPanel>(context, m_w);
+    connect(m_photos.get(), &PhotoPanel::yearButtonToFront, this, &YearPage::bringYearButtonToFront);
+    connect(m_photos.get(), &PhotoPanel::tourStepTaken, this, &YearPage::showTourStep);
     connectControls();
+}
+
+void YearPage::showTourStep(const TourStep& step)
+{
+    bringYearButtonToFront(step.frontBefore);
+    if (step.categoryPage) {
+        showCategoryPage(step.key);
+    } else {
+        setSelectionKey(step.key);
+        SelectKey();
+    }
+    bringYearButtonToFront(step.frontAfter);
+    resetAfterSelection(step.yearButton);
 }
 
 YearPage::~YearPage() = default;
 
 QString YearPage::selectionKey() const
 {
-    return m_context.state.selectionKey;
+    return m_context.state.selection.selectionKey;
 }
 
 void YearPage::setSelectionKey(const QString& key)
 {
-    m_context.state.selectionKey = key;
+    m_context.state.selection.selectionKey = key;
     setCaption(m_w.panYear, key);
 }
 
@@ -75,20 +90,19 @@ void YearPage::setBusy(bool busy)
 void YearPage::resetAfterSelection(int yearButton)
 {
     AppState& state = m_context.state;
-    state.photoCursor = 0;
+    state.photos.photoCursor = 0;
     setCaption(m_w.panPhoto, u"1"_qs);
-    state.slideCounter1 = 0;
-    state.slideCounter2 = 0;
-    state.currentYearButton = qint16(yearButton);
+    state.slides.slideCounter1 = 0;
+    state.slides.slideCounter2 = 0;
+    state.selection.currentYearButton = qint16(yearButton);
 }
 
 void YearPage::closeSelectionWindows()
 {
-    const QString slide = names::name(names::frmSlide);
-    const QString reader = names::name(names::txtForm);
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && (window->objectName() == slide || window->objectName() == reader))
-            window->close();
+    if (WindowRegistry* windows = m_context.windows) {
+        windows->closeIfShown(WindowRegistry::SlideShow);
+        windows->closeIfShown(WindowRegistry::Reader);
+    }
 }
 
 void YearPage::connectControls()
@@ -110,15 +124,15 @@ void YearPage::connectControls()
     for (const CategoryRow& row : categoryTable()) {
         if (row.menu == CategoryMenu::None)
             continue;
-        if (auto* action = m_w.form->findChild<QAction*>(QString::fromUtf16(row.menuItem)))
+        if (QAction* action = m_w.menuItem(row.menuItem))
             connect(action, &QAction::triggered, this, [this, &row] { categoryMenuTriggered(row); });
     }
     m_w.form->installEventFilter(this);
     if (auto* main = qobject_cast<QMainWindow*>(m_w.form); main && main->centralWidget())
         main->centralWidget()->installEventFilter(this);
     // The illustrated-series panel: a click on a label presses the button on its row.
-    for (int i = 1; i < names::kPenrowButtonCount; ++i)
-        if (auto* label = m_w.form->findChild<QWidget*>(names::indexed(names::Label12, i)))
+    for (QLabel* label : m_w.label12)
+        if (label)
             label->installEventFilter(this);
 }
 
@@ -145,7 +159,7 @@ bool YearPage::eventFilter(QObject* watched, QEvent* event)
         }
         // Before the first year click Space selects the year itself; afterwards the button's
         // own click does.
-        if (key->key() == Qt::Key_Space && !key->isAutoRepeat() && m_context.state.yearClickFlag == kFalse) {
+        if (key->key() == Qt::Key_Space && !key->isAutoRepeat() && m_context.state.selection.yearClickFlag == kFalse) {
             yearButtonClicked(index);
             return true;
         }
@@ -181,12 +195,11 @@ bool YearPage::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
 
-    if (widget->objectName().startsWith(names::name(names::Label12))) {
+    if (const auto label = std::find(m_w.label12.begin(), m_w.label12.end(), widget); label != m_w.label12.end()) {
         if (type == QEvent::MouseButtonPress)
             return true;
         if (type == QEvent::MouseButtonRelease) {
-            const int index = widget->objectName().section(u'(', 1).chopped(1).toInt();
-            if (auto* button = m_w.form->findChild<QAbstractButton*>(names::indexed(names::Command1, index)))
+            if (QAbstractButton* button = m_w.command1[size_t(label - m_w.label12.begin())])
                 button->click();
             return true;
         }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "selection/page_buttons.h"
-#include "selection/ui/page_widgets.h"
+#include "common/page_buttons.h"
+#include "common/error_reporter.h"
+#include "common/ui/main_window_controls.h"
 
 #include <QObject>
 
@@ -12,6 +13,7 @@ namespace kestrane {
 struct AppContext;
 struct CategoryRow;
 class PhotoPanel;
+struct TourStep;
 
 // The year page of Form1: attaches to the window's controls by name and runs the selection,
 // the page refresh with its insignia pictures, and the category menus. The photo browser of
@@ -21,10 +23,10 @@ class YearPage : public QObject
     Q_OBJECT
 
 public:
-    YearPage(AppContext& context, QWidget* form1);
+    YearPage(AppContext& context, const MainWindowControls& controls);
     ~YearPage() override;
 
-    const PageWidgets& widgets() const { return m_w; }
+    const MainWindowControls& widgets() const { return m_w; }
     PhotoPanel& photoPanel() { return *m_photos; }
 
     // The selection key: panYear's caption, mirrored in the state.
@@ -35,11 +37,11 @@ public:
     void SelectKey();
     void RefreshYearPage();
     void CategoryButtonSetup();
-    bool LoadScript() { return loadInsignia(kScriptPicture, u"ER021"); }
-    bool LoadFrontEmblem() { return loadInsignia(kFrontEmblem, u"ER022"); }
-    bool LoadRearEmblem() { return loadInsignia(kRearEmblem, u"ER041"); }
-    bool LoadSideEmblem() { return loadInsignia(kSideEmblem, u"ER042"); }
-    bool LoadClipArt() { return loadInsignia(kClipArtPicture, u"ER024"); }
+    bool LoadScript() { return loadInsignia(kScriptPicture, ErrorCode::ER021); }
+    bool LoadFrontEmblem() { return loadInsignia(kFrontEmblem, ErrorCode::ER022); }
+    bool LoadRearEmblem() { return loadInsignia(kRearEmblem, ErrorCode::ER041); }
+    bool LoadSideEmblem() { return loadInsignia(kSideEmblem, ErrorCode::ER042); }
+    bool LoadClipArt() { return loadInsignia(kClipArtPicture, ErrorCode::ER024); }
     // Asks, then copies the active control's content (a picture, or a text) to the clipboard.
     void CopyPictureToClipboard(QWidget* activeControl);
     void bringYearButtonToFront(int index);
@@ -57,13 +59,15 @@ public:
 
     // Common end of every new selection: cursor, photo number, slide counters, year button.
     void resetAfterSelection(int yearButton);
+    // The photo browser's tour moved on: show its selection.
+    void showTourStep(const TourStep& step);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectControls();
-    bool loadInsignia(Insignia picture, const char16_t* errorCode);
+    bool loadInsignia(Insignia picture, ErrorCode errorCode);
     void ownCategoryMenu(const CategoryRow& row);
     void specialtyMenu(const CategoryRow& row);
     void setButtonsEnabled(PageButtons buttons, bool enabled);
@@ -71,7 +75,7 @@ private:
     void closeSelectionWindows();
 
     AppContext& m_context;
-    PageWidgets m_w;
+    MainWindowControls m_w;
     std::unique_ptr<PhotoPanel> m_photos;
 };
 

@@ -2,13 +2,15 @@
 #include "selection/ui/year_page.h"
 
 #include "photos/photo_browser.h"
+#include "photos/photo_catalogue.h"
 #include "photos/ui/photo_panel.h"
-#include "selection/category_table.h"
+#include "common/category_table.h"
 #include "selection/insignia.h"
 #include "selection/page_setup.h"
-#include "selection/year_keys.h"
-#include "shell/error_reporter.h"
-#include "shell/ui/rich_text_box.h"
+#include "common/year_keys.h"
+#include "common/error_reporter.h"
+#include "common/ui/rich_text_box.h"
+#include "common/ui/spin_button.h"
 #include "state/app_context.h"
 
 #include <QAbstractButton>
@@ -29,10 +31,10 @@ void YearPage::SelectKey()
         m_w.mnuNames->setEnabled(true);
     if (m_w.rtbDetails)
         m_w.rtbDetails->hide();
-    state.skipFirstMatch = kTrue;
-    state.lastStepNext = kFalse;
-    state.lastStepBack = kFalse;
-    state.categoryCode = key.mid(2, 2);
+    state.photos.skipFirstMatch = kTrue;
+    state.photos.lastStepNext = kFalse;
+    state.photos.lastStepBack = kFalse;
+    state.selection.categoryCode = key.mid(2, 2);
 
     RefreshYearPage();
 
@@ -42,41 +44,40 @@ void YearPage::SelectKey()
     if (m_w.mnuWeb)
         m_w.mnuWeb->setText(QString::fromUtf16(kDefaultWeb));
     if (const CategoryRow* row = findCategory(key)) {
-        state.categoryCode = QString::fromUtf16(row->code);
+        state.selection.categoryCode = QString::fromUtf16(row->code);
         if (stats)
             stats->setText(QString::fromUtf16(row->selectStats));
         if (m_w.mnuWeb)
             m_w.mnuWeb->setText(QString::fromUtf16(row->webCaption));
     } else {
-        state.categoryCode = key.mid(2, 2);
+        state.selection.categoryCode = key.mid(2, 2);
     }
-    state.categoryCode = normaliseCode(state.categoryCode);
+    state.selection.categoryCode = normaliseCode(state.selection.categoryCode);
 
-    const std::optional<int> first = findFirstPhoto(state, state.categoryCode);
+    const std::optional<int> first = findFirstPhoto(state, state.selection.categoryCode);
     if (!first) {
-        state.currentErrorCode = u"ER023"_qs;
-        ErrorReporter(m_context);
+        report(m_context, ErrorCode::ER023);
         if (m_w.image4)
             m_w.image4->hide();
     } else {
-        state.currentPhoto = state.photoFiles.at(*first);
-        if (state.fileNamesFlag && m_w.txtFile)
-            m_photos->showFileName(photoFileName(state.currentPhoto).left(12));
+        state.photos.currentPhoto = state.photos.photoFiles.at(*first);
+        if (state.selection.fileNamesFlag && m_w.txtFile)
+            m_photos->showFileName(pictureFileName(state.photos.currentPhoto).left(12));
         // A photograph that cannot be read ends the selection quietly; the page is already set,
         // and the previous selection's photograph must not stand for the new one.
-        if (!m_photos->loadPhoto(state.currentPhoto)) {
+        if (!m_photos->loadPhoto(state.photos.currentPhoto)) {
             if (m_w.image4)
                 m_w.image4->hide();
             return;
         }
-        state.shownIndex = qint16(*first);
+        state.photos.shownIndex = qint16(*first);
     }
     m_photos->SyncSaverButtons();
 }
 
 void YearPage::CategoryButtonSetup()
 {
-    for (QWidget* w : {m_w.spinButton1, m_w.panPhoto, m_w.panYear})
+    for (QWidget* w : {static_cast<QWidget*>(m_w.spinButton1), static_cast<QWidget*>(m_w.panPhoto), static_cast<QWidget*>(m_w.panYear)})
         if (w)
             w->show();
     setButtonsEnabled(kAllPageButtons & ~kDesc, true);
@@ -94,7 +95,7 @@ void YearPage::CategoryButtonSetup()
 void YearPage::RefreshYearPage()
 {
     AppState& state = m_context.state;
-    state.slideShowRunning = kFalse;
+    state.slides.slideShowRunning = kFalse;
     if (m_context.mainWindow)
         m_context.mainWindow->setMainWindowEnabled(true);
     setButtonsEnabled(kDesc, true);
@@ -105,7 +106,7 @@ void YearPage::RefreshYearPage()
     CategoryButtonSetup();
     const RefreshPlan plan = planRefresh(key);
     setButtonsEnabled(plan.setup.disabled, false);
-    state.categoryCode = plan.categoryCode;
+    state.selection.categoryCode = plan.categoryCode;
 
     for (Insignia picture : kInsigniaRefreshOrder) {
         QLabel* label = m_w.picture(picture);
@@ -126,13 +127,13 @@ void YearPage::RefreshYearPage()
 void YearPage::yearButtonClicked(int index)
 {
     AppState& state = m_context.state;
-    state.yearClickFlag = kTrue;
+    state.selection.yearClickFlag = kTrue;
     setBusy(true);
     if (m_w.rtbDetails)
         m_w.rtbDetails->hide();
     setSelectionKey(yearKeyForButton(index));
     SelectKey();
-    bringYearButtonToFront(index == kYearButtonCount ? 1 : index + 1);
+    bringYearButtonToFront(yearButtonAfter(index));
     resetAfterSelection(index);
     setBusy(false);
 }
@@ -140,9 +141,9 @@ void YearPage::yearButtonClicked(int index)
 void YearPage::windowBackgroundClicked()
 {
     AppState& state = m_context.state;
-    if (state.initialSelectionFlag != kTrue)
+    if (state.disc.initialSelectionFlag != kTrue)
         return;
-    state.initialSelectionFlag = kFalse;
+    state.disc.initialSelectionFlag = kFalse;
     setBusy(true);
     if (QAbstractButton* second = m_w.yearButton(2))
         second->setEnabled(true);
@@ -159,7 +160,7 @@ void YearPage::windowBackgroundClicked()
 
 void YearPage::windowDeactivated()
 {
-    if (m_context.state.slideShowRunning != kTrue)
+    if (m_context.state.slides.slideShowRunning != kTrue)
         return;
     if (selectionKey() != QStringView(kNoSelection) && m_w.image4)
         m_w.image4->show();
@@ -181,7 +182,7 @@ void YearPage::ownCategoryMenu(const CategoryRow& row)
     const QString item = QString::fromUtf16(row.menuItem);
     const bool museum = item.startsWith(u"mnuMus");
     try {
-        bringYearButtonToFront(yearButtonAfter(m_context.state.currentYearButton));
+        bringYearButtonToFront(yearButtonAfter(m_context.state.selection.currentYearButton));
         if (m_w.rtbDetails)
             m_w.rtbDetails->hide();
         setSelectionKey(QString::fromUtf16(row.title));
@@ -192,8 +193,7 @@ void YearPage::ownCategoryMenu(const CategoryRow& row)
                 stats->setText(QString::fromUtf16(kDetails));
         resetAfterSelection(0);
     } catch (const std::exception&) {
-        m_context.state.currentErrorCode = museum ? u"ER009"_qs : item == u"mnuTopTen" ? u"ER054"_qs : u"ER058"_qs;
-        ErrorReporter(m_context);
+        report(m_context, museum ? ErrorCode::ER009 : item == u"mnuTopTen" ? ErrorCode::ER054 : ErrorCode::ER058);
     }
 }
 

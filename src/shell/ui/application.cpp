@@ -9,14 +9,14 @@
 #include "selection/ui/year_page.h"
 
 #include "platform/audio_device.h"
-#include "shell/wave_player.h"
+#include "common/wave_player.h"
 
 #include <QTimer>
 
 namespace kestrane {
 
 Application::Application(Platform& platform)
-    : m_context{m_state, platform, nullptr}
+    : m_context{m_state, platform, nullptr, &m_windows}
 {
 }
 
@@ -71,8 +71,8 @@ void Application::openMainWindow()
         return;
     const MainWindowSizing sizing = mainWindowSizing(*m_context.platform.screen);
     m_main = std::make_unique<MainWindow>(m_context);
-    m_yearPage = std::make_unique<YearPage>(m_context, m_main.get());
-    m_yearDocuments = std::make_unique<YearDocuments>(m_context, m_main.get(), &m_main->mmControl1());
+    m_yearPage = std::make_unique<YearPage>(m_context, m_main->controls());
+    m_yearDocuments = std::make_unique<YearDocuments>(m_context, m_main->controls(), &m_main->mmControl1());
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ui/window_registry.h"
 #include "state/app_context.h"
 
 #include <QStringList>
@@ -32,12 +33,14 @@ public:
     SplashWindow* splash() const { return m_splash.get(); }
     MainWindow* mainWindow() const { return m_main.get(); }
     YearPage* yearPage() const { return m_yearPage.get(); }
+    WindowRegistry& windows() { return m_windows; }
 
     // The splash timer's work, also callable by tests.
     void openMainWindow();
 
 private:
     AppState m_state;
+    WindowRegistry m_windows;
     AppContext m_context;
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<AudioDevice> m_splashDevice;

@@ -4,11 +4,11 @@
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
-#include "shell/control_names.h"
+#include "common/control_names.h"
 #include "shell/main_window_rules.h"
 #include "shell/startup.h"
 #include "shell/ui/picture_label.h"
-#include "shell/wave_player.h"
+#include "common/wave_player.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -66,7 +66,7 @@ MainWindow::~MainWindow()
 
 QAction* MainWindow::menuAction(const QString& objectName) const
 {
-    return findChild<QAction*>(objectName);
+    return m_controls.menuItems.value(objectName);
 }
 
 void MainWindow::load(const std::function<void()>& unloadSplash)
@@ -79,12 +79,12 @@ void MainWindow::load(const std::function<void()>& unloadSplash)
     if (unloadSplash)
         unloadSplash();
 
-    if (state.editionSwitch == 0)
+    if (state.disc.editionSwitch == 0)
         menuAction(names::name(names::mnuDalworth))->setVisible(false);
     else
         setupDealerEdition();
 
-    state.currentFile = state.cdRoot + u"\\richtext\\desc.rtf"_qs;
+    state.disc.currentFile = state.disc.cdRoot + u"\\richtext\\desc.rtf"_qs;
     m_frame->raise();
 
     const Screen& screen = *m_context.platform.screen;
@@ -98,14 +98,14 @@ void MainWindow::setupDealerEdition()
 {
     AppState& state = m_context.state;
     const FileSystem& fs = *m_context.platform.fileSystem;
-    state.documentWindowTitle = u"The Kestrane Omnivar     Dalworth - Tressel"_qs;
-    state.currentFile = state.cdRoot + u"\\dalworth\\"_qs + fs.dir(state.cdRoot + u"\\dalworth\\dalworth.rtf"_qs);
+    state.disc.documentWindowTitle = u"The Kestrane Omnivar     Dalworth - Tressel"_qs;
+    state.disc.currentFile = state.disc.cdRoot + u"\\dalworth\\"_qs + fs.dir(state.disc.cdRoot + u"\\dalworth\\dalworth.rtf"_qs);
     m_panYear->setText(u"Dalworth"_qs);
-    state.selectionKey = m_panYear->text();
+    state.selection.selectionKey = m_panYear->text();
     setWindowTitle(u"The Kestrane Omnivar 2002          Dalworth - Tressel Edition"_qs);
     QByteArray data;
     QPixmap picture;
-    if (fs.readAll(state.cdRoot + u"\\dalworth\\dalworth3.jpg"_qs, &data) && picture.loadFromData(data))
+    if (fs.readAll(state.disc.cdRoot + u"\\dalworth\\dalworth3.jpg"_qs, &data) && picture.loadFromData(data))
         m_photo->setPixmap(picture);
     m_pageButtons.value(names::name(names::cmdDesc))->setText(u"Hello!"_qs);
     m_pageButtons.value(names::name(names::cmdAd))->setEnabled(true);

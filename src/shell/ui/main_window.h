@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ui/main_window_controls.h"
 #include "state/app_context.h"
 
 #include <QMainWindow>
@@ -28,9 +29,9 @@ struct MainWindowSizing;
 
 // Form1: the main window and the only long-lived window. It builds the year page, the photo
 // area, the hidden panels and the menu bar, and owns its own life: load, placement, closing and
-// the taskbar toggle. Every control carries its fixed name (shell/control_names.h) as objectName
-// and every menu item is a QAction named after it, so the controllers of the year page, the
-// documents and the other subsystems attach from outside with findChild.
+// the taskbar toggle. Every control carries its fixed name (common/control_names.h) as objectName
+// and every menu item is a QAction named after it, for tests and accessibility; the controllers of
+// the year page, the documents and the other subsystems get typed pointers through controls().
 //
 // Coordinates: the photograph, the insignia pictures, rtbDetails, Frame1 and the hidden panels
 // are children of one page widget (the central widget), so their geometries share the main
@@ -54,6 +55,8 @@ public:
     // Hides the copy progress panel pnlProgress.
     void HideProgress();
 
+    // Typed pointers to the controls that the subsystems' controllers drive.
+    const MainWindowControls& controls() const { return m_controls; }
     // MMControl1: the window's wave-audio player (narration, sound effects).
     WavePlayer& mmControl1() { return *m_player; }
     // The parent of every positioned control.
@@ -85,6 +88,7 @@ private:
     QAction* menuAction(const QString& objectName) const;
 
     AppContext& m_context;
+    MainWindowControls m_controls;
     std::unique_ptr<AudioDevice> m_device;
     std::unique_ptr<WavePlayer> m_player;
 

@@ -3,11 +3,11 @@
 // column to its right, Frame1 takes the rest below the photograph.
 #include "shell/ui/main_window.h"
 
-#include "shell/control_names.h"
+#include "common/control_names.h"
 #include "shell/ui/main_window_parts.h"
 #include "shell/ui/picture_label.h"
-#include "shell/ui/rich_text_box.h"
-#include "shell/ui/spin_button.h"
+#include "common/ui/rich_text_box.h"
+#include "common/ui/spin_button.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // present and enabled; their controllers connect to the QActions by name.
 #include "shell/ui/main_window.h"
 
-#include "shell/control_names.h"
+#include "common/control_names.h"
 #include "shell/main_window_rules.h"
 #include "shell/menu_table.h"
 
@@ -34,7 +34,10 @@ void MainWindow::setupMenus()
             action = parent ? parent->addAction(caption) : bar->addAction(caption);
         }
         action->setObjectName(name);
+        m_controls.menuItems.insert(name, action);
     }
+    m_controls.mnuNames = menuAction(names::name(names::mnuNames));
+    m_controls.mnuWeb = menuAction(names::name(names::mnuWeb));
 
     connect(menuAction(names::name(names::mnuExit)), &QAction::triggered, this, &QWidget::close);
     connect(menuAction(names::name(names::mnuExit2)), &QAction::triggered, this, &QWidget::close);

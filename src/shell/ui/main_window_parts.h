@@ -1,17 +1,11 @@
 #pragma once
 
 // Form1's design tables shared by its construction and its layout.
-#include "shell/control_names.h"
+#include "common/control_names.h"
 
 #include <array>
 
 namespace kestrane::form1 {
-
-// The year a year button stands for: 1953..1982 for buttons 1..30, 1984..2002 for 31..49.
-constexpr int yearOfButton(int index)
-{
-    return index <= 30 ? 1952 + index : 1953 + index;
-}
 
 struct PageButton
 {

@@ -2,11 +2,12 @@
 // hidden panels that other subsystems fill.
 #include "shell/ui/main_window.h"
 
-#include "shell/control_names.h"
+#include "common/control_names.h"
+#include "common/page_buttons.h"
 #include "shell/ui/main_window_parts.h"
 #include "shell/ui/picture_label.h"
-#include "shell/ui/rich_text_box.h"
-#include "shell/ui/spin_button.h"
+#include "common/ui/rich_text_box.h"
+#include "common/ui/spin_button.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -21,19 +22,20 @@ namespace kestrane {
 
 namespace {
 
-struct Insignia
+struct InsigniaDesign
 {
+    Insignia picture;
     const char16_t* name;
     const char16_t* accessibleName;
     QSize designSize;
 };
 
-constexpr std::array<Insignia, 5> kInsignia = {{
-    {names::PicClipArt, u"Clip art", {270, 172}},
-    {names::picScript, u"Script lettering", {240, 72}},
-    {names::picEmblem, u"Nose emblem", {112, 112}},
-    {names::picEmbRear, u"Rear emblem", {135, 82}},
-    {names::picEmbSide, u"Side emblem", {150, 52}},
+constexpr std::array<InsigniaDesign, 5> kInsignia = {{
+    {kClipArtPicture, names::PicClipArt, u"Clip art", {270, 172}},
+    {kScriptPicture, names::picScript, u"Script lettering", {240, 72}},
+    {kFrontEmblem, names::picEmblem, u"Nose emblem", {112, 112}},
+    {kRearEmblem, names::picEmbRear, u"Rear emblem", {135, 82}},
+    {kSideEmblem, names::picEmbSide, u"Side emblem", {150, 52}},
 }};
 
 QFrame* makePanel(QWidget* parent, const char16_t* name, QSize size)
@@ -57,6 +59,18 @@ void MainWindow::setupWidgets()
     setupPhotoArea();
     setupFrame();
     setupHiddenPanels();
+
+    MainWindowControls& c = m_controls;
+    c.form = this;
+    c.page = m_page;
+    c.panYear = m_panYear;
+    c.panPhoto = m_panPhoto;
+    c.image4 = m_photo;
+    c.frame1 = m_frame;
+    c.spinButton1 = m_spin;
+    c.txtFile = m_txtFile;
+    c.rtbDetails = m_details;
+    c.cmdExit = m_exit;
 }
 
 void MainWindow::setupPhotoArea()
@@ -66,7 +80,7 @@ void MainWindow::setupPhotoArea()
     m_photo->setToolTip(u"Click the Right mouse button to copy photo or add to Screen Saver"_qs);
     m_photo->setAccessibleName(u"Photograph"_qs);
 
-    for (const Insignia& picture : kInsignia) {
+    for (const InsigniaDesign& picture : kInsignia) {
         auto* label = new PictureLabel(m_page);
         label->setObjectName(names::name(picture.name));
         label->setProperty("insignia", true);
@@ -75,6 +89,7 @@ void MainWindow::setupPhotoArea()
         label->resize(picture.designSize);
         label->hide();
         m_insignia << label;
+        m_controls.setPicture(picture.picture, label);
     }
 
     m_panYear = new CaptionPanel(m_page);
@@ -108,10 +123,11 @@ void MainWindow::setupPhotoArea()
     m_yearGrid = new QWidget(m_page);
     m_yearGrid->setObjectName(u"yearButtons"_qs);
     for (int i = 1; i <= names::kYearButtonCount; ++i) {
-        auto* button = new QPushButton(QString::number(form1::yearOfButton(i)), m_yearGrid);
+        auto* button = new QPushButton(yearKeyForButton(i), m_yearGrid);
         button->setObjectName(names::indexed(names::cmdYR, i));
         button->setProperty("year", true);
         m_yearButtons << button;
+        m_controls.yearButtons[size_t(i)] = button;
     }
 
     m_details = new RichTextBox(*m_context.platform.fileSystem, m_page);
@@ -135,6 +151,11 @@ void MainWindow::setupFrame()
         button->setObjectName(names::name(spec.name));
         button->setProperty("page", true);
         m_pageButtons.insert(button->objectName(), button);
+        for (size_t i = 0; i < kPageButtonNames.size(); ++i)
+            if (QStringView(kPageButtonNames[i].name) == QStringView(spec.name))
+                m_controls.pageButtons[i] = button;
+        if (QStringView(spec.name) == QStringView(names::cmdSlide))
+            m_controls.cmdSlide = button;
     }
     m_brand = new QLabel(m_frame);
     m_brand->setObjectName(u"brand"_qs);
@@ -168,6 +189,7 @@ void MainWindow::setupHiddenPanels()
     first->setAccessibleName(u"Illustration 0"_qs);
     first->setToolTip(first->accessibleName());
     first->setGeometry(16, 12, 24, 20);
+    m_controls.command1[0] = first;
     for (int n = 1; n < names::kPenrowButtonCount; ++n) {
         const int column = (n - 1) / 20;
         const int row = (n - 1) % 20;
@@ -177,9 +199,11 @@ void MainWindow::setupHiddenPanels()
         button->setAccessibleName(u"Illustration "_qs + QString::number(n));
         button->setToolTip(button->accessibleName());
         button->setGeometry(at.x(), at.y(), 24, 20);
+        m_controls.command1[size_t(n)] = button;
         auto* label = new QLabel(penrow);
         label->setObjectName(names::indexed(names::Label12, n));
         label->setGeometry(at.x() + 30, at.y(), 226, 20);
+        m_controls.label12[size_t(n)] = label;
     }
 }
 

@@ -1,4 +1,4 @@
-#include "shell/ui/rich_text_box.h"
+#include "common/ui/rich_text_box.h"
 
 #include "platform/file_system.h"
 #include "rtf/paginate.h"

@@ -1,4 +1,4 @@
-#include "shell/error_codes.h"
+#include "common/error_codes.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "shell/ui/spin_button.h"
+#include "common/ui/spin_button.h"
 
 #include <QToolButton>
 

@@ -1,4 +1,4 @@
-#include "shell/wave_player.h"
+#include "common/wave_player.h"
 
 #include "platform/audio_device.h"
 #include "platform/file_system.h"

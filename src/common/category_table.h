@@ -1,6 +1,6 @@
 #pragma once
 
-#include "selection/page_buttons.h"
+#include "common/page_buttons.h"
 
 #include <QString>
 #include <QStringView>
@@ -30,12 +30,16 @@ struct CategoryRow
     const char16_t* webCaption;
     PageButtons disabled;
     InsigniaSet hidden;            // kAllInsignia: the row hides every picture
+    const char16_t* slideCaption = nullptr;   // the slides' caption where it is not the title
+    bool details = false;          // cmdStats shows the details box instead of the reader
 };
 
 std::span<const CategoryRow> categoryTable();
 
 // The row whose title equals `key` exactly, or null (a year, or an unknown key).
 const CategoryRow* findCategory(QStringView key);
+// The caption of the slides of a category code (the first row with that code), or a null string.
+QString categorySlideCaption(QStringView code);
 
 // The categories the photograph tour visits after 2002, in order.
 std::span<const char16_t* const> tourChain();
@@ -50,6 +54,5 @@ inline constexpr char16_t kDetails[] = u"Details";
 inline constexpr char16_t kFeatures[] = u"Features";
 inline constexpr char16_t kDefaultWeb[] = u"Kestrane Website";
 inline constexpr char16_t kDescription[] = u"Description";
-inline constexpr char16_t kNoSelection[] = u"panYear";
 
 } // namespace kestrane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/year_keys.h"
+
 #include <QString>
 
 // The fixed names of the windows and of the main window's controls: every widget carries its name
@@ -30,7 +32,7 @@ inline constexpr char16_t frmAbout[] = u"frmAbout";
 
 // Form1: the year page.
 inline constexpr char16_t cmdYR[] = u"cmdYR";           // array 1..49
-inline constexpr int kYearButtonCount = 49;
+using kestrane::kYearButtonCount;
 inline constexpr char16_t panYear[] = u"panYear";
 inline constexpr char16_t panPhoto[] = u"panPhoto";
 inline constexpr char16_t Image4[] = u"Image4";

@@ -1,6 +1,6 @@
-#include "selection/year_keys.h"
+#include "common/year_keys.h"
 
-#include "selection/category_table.h"
+#include "common/category_table.h"
 
 namespace kestrane {
 

@@ -1,4 +1,4 @@
-#include "selection/picture_file.h"
+#include "common/picture_file.h"
 
 #include "platform/file_system.h"
 
