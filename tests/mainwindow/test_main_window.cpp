@@ -2,7 +2,10 @@
 
 #include "shell/startup.h"
 #include "shell/ui/application.h"
+#include "common/category_table.h"
+#include "common/ui/main_window_controls.h"
 #include "common/ui/rich_text_box.h"
+#include "common/ui/spin_button.h"
 #include "common/wave_player.h"
 
 #include <QDir>
@@ -313,4 +316,45 @@ TEST(Startup, TheCatalogueIsLoadedOnceTheDiscIsFound)
     EXPECT_EQ(app.state().photos.photoCount, 3);
     EXPECT_EQ(app.state().photos.photoFiles[1], u"D:\\kestranes\\57A.JPG"_qs);
     EXPECT_EQ(app.state().photos.clipCount, 1);
+}
+
+// A control renamed or left out of the hand-over would silently disconnect its handler.
+TEST_F(Form1, HandsEveryDrivenControlOverUnderItsOwnName)
+{
+    MainWindow& form = open();
+    const MainWindowControls& c = form.controls();
+    const auto named = [](const QObject* object, const QString& name) {
+        return object != nullptr && object->objectName() == name;
+    };
+    EXPECT_TRUE(named(c.panYear, u"panYear"_qs));
+    EXPECT_TRUE(named(c.panPhoto, u"panPhoto"_qs));
+    EXPECT_TRUE(named(c.image4, u"Image4"_qs));
+    EXPECT_TRUE(named(c.frame1, u"Frame1"_qs));
+    EXPECT_TRUE(named(c.spinButton1, u"SpinButton1"_qs));
+    EXPECT_TRUE(named(c.txtFile, u"txtFile"_qs));
+    EXPECT_TRUE(named(c.rtbDetails, u"rtbDetails"_qs));
+    EXPECT_TRUE(named(c.cmdSlide, u"cmdSlide"_qs));
+    EXPECT_TRUE(named(c.cmdExit, u"cmdExit"_qs));
+    EXPECT_TRUE(named(c.mnuNames, u"mnuNames"_qs));
+    EXPECT_TRUE(named(c.mnuWeb, u"mnuWeb"_qs));
+    for (int i = 1; i <= 49; ++i)
+        EXPECT_TRUE(named(c.yearButton(i), u"cmdYR(%1)"_qs.arg(i))) << i;
+    for (const PageButtonName& entry : kPageButtonNames)
+        EXPECT_TRUE(named(c.pageButton(entry.button), QString::fromUtf16(entry.name)));
+    const std::pair<Insignia, const char16_t*> pictures[] = {
+        {kClipArtPicture, u"PicClipArt"}, {kScriptPicture, u"picScript"}, {kFrontEmblem, u"picEmblem"},
+        {kRearEmblem, u"picEmbRear"}, {kSideEmblem, u"picEmbSide"}};
+    for (const auto& [picture, name] : pictures)
+        EXPECT_TRUE(named(c.picture(picture), QString::fromUtf16(name)));
+    for (int n = 0; n < 54; ++n)
+        EXPECT_TRUE(named(c.command1[size_t(n)], u"Command1(%1)"_qs.arg(n))) << n;
+    for (int n = 1; n < 54; ++n)
+        EXPECT_TRUE(named(c.label12[size_t(n)], u"Label12(%1)"_qs.arg(n))) << n;
+    // Every category menu item the year page connects exists in the menu bar.
+    for (const CategoryRow& row : categoryTable()) {
+        if (row.menu != CategoryMenu::None) {
+            EXPECT_TRUE(named(c.menuItem(row.menuItem), QString::fromUtf16(row.menuItem)))
+                << QString::fromUtf16(row.menuItem).toStdString();
+        }
+    }
 }

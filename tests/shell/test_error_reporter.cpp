@@ -192,3 +192,26 @@ TEST(Reporter2, WithoutAMainWindowTheReportStillShows)
     ErrorReporter(context);
     EXPECT_EQ(fake.dialogs.boxes.size(), 1);
 }
+
+TEST(ErrorCodes, TextAndCodeAgreeAndAnythingElseIsNoCode)
+{
+    EXPECT_EQ(errorCodeText(ErrorCode::ER001), u"ER001"_qs);
+    EXPECT_EQ(errorCodeText(ErrorCode::ER060), u"ER060"_qs);
+    EXPECT_EQ(errorCodeText(ErrorCode::None), QString());
+    for (int n = 1; n <= 60; ++n)
+        EXPECT_EQ(errorCodeFromText(errorCodeText(ErrorCode(n))), ErrorCode(n)) << n;
+    for (const char16_t* text : {u"", u"ER000", u"ER061", u"er023", u"ER23", u"ER0231", u"ERabc"})
+        EXPECT_EQ(errorCodeFromText(text), ErrorCode::None) << QString::fromUtf16(text).toStdString();
+}
+
+TEST_F(Reporter, OneCallStoresTheCodeAndShowsItsBox)
+{
+    kestrane::report(context, ErrorCode::ER023);
+    EXPECT_EQ(state.errors.currentErrorCode, u"ER023"_qs);
+    ASSERT_EQ(fake.dialogs.boxes.size(), 1);
+    EXPECT_TRUE(fake.dialogs.boxes.front().text.startsWith(u"Error number: ER023"_qs));
+    // A report from inside an error trap leaves the year buttons alone and clears the trap after.
+    kestrane::reportTrapped(context, ErrorCode::ER002);
+    EXPECT_EQ(window.fronts.size(), 1);
+    EXPECT_EQ(state.errors.runtimeErrorNumber, 0);
+}
