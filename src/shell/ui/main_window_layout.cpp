@@ -224,8 +224,7 @@ void MainWindow::placeOverlays()
     QLabel* side = m_insignia[4];
     side->move(photo.width() - side->width(), frameTop - side->height() - 1);
 
-    const QPushButton* ad = m_pageButtons.value(names::name(names::cmdAd));
-    m_details->move(ad->x() + ad->width() - m_details->width() - 10, photo.top() + 8);
+    placeDetailsBox(m_controls);
 }
 
 } // namespace kestrane
