@@ -1,9 +1,40 @@
 #include "shell/ui/picture_label.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QStyle>
 
 namespace kestrane {
+
+namespace {
+
+// A screen reader hears what the panel shows: its caption, or the prompt while the caption is
+// still the designer's placeholder.
+class CaptionPanelAccessible : public QAccessibleWidget
+{
+public:
+    explicit CaptionPanelAccessible(CaptionPanel* panel)
+        : QAccessibleWidget(panel, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<const CaptionPanel*>(widget())->shownText();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* captionPanelAccessible(const QString& className, QObject* object)
+{
+    auto* panel = qobject_cast<CaptionPanel*>(object);
+    if (panel && className == QLatin1String(CaptionPanel::staticMetaObject.className()))
+        return new CaptionPanelAccessible(panel);
+    return nullptr;
+}
+
+} // namespace
 
 PictureLabel::PictureLabel(QWidget* parent)
     : QLabel(parent)
@@ -35,6 +66,16 @@ void PictureLabel::paintEvent(QPaintEvent* event)
 CaptionPanel::CaptionPanel(QWidget* parent)
     : QLabel(parent)
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(captionPanelAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
+}
+
+QString CaptionPanel::shownText() const
+{
+    return m_prompt.isEmpty() || text() != m_designText ? text() : m_prompt;
 }
 
 void CaptionPanel::setPrompt(const QString& designText, const QString& prompt)

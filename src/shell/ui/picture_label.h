@@ -37,6 +37,8 @@ class CaptionPanel : public QLabel
 public:
     explicit CaptionPanel(QWidget* parent = nullptr);
     void setPrompt(const QString& designText, const QString& prompt);
+    // What the panel shows: its text, or the prompt in place of the design text.
+    QString shownText() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
