@@ -6,8 +6,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(u"The Kestrane Omnivar 2002"_qs);
-    QApplication::setApplicationDisplayName(u"The Kestrane Omnivar 2002"_qs);
+    kestrane::nameApplication();
 
     kestrane::QtPlatform platform;
     kestrane::Application program(platform.platform());

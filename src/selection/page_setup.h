@@ -22,8 +22,8 @@ struct RefreshPlan
     ButtonSetup setup;            // disabled also holds the ZR-1 page's own two buttons
     QString categoryCode;
     bool hideAll = false;         // a category without insignia: every picture is hidden
-    // Pictures that are hidden instead of reloaded: the key has no file of its own for them
-    // (a category whose name would be read as a year's digits).
+    // Pictures whose file the rules name from the title's characters as if they were a year's
+    // digits: reloaded only where the disc has that file, hidden (with no error) where it has not.
     InsigniaSet hideInstead = 0;
 };
 RefreshPlan planRefresh(const QString& key);

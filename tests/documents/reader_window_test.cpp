@@ -3,6 +3,7 @@
 #include "documents/ui/reader_opener.h"
 #include "common/ui/shared_routines.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -84,6 +85,42 @@ TEST_F(ReaderTest, NewReaderStartsFromTheDesignStateCentredUnderDocumentCaption)
     EXPECT_EQ(&txtForm(environment()), &reader);   // a second reference finds the loaded reader
     reader.unload();
     EXPECT_EQ(findReader(context), nullptr);
+}
+
+// Read with the keyboard alone: the text box has the focus when the reader opens, Page Down and
+// the arrow keys pressed on the window scroll it, and no caret shows in the page.
+TEST_F(ReaderTest, TheKeyboardScrollsALongDocumentWithoutACaret)
+{
+    QByteArray rtf = "{\\rtf1\\ansi ";
+    for (int line = 1; line <= 200; ++line)
+        rtf += "Line " + QByteArray::number(line) + " of a document far longer than the box.\\par ";
+    writeHostFile(m_disc.path(), u"richtext/long.rtf"_qs, rtf + '}');
+
+    int afterPageDown = 0;
+    int afterArrowDown = 0;
+    bool focused = false;
+    bool caretShown = false;
+    const ReaderShot shot = open(u"long.rtf"_qs, [&](ReaderWindow& reader) {
+        reader.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&reader));
+        RichTextBox& text = *reader.rtbText();
+        focused = QApplication::focusWidget() == &text;
+        // Keys go to the window, which hands them to its focus widget, as typing does.
+        QTest::keyClick(reader.windowHandle(), Qt::Key_PageDown);
+        afterPageDown = text.verticalScrollBar()->value();
+        QTest::keyClick(reader.windowHandle(), Qt::Key_Down);
+        afterArrowDown = text.verticalScrollBar()->value();
+
+        // A caret is drawn only in the focus widget: the page looks the same once OK has the focus.
+        const QImage withFocus = text.viewport()->grab().toImage();
+        reader.okButton()->setFocus();
+        caretShown = text.viewport()->grab().toImage() != withFocus;
+    });
+    ASSERT_TRUE(shot.shown);
+    EXPECT_TRUE(focused);
+    EXPECT_GT(afterPageDown, 0);
+    EXPECT_GT(afterArrowDown, afterPageDown);
+    EXPECT_FALSE(caretShown);
 }
 
 TEST_F(ReaderTest, WidenedOkEndsFourPixelsBeforeThePrintButton)

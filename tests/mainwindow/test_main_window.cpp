@@ -7,8 +7,10 @@
 #include "common/ui/rich_text_box.h"
 #include "common/ui/spin_button.h"
 #include "common/wave_player.h"
+#include "shell/ui/picture_label.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -220,6 +222,34 @@ TEST_F(Form1, EveryControlIsThereByItsNameAndTheYearButtonsShowTheirYears)
         EXPECT_EQ(list->count(), 50);
         EXPECT_EQ(list->item(49)->text(), u"ZR-1"_qs);
     }
+}
+
+// At 800 by 600 even the longest category title is readable whole: wrapped as it is painted, in
+// the font it is painted in, it needs no more room than the panel's contents.
+TEST_F(Form1, EverySelectionCaptionFitsPanYearWholeAt800By600)
+{
+    MainWindow& main = open();
+    main.resize(800, 600);
+    QApplication::processEvents();
+    auto* panYear = control<CaptionPanel>(names::name(names::panYear));
+    ASSERT_NE(panYear, nullptr);
+    const QRect area = panYear->contentsRect();
+
+    QStringList captions = {u"panYear"_qs, u"Dalworth"_qs, u"1957"_qs, u"2002"_qs};
+    for (const CategoryRow& row : categoryTable())
+        captions << QString::fromUtf16(row.title);
+    for (const QString& caption : std::as_const(captions)) {
+        panYear->setText(caption);
+        const QFont used = panYear->captionFont();
+        const QRect needed
+            = QFontMetrics(used).boundingRect(area, panYear->captionFlags(), panYear->shownText());
+        EXPECT_LE(needed.width(), area.width()) << caption.toStdString();
+        EXPECT_LE(needed.height(), area.height()) << caption.toStdString();
+        EXPECT_GE(used.pointSizeF(), 8) << caption.toStdString();
+    }
+    // A year keeps the panel's full size: only what does not fit is made smaller.
+    panYear->setText(u"1957"_qs);
+    EXPECT_EQ(panYear->captionFont(), panYear->font());
 }
 
 TEST_F(Form1, TheFrontRuleRaisesAYearButtonWithoutTakingTheFocus)

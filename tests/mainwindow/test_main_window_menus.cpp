@@ -1,7 +1,9 @@
 #include "form1_fixture.h"
 
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 
 using namespace kestrane;
 
@@ -201,4 +203,33 @@ TEST_F(Form1Menus, EverySeparatorIsDrawnIncludingTheOneAtTheTopOfFile)
         }
     }
     EXPECT_EQ(separators, 11);
+}
+
+// What is painted, not only laid out: the line at the top of File must stand clear of the menu's
+// border, exactly as the line between two of its items is drawn.
+TEST_F(Form1Menus, TheSeparatorAtTheTopOfFileIsPaintedAboveTheFirstItem)
+{
+    MainWindow& main = open();
+    QMenu* file = main.findChild<QMenu*>(names::name(names::mnuFile));
+    ASSERT_NE(file, nullptr);
+    file->popup(main.mapToGlobal(QPoint(0, 0)));
+    const QImage painted = file->grab().toImage();
+    file->close();
+
+    const QList<QAction*> actions = file->actions();
+    ASSERT_TRUE(actions.at(0)->isSeparator());
+    ASSERT_TRUE(actions.at(3)->isSeparator());   // between Copy Photo and Copy CD-ROM photos
+    const QRect top = file->actionGeometry(actions.at(0));
+    const QRect between = file->actionGeometry(actions.at(3));
+    const QRect firstItem = file->actionGeometry(actions.at(1));
+    ASSERT_EQ(top.size(), between.size());
+    ASSERT_LE(top.bottom(), firstItem.top());
+
+    const QImage betweenStrip = painted.copy(between);
+    QSet<QRgb> rows;   // a line on the menu's background: two colours down the middle
+    for (int y = 0; y < betweenStrip.height(); ++y)
+        rows.insert(betweenStrip.pixel(betweenStrip.width() / 2, y));
+    ASSERT_GT(rows.size(), 1) << "no line between the items either";
+    EXPECT_TRUE(painted.copy(top) == betweenStrip)
+        << "separator at " << top.y() << ", first item at " << firstItem.y();
 }

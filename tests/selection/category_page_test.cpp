@@ -6,7 +6,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFile>
 #include <QLabel>
+#include <QScopeGuard>
 
 using namespace kestrane;
 
@@ -155,4 +157,33 @@ TEST_F(CategoryPage, MenusThatEndOnButtonOneBringItToTheFront)
     clickYear(10);
     trigger(u"mnuEmblems"_qs);
     EXPECT_EQ(frontYearButton(), 11);
+}
+
+// The race cars' clip art is named from their title ("Race.jpg"): a disc that has it shows it, in
+// whatever letter case it is written; without it the picture goes with no error, as does the
+// rear emblem ("embcer.jpg"), which no disc has.
+TEST_F(CategoryPage, APictureNamedFromATitleShowsOnlyWhereTheDiscHasIt)
+{
+    open();
+    auto chooseRaceCarsWithEveryPictureShowing = [this] {
+        clickYear(5);
+        showAllInsignia();
+        fake.dialogs.boxes.clear();
+        trigger(u"mnuSpecialty(8)"_qs);
+    };
+
+    chooseRaceCarsWithEveryPictureShowing();
+    EXPECT_FALSE(label(u"PicClipArt"_qs)->isVisible());
+    EXPECT_FALSE(label(u"picEmbRear"_qs)->isVisible());
+    EXPECT_TRUE(errorCodesShown().isEmpty()) << errorCodesShown().join(u' ').toStdString();
+
+    const QString raceClipArt = writeHostFile(disc(), u"clipart/RACE.JPG"_qs, jpegOf(Qt::darkGreen));
+    const auto removeIt = qScopeGuard([&] { QFile::remove(raceClipArt); });   // the disc is shared
+    chooseRaceCarsWithEveryPictureShowing();
+    EXPECT_TRUE(label(u"PicClipArt"_qs)->isVisible());
+    EXPECT_TRUE(shows(label(u"PicClipArt"_qs), u"E:\\ClipArt\\Race.jpg"_qs));
+    EXPECT_FALSE(label(u"picEmbRear"_qs)->isVisible());
+    EXPECT_FALSE(label(u"picEmbSide"_qs)->isVisible());
+    EXPECT_TRUE(label(u"picScript"_qs)->isVisible());
+    EXPECT_TRUE(errorCodesShown().isEmpty()) << errorCodesShown().join(u' ').toStdString();
 }

@@ -6,12 +6,15 @@
 #include "shell/ui/main_window.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 
 using namespace kestrane;
 
@@ -21,7 +24,56 @@ class YearPageWindow : public PageFixture
 {
 };
 
+// What a screen reader announces for a control: its accessible name and value.
+QString heard(QWidget* widget, QAccessible::Text part = QAccessible::Name)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(part) : QString();
+}
+
+// The text a control shows on screen, as plain text; empty for controls that show none.
+QString shownText(QWidget* widget)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->textFormat() == Qt::PlainText || !Qt::mightBeRichText(label->text()))
+            return label->text();
+        QTextDocument plain;
+        plain.setHtml(label->text());
+        return plain.toPlainText();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return button->text().remove(u'&');
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return edit->text();
+    return {};
+}
+
 } // namespace
+
+TEST_F(YearPageWindow, ScreenReadersHearTheCaptionsThePageShows)
+{
+    open();
+    QLabel* panYear = label(u"panYear"_qs);
+    EXPECT_EQ(heard(panYear).toStdString(), "Choose a model year");
+    EXPECT_EQ(heard(panYear, QAccessible::Description).toStdString(), "Selection");
+    clickYear(5);
+    EXPECT_EQ(heard(panYear).toStdString(), "1957");
+    EXPECT_EQ(heard(label(u"panPhoto"_qs)).toStdString(), "1");
+
+    int captions = 0;
+    for (QWidget* widget : main->findChildren<QWidget*>()) {
+        const QString shown = shownText(widget).trimmed();
+        if (shown.isEmpty())
+            continue;
+        ++captions;
+        const QString name = heard(widget);
+        const QString value = heard(widget, QAccessible::Value);
+        EXPECT_TRUE(name.contains(shown) || value.contains(shown))
+            << widget->objectName().toStdString() << " shows \"" << shown.toStdString() << "\" but is heard as \""
+            << name.toStdString() << "\" / \"" << value.toStdString() << '"';
+    }
+    EXPECT_GT(captions, 49 + 13);   // at least the year and page buttons
+}
 
 TEST_F(YearPageWindow, YearButtonsSelectTheirYearWithoutA1983)
 {

@@ -15,9 +15,10 @@ RichTextBox::RichTextBox(const FileSystem& fs, QWidget* parent)
     , m_fs(fs)
 {
     setReadOnly(true);
-    // Selectable by mouse only: without keyboard interaction no caret is drawn.
+    // Selectable by mouse only: without keyboard interaction no caret is drawn. It still takes the
+    // focus, so that Page Down and the arrow keys scroll a long document (the scroll area's keys).
     setTextInteractionFlags(Qt::TextSelectableByMouse);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
     setUndoRedoEnabled(false);
     setLineWrapMode(QTextEdit::WidgetWidth);
     // A printed page whatever the desktop's colours are; text without a colour of its own is black.

@@ -5,6 +5,7 @@
 #include "photos/photo_catalogue.h"
 #include "photos/ui/photo_panel.h"
 #include "common/category_table.h"
+#include "platform/file_system.h"
 #include "selection/insignia.h"
 #include "selection/page_setup.h"
 #include "common/year_keys.h"
@@ -108,11 +109,16 @@ void YearPage::RefreshYearPage()
     setButtonsEnabled(plan.setup.disabled, false);
     state.selection.categoryCode = plan.categoryCode;
 
+    const FileSystem& fs = *m_context.platform.fileSystem;
     for (Insignia picture : kInsigniaRefreshOrder) {
         QLabel* label = m_w.picture(picture);
         if (!label || (label->isHidden() && !plan.hideAll))
             continue;
-        if (plan.hideAll || (plan.hideInstead & picture))
+        // A file named from the title's characters is on few discs: shown where it is there,
+        // otherwise the picture goes quietly rather than with an error.
+        const bool missing
+            = (plan.hideInstead & picture) && !fs.exists(state.disc.cdRoot + insigniaFile(picture, key));
+        if (plan.hideAll || missing)
             label->hide();
         else
             loadInsignia(picture, insigniaInfo(picture).loaderCode);

@@ -11,9 +11,15 @@
 #include "platform/audio_device.h"
 #include "common/wave_player.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace kestrane {
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QString::fromUtf16(kAppTitle));
+}
 
 Application::Application(Platform& platform)
     : m_context{m_state, platform, nullptr, &m_windows}

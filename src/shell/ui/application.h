@@ -16,6 +16,10 @@ class WavePlayer;
 class YearPage;
 class YearDocuments;
 
+// The name the settings store files the program under. It sets no display name on purpose: the
+// window system would append one to every window title that does not already end with it.
+void nameApplication();
+
 // Puts the program together: the state, the splash with its start-up sequence, and the main
 // window that the splash timer opens.
 class Application

@@ -32,7 +32,7 @@ const char* kStyle = R"(
 QWidget#page { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2b3037, stop:1 #1a1d22); }
 QLabel#Image4 { background: #0b0d0f; border: 1px solid #4b525b; }
 QLabel[insignia="true"] { background: transparent; border: none; }
-QLabel#panYear { color: #ffffff; border: 1px solid #d24a43; border-radius: 4px;
+QLabel#panYear { color: #ffffff; border: 1px solid #d24a43; border-radius: 4px; padding: 0 4px;
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #b8231f, stop:1 #7a1411); }
 QLabel#panPhoto { color: #f4c84f; background: #0f1215; border: 1px solid #4b525b; border-radius: 3px; }
 QLineEdit#txtFile { color: #e9ebee; background: #0f1215; border: 1px solid #4b525b; border-radius: 3px;

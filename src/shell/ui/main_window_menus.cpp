@@ -28,6 +28,8 @@ void MainWindow::setupMenus()
             menu->setObjectName(name);
             // File opens with a separator line; Qt would hide a leading one.
             menu->setSeparatorsCollapsible(false);
+            // Items start at the menu's edge otherwise, and the border covers that first line.
+            menu->setContentsMargins(0, 3, 0, 3);
             m_menus.insert(name, menu);
             action = menu->menuAction();
         } else {

@@ -97,13 +97,13 @@ void MainWindow::setupPhotoArea()
     m_panYear->setText(names::name(names::panYear));
     m_panYear->setPrompt(names::name(names::panYear), u"Choose a model year"_qs);
     m_panYear->setAlignment(Qt::AlignCenter);
-    m_panYear->setAccessibleName(u"Selection"_qs);
+    // Named by its caption: a name of its own would hide the selection from a screen reader.
+    m_panYear->setAccessibleDescription(u"Selection"_qs);
 
     // Shown with the first selection.
     m_panPhoto = new QLabel(m_page);
     m_panPhoto->setObjectName(names::name(names::panPhoto));
     m_panPhoto->setAlignment(Qt::AlignCenter);
-    m_panPhoto->setAccessibleName(u"Photograph number"_qs);
     m_panPhoto->setToolTip(u"Photograph number; double-click to reload the photographs"_qs);
     m_panPhoto->hide();
 

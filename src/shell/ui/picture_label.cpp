@@ -1,9 +1,43 @@
 #include "shell/ui/picture_label.h"
 
+#include <QAccessibleWidget>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace kestrane {
+
+namespace {
+
+// A screen reader hears what the panel shows: its caption, or the prompt while the caption is
+// still the designer's placeholder.
+class CaptionPanelAccessible : public QAccessibleWidget
+{
+public:
+    explicit CaptionPanelAccessible(CaptionPanel* panel)
+        : QAccessibleWidget(panel, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<const CaptionPanel*>(widget())->shownText();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* captionPanelAccessible(const QString& className, QObject* object)
+{
+    auto* panel = qobject_cast<CaptionPanel*>(object);
+    if (panel && className == QLatin1String(CaptionPanel::staticMetaObject.className()))
+        return new CaptionPanelAccessible(panel);
+    return nullptr;
+}
+
+} // namespace
 
 PictureLabel::PictureLabel(QWidget* parent)
     : QLabel(parent)
@@ -35,6 +69,16 @@ void PictureLabel::paintEvent(QPaintEvent* event)
 CaptionPanel::CaptionPanel(QWidget* parent)
     : QLabel(parent)
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(captionPanelAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
+}
+
+QString CaptionPanel::shownText() const
+{
+    return m_prompt.isEmpty() || text() != m_designText ? text() : m_prompt;
 }
 
 void CaptionPanel::setPrompt(const QString& designText, const QString& prompt)
@@ -44,19 +88,40 @@ void CaptionPanel::setPrompt(const QString& designText, const QString& prompt)
     update();
 }
 
+QFont CaptionPanel::captionFont() const
+{
+    QFont fitted = font();
+    if (shownText() != text()) {
+        fitted.setPointSizeF(fitted.pointSizeF() * 0.7);
+        fitted.setBold(false);
+    }
+    if (fitted.pointSizeF() <= 0)
+        return fitted;
+    // The longest category titles are far wider than the panel: wrapped at their blanks and, where
+    // two lines are still too much, in a smaller size, rather than cut off at both ends.
+    const QRect area = contentsRect();
+    const QString caption = shownText();
+    constexpr double kSmallest = 6;
+    while (fitted.pointSizeF() > kSmallest) {
+        const QRect needed = QFontMetrics(fitted).boundingRect(area, captionFlags(), caption);
+        if (needed.width() <= area.width() && needed.height() <= area.height())
+            break;
+        fitted.setPointSizeF(std::max(kSmallest, fitted.pointSizeF() - 0.5));
+    }
+    return fitted;
+}
+
+int CaptionPanel::captionFlags() const
+{
+    return int(alignment()) | Qt::TextWordWrap;
+}
+
 void CaptionPanel::paintEvent(QPaintEvent* event)
 {
-    if (m_prompt.isEmpty() || text() != m_designText) {
-        QLabel::paintEvent(event);
-        return;
-    }
     QFrame::paintEvent(event);
     QPainter painter(this);
-    QFont prompt = font();
-    prompt.setPointSizeF(prompt.pointSizeF() * 0.7);
-    prompt.setBold(false);
-    painter.setFont(prompt);
-    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), m_prompt,
+    painter.setFont(captionFont());
+    style()->drawItemText(&painter, contentsRect(), captionFlags(), palette(), isEnabled(), shownText(),
                           foregroundRole());
 }
 

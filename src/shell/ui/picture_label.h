@@ -28,8 +28,9 @@ private:
     qint64 m_scaledKey = 0;
 };
 
-// A 3-D panel whose caption is its text. While the text is still the designer's placeholder
-// (such as "panYear" before the first selection) it shows a friendlier prompt instead.
+// A 3-D panel whose caption is its text, wrapped and made smaller as far as it needs to fit. While
+// the text is still the designer's placeholder (such as "panYear" before the first selection) it
+// shows a friendlier prompt instead.
 class CaptionPanel : public QLabel
 {
     Q_OBJECT
@@ -37,6 +38,12 @@ class CaptionPanel : public QLabel
 public:
     explicit CaptionPanel(QWidget* parent = nullptr);
     void setPrompt(const QString& designText, const QString& prompt);
+    // What the panel shows: its text, or the prompt in place of the design text.
+    QString shownText() const;
+    // The font the caption is painted in: the panel's own, smaller where the caption would not
+    // fit the contents rectangle otherwise; and the flags it is drawn with (wrapped at blanks).
+    QFont captionFont() const;
+    int captionFlags() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
