@@ -110,6 +110,18 @@ inline constexpr char16_t Label12[] = u"Label12";       // array 1..53
 inline constexpr char16_t SSCommand7[] = u"SSCommand7";
 inline constexpr char16_t SSCommand8[] = u"SSCommand8";
 
+// frmAbout: the about box (SSCommand1 closes it, SSCommand2 opens the maker's site).
+inline constexpr char16_t panAbout[] = u"panAbout";
+inline constexpr char16_t Picture2[] = u"Picture2";     // the logo
+inline constexpr char16_t SSPanel1[] = u"SSPanel1";
+inline constexpr char16_t SSPanel2[] = u"SSPanel2";
+inline constexpr char16_t SSPanel3[] = u"SSPanel3";
+inline constexpr char16_t SSPanel4[] = u"SSPanel4";
+inline constexpr char16_t SSPanel5[] = u"SSPanel5";
+inline constexpr char16_t SSPanel6[] = u"SSPanel6";
+inline constexpr char16_t panQuoxel[] = u"panQuoxel";
+inline constexpr char16_t Image1[] = u"Image1";
+
 // Form1: the menu items (QActions). Arrays: mnuArticles 1..7, mnuMag 1..13, mnuMus 1..2,
 // mnuArt 0, 2..4, mnukestystuff 0..15, mnuSpecialty 0..10. The full tree is in menu_table.h.
 inline constexpr char16_t mnuFile[] = u"mnuFile";

@@ -26,6 +26,8 @@ public:
     virtual bool runAndWait(const QString& program, const QStringList& arguments, int* exitCode) = 0;
     virtual bool start(const QString& program, const QStringList& arguments) = 0;
     virtual bool openUrl(const QString& url) = 0;
+    // Full path of a program found on the search path, or empty when there is none.
+    virtual QString findProgram(const QString& name) = 0;
 };
 
 // Show-window commands of the original window manager.

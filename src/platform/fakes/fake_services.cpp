@@ -116,13 +116,18 @@ bool FakeProcesses::runAndWait(const QString& program, const QStringList& argume
 bool FakeProcesses::start(const QString& program, const QStringList& arguments)
 {
     log << (u"start "_qs + program + u' ' + arguments.join(u' ')).trimmed();
-    return succeed;
+    return succeed && !unstartable.contains(program);
 }
 
 bool FakeProcesses::openUrl(const QString& url)
 {
     log << u"url "_qs + url;
     return succeed;
+}
+
+QString FakeProcesses::findProgram(const QString& name)
+{
+    return programs.value(name);
 }
 
 quintptr FakeWindowManager::findWindow(const QString& className)

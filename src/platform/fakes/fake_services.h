@@ -93,8 +93,11 @@ public:
     bool runAndWait(const QString& program, const QStringList& arguments, int* exitCode) override;
     bool start(const QString& program, const QStringList& arguments) override;
     bool openUrl(const QString& url) override;
+    QString findProgram(const QString& name) override;
     QStringList log;   // "run <program> <args>", "start ...", "url ..."
     bool succeed = true;
+    QMap<QString, QString> programs;   // what findProgram answers: name -> full path
+    QStringList unstartable;           // programs whose start fails although they were found
 };
 
 class FakeWindowManager : public WindowManager

@@ -53,6 +53,11 @@ bool QtProcesses::openUrl(const QString& url)
     return QDesktopServices::openUrl(QUrl(url));
 }
 
+QString QtProcesses::findProgram(const QString& name)
+{
+    return QStandardPaths::findExecutable(name);
+}
+
 quintptr QtWindowManager::findWindow(const QString& className)
 {
     Q_UNUSED(className);

@@ -22,6 +22,7 @@ public:
     bool runAndWait(const QString& program, const QStringList& arguments, int* exitCode) override;
     bool start(const QString& program, const QStringList& arguments) override;
     bool openUrl(const QString& url) override;
+    QString findProgram(const QString& name) override;
 };
 
 // There is no taskbar window of the original kind on X11 or Wayland: its handle is 0 and

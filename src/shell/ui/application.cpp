@@ -1,6 +1,9 @@
 #include "shell/ui/application.h"
 
 #include "documents/ui/year_documents_controller.h"
+#include "periphery/ui/about_menu.h"
+#include "periphery/ui/dealer_page_controller.h"
+#include "photos/ui/photo_panel.h"
 #include "photos/photo_catalogue.h"
 #include "platform/services.h"
 #include "shell/startup.h"
@@ -79,6 +82,9 @@ void Application::openMainWindow()
     m_main = std::make_unique<MainWindow>(m_context);
     m_yearPage = std::make_unique<YearPage>(m_context, m_main->controls());
     m_yearDocuments = std::make_unique<YearDocuments>(m_context, m_main->controls(), &m_main->mmControl1());
+    m_aboutMenu = std::make_unique<AboutMenu>(m_context, m_main->controls());
+    m_dealerPage = std::make_unique<DealerPage>(m_context, m_main->controls());
+    QObject::connect(m_dealerPage.get(), &DealerPage::photoChanged, &m_yearPage->photoPanel(), &PhotoPanel::SyncSaverButtons);
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();

@@ -9,7 +9,9 @@
 
 namespace kestrane {
 
+class AboutMenu;
 class AudioDevice;
+class DealerPage;
 class MainWindow;
 class SplashWindow;
 class WavePlayer;
@@ -54,6 +56,8 @@ private:
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<YearPage> m_yearPage;   // goes before the window whose controls it drives
     std::unique_ptr<YearDocuments> m_yearDocuments;   // goes before the window whose buttons it drives
+    std::unique_ptr<AboutMenu> m_aboutMenu;
+    std::unique_ptr<DealerPage> m_dealerPage;
 };
 
 } // namespace kestrane
