@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core
+  poppler-utils
 )
 if [ "${1:-}" = "--demo" ]; then
   packages+=(qt6-image-formats-plugins)
