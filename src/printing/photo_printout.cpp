@@ -37,7 +37,9 @@ QStringList photoHeaderLines(const QString& selectionKey)
     QStringList lines;
     for (int i = 0; i < kBlankLinesAbove; ++i)
         lines << u" "_qs;
-    lines << kIndent + QString::fromUtf16(kAppTitle) << u" "_qs << kIndent + selectionKey << u" "_qs;
+    // The design caption of panYear is no selection to print.
+    const QString key = selectionKey == QStringView(kNoSelection) ? QString() : selectionKey;
+    lines << kIndent + QString::fromUtf16(kAppTitle) << u" "_qs << kIndent + key << u" "_qs;
     return lines;
 }
 

@@ -10,7 +10,8 @@ struct AppContext;
 class Printer;
 
 // The page of a printed photograph: eight blank lines, the title, a blank line, the selection,
-// a blank line (each line printed as text from the top of the page), then the picture.
+// a blank line (each line printed as text from the top of the page), then the picture. Before any
+// selection the selection line is blank.
 QStringList photoHeaderLines(const QString& selectionKey);
 inline constexpr int kPhotoTopTwips = 3000;
 // The picture printed before any photograph is on show (under CD root).
