@@ -25,9 +25,15 @@ QFont photoFont()
     return font;
 }
 
+QString shownKey(const QString& selectionKey)
+{
+    // The design caption of panYear is no selection to print.
+    return selectionKey == QStringView(kNoSelection) ? QString() : selectionKey;
+}
+
 QString jobName(const QString& selectionKey)
 {
-    return QString::fromUtf16(kBoxTitle) + u"     Photograph "_qs + selectionKey.trimmed();
+    return (QString::fromUtf16(kBoxTitle) + u"     Photograph "_qs + shownKey(selectionKey)).trimmed();
 }
 
 } // namespace
@@ -37,9 +43,7 @@ QStringList photoHeaderLines(const QString& selectionKey)
     QStringList lines;
     for (int i = 0; i < kBlankLinesAbove; ++i)
         lines << u" "_qs;
-    // The design caption of panYear is no selection to print.
-    const QString key = selectionKey == QStringView(kNoSelection) ? QString() : selectionKey;
-    lines << kIndent + QString::fromUtf16(kAppTitle) << u" "_qs << kIndent + key << u" "_qs;
+    lines << kIndent + QString::fromUtf16(kAppTitle) << u" "_qs << kIndent + shownKey(selectionKey) << u" "_qs;
     return lines;
 }
 

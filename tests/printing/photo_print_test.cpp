@@ -46,7 +46,7 @@ TEST_F(PrintFixture, PhotoPrintedAfterCancel)
 TEST_F(PrintFixture, PhotoPageWithoutAPhotographPrintsNothingOrTheWrongPicture)
 {
     trigger(names::mnuPrintPhoto);   // OK to the question
-    ASSERT_EQ(fake.printer.documents.size(), 1);
+    ASSERT_EQ(fake.printer.documents, QStringList{u"The Kestrane Omnivar     Photograph"_qs});
     EXPECT_TRUE(errorCodesShown().isEmpty());
     EXPECT_EQ(fake.printer.pagesPrinted(), 1);
 
