@@ -1,7 +1,11 @@
 #pragma once
 
+#include "platform/printer.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace kestrane {
 
@@ -36,6 +40,14 @@ public:
     virtual int messageBox(const MessageBoxRequest& request) = 0;
     // Host path chosen, or empty when cancelled.
     virtual QString saveFileName(const SaveFileRequest& request) = 0;
+    // The system's printer set-up dialog over `printers`, starting from `current`; the choice, or
+    // nothing when cancelled.
+    virtual std::optional<PrinterChoice> printerSetup(const QStringList& printers, const PrinterChoice& current)
+    {
+        (void)printers;
+        (void)current;
+        return std::nullopt;
+    }
 };
 
 } // namespace kestrane

@@ -1,10 +1,22 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QPagedPaintDevice;
 
 namespace kestrane {
+
+// What the printer set-up dialog chooses: a printer of the system, its paper and orientation.
+// An empty printer name is the system's default printer; an empty paper size keeps the printer's.
+struct PrinterChoice
+{
+    QString printerName;
+    QString paperSize;        // a page-size key such as "Letter" or "A4"
+    bool landscape = false;
+
+    bool operator==(const PrinterChoice&) const = default;
+};
 
 // The current printer. A print job is begin, pages drawn on device(), newPage between pages, end.
 class Printer
@@ -22,6 +34,20 @@ public:
     // Non-empty when the last job went to a file instead of a printer (no printer installed).
     virtual QString outputFile() const = 0;
     virtual int pagesPrinted() const = 0;
+
+    // The printers installed on the system; empty when there is none (jobs then go to files).
+    virtual QStringList installedPrinters() const { return {}; }
+    // The choice later jobs print with.
+    virtual PrinterChoice choice() const { return {}; }
+    // Makes `choice` the current printer; false (and nothing changed) when that printer is not
+    // installed.
+    virtual bool choose(const PrinterChoice& choice)
+    {
+        (void)choice;
+        return false;
+    }
+    // The folder that jobs are saved in as PDF files while no printer is installed.
+    virtual QString fallbackFolder() const { return {}; }
 };
 
 } // namespace kestrane

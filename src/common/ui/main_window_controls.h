@@ -11,7 +11,9 @@
 
 class QAbstractButton;
 class QAction;
+class QFrame;
 class QLabel;
+class QListWidget;
 class QLineEdit;
 class QMainWindow;
 class QWidget;
@@ -45,6 +47,10 @@ struct MainWindowControls
     // The illustrated-series panel: Command1(0..53) and Label12(1..53).
     std::array<QAbstractButton*, names::kPenrowButtonCount> command1{};
     std::array<QLabel*, names::kPenrowButtonCount> label12{};
+    // The print panel's frame and its year lists List1(0) and List1(1); the printing subsystem
+    // builds the rest of the panel into the frame.
+    QFrame* pnlPrint = nullptr;
+    std::array<QListWidget*, 2> list1{};
     // Every menu item by its name, as the menu table created it.
     QHash<QString, QAction*> menuItems;
 

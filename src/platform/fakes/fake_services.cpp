@@ -30,6 +30,13 @@ QString FakeDialogs::saveFileName(const SaveFileRequest& request)
     return nextSaveFileName;
 }
 
+std::optional<PrinterChoice> FakeDialogs::printerSetup(const QStringList& printers, const PrinterChoice& current)
+{
+    printerSetupList = printers;
+    printerSetups << current;
+    return nextPrinterChoice;
+}
+
 namespace {
 
 QString settingsKey(const QString& app, const QString& section, const QString& key)
@@ -82,9 +89,17 @@ QPagedPaintDevice* FakePrinter::device()
     return m_writer.get();
 }
 
+bool FakePrinter::choose(const PrinterChoice& choice)
+{
+    if (!choice.printerName.isEmpty() && !installed.contains(choice.printerName))
+        return false;
+    m_choice = choice;
+    return true;
+}
+
 bool FakePrinter::newPage()
 {
-    if (!m_writer)
+    if (!m_writer || (failNewPageAfter >= 0 && m_pages >= failNewPageAfter))
         return false;
     ++m_pages;
     return m_writer->newPage();
@@ -96,7 +111,7 @@ bool FakePrinter::end()
         return false;
     m_writer.reset();
     ++jobsEnded;
-    return true;
+    return !failEnd;
 }
 
 void FakePrinter::abort()

@@ -22,6 +22,7 @@ class FakeDialogs : public Dialogs
 public:
     int messageBox(const MessageBoxRequest& request) override;
     QString saveFileName(const SaveFileRequest& request) override;
+    std::optional<PrinterChoice> printerSetup(const QStringList& printers, const PrinterChoice& current) override;
 
     void answerNext(int answer) { m_answers << answer; }
     // Called before each answer is taken; lets a test change the world (e.g. insert the disc).
@@ -30,6 +31,11 @@ public:
     QList<MessageBoxRequest> boxes;
     QList<SaveFileRequest> saveRequests;
     QString nextSaveFileName;
+    // The printer set-up dialog: the printers and the choice it was shown with, and its answer
+    // (nothing: Cancel).
+    QList<PrinterChoice> printerSetups;
+    QStringList printerSetupList;
+    std::optional<PrinterChoice> nextPrinterChoice;
 
 private:
     QList<int> m_answers;
@@ -63,15 +69,23 @@ public:
     void abort() override;
     QString outputFile() const override { return {}; }
     int pagesPrinted() const override { return m_pages; }
+    QStringList installedPrinters() const override { return installed; }
+    PrinterChoice choice() const override { return m_choice; }
+    bool choose(const PrinterChoice& choice) override;
+    QString fallbackFolder() const override { return u"/tmp/printouts"_qs; }
 
     QString pdfPath() const { return m_pdfPath; }
     void setPdfPath(const QString& path) { m_pdfPath = path; }
     QStringList documents;   // names of the jobs begun
     int jobsEnded = 0;
     bool failBegin = false;
+    int failNewPageAfter = -1;   // newPage fails once this many pages are printed (-1: never)
+    bool failEnd = false;
+    QStringList installed = {u"Test Printer"_qs, u"Second Printer"_qs};
 
 private:
     QString m_pdfPath;
+    PrinterChoice m_choice;
     std::unique_ptr<QPdfWriter> m_writer;
     int m_pages = 0;
 };

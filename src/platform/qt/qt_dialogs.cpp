@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace kestrane {
 
@@ -76,6 +78,35 @@ QString QtDialogs::saveFileName(const SaveFileRequest& request)
                                                           : request.initialFolder + u'/' + request.fileName;
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, start,
                                         request.filters.join(u";;"_qs));
+}
+
+std::optional<PrinterChoice> QtDialogs::printerSetup(const QStringList& printers, const PrinterChoice& current)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (printers.contains(current.printerName))
+        printer.setPrinterName(current.printerName);
+    if (!current.paperSize.isEmpty()) {
+        for (int id = 0; id <= int(QPageSize::LastPageSize); ++id) {
+            const QPageSize size{QPageSize::PageSizeId(id)};
+            if (size.key() == current.paperSize) {
+                printer.setPageSize(size);
+                break;
+            }
+        }
+    }
+    printer.setPageOrientation(current.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setObjectName(u"PrintSetup"_qs);
+    dialog.setWindowTitle(u"Print Setup"_qs);
+    // Only the choice of printer and paper: the jobs themselves decide what they print, and a file
+    // in place of a printer is the program's own fallback.
+    dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QPageLayout layout = printer.pageLayout();
+    return PrinterChoice{printer.printerName(), layout.pageSize().key(),
+                         layout.orientation() == QPageLayout::Landscape};
 }
 
 } // namespace kestrane

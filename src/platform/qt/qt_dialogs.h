@@ -9,6 +9,8 @@ class QtDialogs : public Dialogs
 public:
     int messageBox(const MessageBoxRequest& request) override;
     QString saveFileName(const SaveFileRequest& request) override;
+    // Qt's print dialog in its set-up form: printer, paper and orientation, no page range.
+    std::optional<PrinterChoice> printerSetup(const QStringList& printers, const PrinterChoice& current) override;
 };
 
 } // namespace kestrane

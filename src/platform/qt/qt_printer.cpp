@@ -21,9 +21,48 @@ QString pdfFileNameFor(const QString& documentName)
     return (name.isEmpty() ? u"Printout"_qs : name) + u".pdf"_qs;
 }
 
-QtPrinter::QtPrinter()
-    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+QtPrinter::QtPrinter(PrinterList installed)
+    : m_installed(std::move(installed))
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
+}
+
+QStringList QtPrinter::systemPrinters()
+{
+    return QPrinterInfo::availablePrinterNames();
+}
+
+PrinterChoice QtPrinter::choice() const
+{
+    const QPageLayout layout = m_printer->pageLayout();
+    return {m_chosenName, layout.pageSize().key(), layout.orientation() == QPageLayout::Landscape};
+}
+
+bool QtPrinter::choose(const PrinterChoice& choice)
+{
+    if (!choice.printerName.isEmpty() && !m_installed().contains(choice.printerName))
+        return false;
+    const QString name = choice.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : choice.printerName;
+    if (!name.isEmpty())
+        m_printer->setPrinterName(name);
+    m_chosenName = choice.printerName;
+    if (!choice.paperSize.isEmpty()) {
+        for (int id = 0; id <= int(QPageSize::LastPageSize); ++id) {
+            const QPageSize size{QPageSize::PageSizeId(id)};
+            if (size.key() == choice.paperSize) {
+                m_printer->setPageSize(size);
+                break;
+            }
+        }
+    }
+    m_printer->setPageOrientation(choice.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    return true;
+}
+
+QString QtPrinter::fallbackFolder() const
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder.isEmpty() ? QDir::homePath() : folder;
 }
 
 QtPrinter::~QtPrinter()
@@ -41,14 +80,14 @@ bool QtPrinter::begin(const QString& documentName)
     abort();
     m_pages = 0;
     m_outputFile.clear();
-    if (!QPrinterInfo::availablePrinters().isEmpty() && m_printer->outputFormat() == QPrinter::NativeFormat) {
+    if (!m_installed().isEmpty() && m_printer->outputFormat() == QPrinter::NativeFormat) {
         m_printer->setDocName(documentName);
         m_active = true;
         m_pages = 1;
         return true;
     }
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder))
+    QString folder = fallbackFolder();
+    if (!QDir().mkpath(folder))
         folder = QDir::homePath();
     const QString base = pdfFileNameFor(documentName);
     QString path = folder + u'/' + base;
@@ -87,8 +126,11 @@ bool QtPrinter::end()
     if (!m_active)
         return false;
     m_active = false;
+    if (!m_pdf)
+        return m_printer->printerState() != QPrinter::Error;
     m_pdf.reset();   // the writer finishes its file when its painter has ended
-    return true;
+    // A folder that took no file (full, read-only) must not pass for a printout.
+    return QFileInfo(m_outputFile).size() > 0;
 }
 
 void QtPrinter::abort()

@@ -2,6 +2,7 @@
 
 #include "platform/printer.h"
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -14,8 +15,12 @@ namespace kestrane {
 class QtPrinter : public Printer
 {
 public:
-    QtPrinter();
+    using PrinterList = std::function<QStringList()>;
+    // `installed` lists the system's printers (tests stand in a machine without any).
+    explicit QtPrinter(PrinterList installed = systemPrinters);
     ~QtPrinter() override;
+
+    static QStringList systemPrinters();
 
     QString name() const override;
     bool begin(const QString& documentName) override;
@@ -25,13 +30,17 @@ public:
     void abort() override;
     QString outputFile() const override { return m_outputFile; }
     int pagesPrinted() const override { return m_pages; }
-
-    QPrinter* printer() { return m_printer.get(); }   // for the printer set-up dialog
+    QStringList installedPrinters() const override { return m_installed(); }
+    PrinterChoice choice() const override;
+    bool choose(const PrinterChoice& choice) override;
+    QString fallbackFolder() const override;
 
 private:
+    PrinterList m_installed;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPdfWriter> m_pdf;
     QString m_outputFile;
+    QString m_chosenName;   // empty: the system's default printer
     int m_pages = 0;
     bool m_active = false;
 };

@@ -5,6 +5,7 @@
 #include "periphery/ui/dealer_page_controller.h"
 #include "photos/ui/photo_panel.h"
 #include "photos/photo_catalogue.h"
+#include "printing/ui/print_controller.h"
 #include "platform/services.h"
 #include "shell/startup.h"
 #include "shell/ui/main_window.h"
@@ -85,6 +86,7 @@ void Application::openMainWindow()
     m_aboutMenu = std::make_unique<AboutMenu>(m_context, m_main->controls());
     m_dealerPage = std::make_unique<DealerPage>(m_context, m_main->controls());
     QObject::connect(m_dealerPage.get(), &DealerPage::photoChanged, &m_yearPage->photoPanel(), &PhotoPanel::SyncSaverButtons);
+    m_print = std::make_unique<PrintController>(m_context, m_main->controls());
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();

@@ -13,6 +13,7 @@ class AboutMenu;
 class AudioDevice;
 class DealerPage;
 class MainWindow;
+class PrintController;
 class SplashWindow;
 class WavePlayer;
 class YearPage;
@@ -58,6 +59,7 @@ private:
     std::unique_ptr<YearDocuments> m_yearDocuments;   // goes before the window whose buttons it drives
     std::unique_ptr<AboutMenu> m_aboutMenu;
     std::unique_ptr<DealerPage> m_dealerPage;
+    std::unique_ptr<PrintController> m_print;          // the File menu's printing and the print panel
 };
 
 } // namespace kestrane

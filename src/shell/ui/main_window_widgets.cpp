@@ -170,12 +170,14 @@ void MainWindow::setupHiddenPanels()
 {
     // Print panel: the two year lists are filled once at start-up.
     QFrame* print = makePanel(m_page, names::pnlPrint, {460, 330});
+    m_controls.pnlPrint = print;
     for (int i = 0; i < 2; ++i) {
         auto* list = new QListWidget(print);
         list->setObjectName(names::indexed(names::List1, i));
         list->setAccessibleName(i == 0 ? u"First year"_qs : u"Last year"_qs);
         list->setGeometry(250 + i * 100, 110, 90, 160);
         m_yearLists << list;
+        m_controls.list1[size_t(i)] = list;
     }
 
     makePanel(m_page, names::pnlSound, {543, 401});
