@@ -95,6 +95,8 @@ public:
     bool openUrl(const QString& url) override;
     QStringList log;   // "run <program> <args>", "start ...", "url ..."
     bool succeed = true;
+    // Runs while runAndWait's program "runs", to see the world as the wait leaves it.
+    std::function<void()> whileRunning;
 };
 
 class FakeWindowManager : public WindowManager
