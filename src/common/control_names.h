@@ -110,6 +110,11 @@ inline constexpr char16_t Label12[] = u"Label12";       // array 1..53
 inline constexpr char16_t SSCommand7[] = u"SSCommand7";
 inline constexpr char16_t SSCommand8[] = u"SSCommand8";
 
+// frmMovies (its Exit button is SSCommand1, as on pnlSound).
+inline constexpr char16_t SSPanel1[] = u"SSPanel1";
+inline constexpr char16_t optMovie[] = u"optMovie";     // array 0..7
+inline constexpr char16_t MediaPlayer1[] = u"MediaPlayer1";
+
 // Form1: the menu items (QActions). Arrays: mnuArticles 1..7, mnuMag 1..13, mnuMus 1..2,
 // mnuArt 0, 2..4, mnukestystuff 0..15, mnuSpecialty 0..10. The full tree is in menu_table.h.
 inline constexpr char16_t mnuFile[] = u"mnuFile";

@@ -1,6 +1,7 @@
 #include "shell/ui/application.h"
 
 #include "documents/ui/year_documents_controller.h"
+#include "media/ui/media_menus.h"
 #include "photos/photo_catalogue.h"
 #include "platform/services.h"
 #include "shell/startup.h"
@@ -73,6 +74,7 @@ void Application::openMainWindow()
     m_main = std::make_unique<MainWindow>(m_context);
     m_yearPage = std::make_unique<YearPage>(m_context, m_main->controls());
     m_yearDocuments = std::make_unique<YearDocuments>(m_context, m_main->controls(), &m_main->mmControl1());
+    m_media = std::make_unique<MediaMenus>(m_context, m_main->controls(), &m_main->mmControl1());
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();
