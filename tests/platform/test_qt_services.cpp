@@ -3,7 +3,9 @@
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_video_player.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QSysInfo>
@@ -95,4 +97,19 @@ TEST(VideoPlayer, AMissingOrUnreadableMovieFailsToOpenAndNothingPlays)
     EXPECT_FALSE(player.isPlaying());
     player.close();
     player.close();                          // closing twice is harmless
+}
+
+TEST(RunAndWait, AProgramThatCannotStartCountsAsRunOrTheWaitFreezesTheWindow)
+{
+    QtProcesses processes;
+    int exitCode = -1;
+    EXPECT_FALSE(processes.runAndWait(u"/nonexistent/helper"_qs, {}, &exitCode));
+    EXPECT_FALSE(processes.runAndWait(u"kestrane-no-such-program"_qs, {}, &exitCode));
+
+    // Events go on while the program runs: a timer set before the wait fires during it.
+    bool firedDuringWait = false;
+    QTimer::singleShot(0, [&firedDuringWait] { firedDuringWait = true; });
+    ASSERT_TRUE(processes.runAndWait(u"/bin/sh"_qs, {u"-c"_qs, u"read line; exit 3"_qs}, &exitCode));
+    EXPECT_TRUE(firedDuringWait);
+    EXPECT_EQ(exitCode, 3);
 }
