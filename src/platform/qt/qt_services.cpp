@@ -45,6 +45,8 @@ bool QtProcesses::runAndWait(const QString& program, const QStringList& argument
     });
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start(program, arguments);
+    // Nothing is typed into it: a program that reads its input gets an end, not a wait for ever.
+    process.closeWriteChannel();
     if (process.state() != QProcess::NotRunning || process.error() != QProcess::FailedToStart)
         loop.exec();
     if (!started)
