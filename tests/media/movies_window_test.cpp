@@ -3,6 +3,7 @@
 #include "media/movie_playback.h"
 #include "media/movie_table.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -38,6 +39,9 @@ TEST_F(MoviesWindowTest, AMovieRowPlaysAnotherFileOrShowsAnotherCaption)
         ASSERT_NE(option, nullptr);
         EXPECT_EQ(option->objectName(), names::indexed(names::optMovie, i));
         EXPECT_EQ(option->text(), QString::fromUtf16(kMovies[size_t(i)].caption));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(option);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Name), option->text());
         // On the round indicator: a short caption leaves the middle of the button empty.
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
         EXPECT_TRUE(option->isChecked());

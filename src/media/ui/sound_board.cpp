@@ -7,6 +7,7 @@
 #include "platform/services.h"
 
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
 
@@ -62,7 +63,9 @@ SoundBoardControls buildSoundBoard(QWidget* panel)
     const int belowShortColumns = kFirstRowTop + 8 * kRowPitch + 20;
     auto* speaker = new QLabel(panel);
     speaker->setObjectName(u"soundPicture"_qs);
-    speaker->setPixmap(panel->style()->standardIcon(QStyle::SP_MediaVolume).pixmap(48, 48));
+    // The style may only draw its speaker small: it is enlarged to the picture's size.
+    const QPixmap small = panel->style()->standardIcon(QStyle::SP_MediaVolume).pixmap(48, 48);
+    speaker->setPixmap(small.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     speaker->setAlignment(Qt::AlignCenter);
     speaker->setGeometry(kColumnLeft + kColumnWidth, belowShortColumns, kColumnWidth - 10, 80);
     const int buttonsLeft = kColumnLeft + 2 * kColumnWidth;
