@@ -5,6 +5,9 @@
 
 int main(int argc, char** argv)
 {
+    // Movies play through GStreamer, which decodes the disc's video codec; Qt may offer other back ends.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QApplication app(argc, argv);
     kestrane::nameApplication();
 

@@ -121,6 +121,9 @@ inline constexpr char16_t SSPanel5[] = u"SSPanel5";
 inline constexpr char16_t SSPanel6[] = u"SSPanel6";
 inline constexpr char16_t panQuoxel[] = u"panQuoxel";
 inline constexpr char16_t Image1[] = u"Image1";
+// frmMovies (its Exit button is SSCommand1, as on pnlSound).
+inline constexpr char16_t optMovie[] = u"optMovie";     // array 0..7
+inline constexpr char16_t MediaPlayer1[] = u"MediaPlayer1";
 
 // Form1: the menu items (QActions). Arrays: mnuArticles 1..7, mnuMag 1..13, mnuMus 1..2,
 // mnuArt 0, 2..4, mnukestystuff 0..15, mnuSpecialty 0..10. The full tree is in menu_table.h.

@@ -92,6 +92,12 @@ struct SaverState
     QString saverPhotoPath;         // where the photograph shown would lie in the play list
 };
 
+// The movie window's shared string.
+struct MediaState
+{
+    QString movieFolder;            // with its trailing backslash: where movies are played from
+};
+
 // The one process-wide record of shared fields, grouped by the subsystem that owns each group so
 // that a routine's signature shows what it touches. No window owns it; windows and routines get a
 // reference through the AppContext.
@@ -104,6 +110,7 @@ struct AppState
     DocumentState documents;
     SlideShowState slides;
     SaverState saver;
+    MediaState media;
 };
 
 } // namespace kestrane

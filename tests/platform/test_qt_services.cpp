@@ -3,13 +3,17 @@
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_video_player.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace kestrane;
 
@@ -95,4 +99,32 @@ TEST(VideoPlayer, AMissingOrUnreadableMovieFailsToOpenAndNothingPlays)
     EXPECT_FALSE(player.isPlaying());
     player.close();
     player.close();                          // closing twice is harmless
+}
+
+TEST(RunAndWait, AProgramThatCannotStartCountsAsRunOrTheWaitFreezesTheWindow)
+{
+    QtProcesses processes;
+    int exitCode = -1;
+    EXPECT_FALSE(processes.runAndWait(u"/nonexistent/helper"_qs, {}, &exitCode));
+    EXPECT_FALSE(processes.runAndWait(u"kestrane-no-such-program"_qs, {}, &exitCode));
+
+    // A program that reads its input is not left waiting for it.
+    ASSERT_TRUE(processes.runAndWait(u"/bin/sh"_qs, {u"-c"_qs, u"read line; exit 4"_qs}, &exitCode));
+    EXPECT_EQ(exitCode, 4);
+
+    // Events go on while the program runs: the program ends only when a timer of ours, set before
+    // the wait, has fired and told it to through a pipe.
+    QTemporaryDir dir;
+    const QString go = dir.path() + u"/go"_qs;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(go).constData(), 0600), 0);
+    bool firedDuringWait = false;
+    QTimer::singleShot(0, [&] {
+        firedDuringWait = true;
+        QFile pipe(go);
+        if (pipe.open(QIODevice::WriteOnly))
+            pipe.write("go\n");
+    });
+    ASSERT_TRUE(processes.runAndWait(u"/bin/sh"_qs, {u"-c"_qs, u"read line < \"$0\"; exit 3"_qs, go}, &exitCode));
+    EXPECT_TRUE(firedDuringWait);
+    EXPECT_EQ(exitCode, 3);
 }

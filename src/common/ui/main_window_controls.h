@@ -41,6 +41,7 @@ struct MainWindowControls
     QAction* mnuWeb = nullptr;
     QAbstractButton* cmdSlide = nullptr;
     QAbstractButton* cmdExit = nullptr;
+    QWidget* pnlSound = nullptr;             // empty: the sound board builds its controls into it
     std::array<QAbstractButton*, names::kYearButtonCount + 1> yearButtons{};   // 1..49; 0 unused
     std::array<QAbstractButton*, kPageButtonNames.size()> pageButtons{};      // order of kPageButtonNames
     std::array<QLabel*, 5> pictures{};                                        // by the bit of Insignia

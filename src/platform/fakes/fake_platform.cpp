@@ -32,11 +32,20 @@ class SharedVideoPlayer : public VideoPlayer
 {
 public:
     explicit SharedVideoPlayer(std::shared_ptr<FakeVideoPlayer> player) : m_player(std::move(player)) {}
+    // The test keeps the player after its window has gone: no event may reach that window then.
+    ~SharedVideoPlayer() override { m_player->setEvents({}); }
     bool open(const QString& hostPath) override { return m_player->open(hostPath); }
     void play() override { m_player->play(); }
+    void pause() override { m_player->pause(); }
     void stop() override { m_player->stop(); }
     void close() override { m_player->close(); }
     bool isPlaying() const override { return m_player->isPlaying(); }
+    qint64 position() const override { return m_player->position(); }
+    qint64 duration() const override { return m_player->duration(); }
+    void setPosition(qint64 milliseconds) override { m_player->setPosition(milliseconds); }
+    float volume() const override { return m_player->volume(); }
+    void setVolume(float volume) override { m_player->setVolume(volume); }
+    void setEvents(VideoEvents events) override { m_player->setEvents(std::move(events)); }
     QWidget* surface() override { return m_player->surface(); }
 
 private:

@@ -123,9 +123,13 @@ void FakePrinter::abort()
 bool FakeProcesses::runAndWait(const QString& program, const QStringList& arguments, int* exitCode)
 {
     log << (u"run "_qs + program + u' ' + arguments.join(u' ')).trimmed();
+    if (!succeed)
+        return false;
+    if (whileRunning)
+        whileRunning();
     if (exitCode)
         *exitCode = 0;
-    return succeed;
+    return true;
 }
 
 bool FakeProcesses::start(const QString& program, const QStringList& arguments)

@@ -112,6 +112,8 @@ public:
     bool succeed = true;
     QMap<QString, QString> programs;   // what findProgram answers: name -> full path
     QStringList unstartable;           // programs whose start fails although they were found
+    // Runs while runAndWait's program "runs", to see the world as the wait leaves it.
+    std::function<void()> whileRunning;
 };
 
 class FakeWindowManager : public WindowManager

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
@@ -32,12 +33,24 @@ void QtClipboard::setText(const QString& text)
 bool QtProcesses::runAndWait(const QString& program, const QStringList& arguments, int* exitCode)
 {
     QProcess process;
+    // The outside program's own window takes the input; ours goes on painting meanwhile, so the
+    // wait is an event loop that the process's end (or its failure to start) leaves.
+    QEventLoop loop;
+    bool started = false;
+    QObject::connect(&process, &QProcess::started, &loop, [&started] { started = true; });
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&loop](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            loop.quit();
+    });
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start(program, arguments);
-    if (!process.waitForStarted())
+    // Nothing is typed into it: a program that reads its input gets an end, not a wait for ever.
+    process.closeWriteChannel();
+    if (process.state() != QProcess::NotRunning || process.error() != QProcess::FailedToStart)
+        loop.exec();
+    if (!started)
         return false;
-    // The window stays responsive while the outside program runs.
-    while (!process.waitForFinished(100))
-        QCoreApplication::processEvents();
     if (exitCode)
         *exitCode = process.exitCode();
     return process.exitStatus() == QProcess::NormalExit;

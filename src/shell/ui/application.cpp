@@ -4,6 +4,7 @@
 #include "periphery/ui/about_menu.h"
 #include "periphery/ui/dealer_page_controller.h"
 #include "photos/ui/photo_panel.h"
+#include "media/ui/media_menus.h"
 #include "photos/photo_catalogue.h"
 #include "printing/ui/print_controller.h"
 #include "platform/services.h"
@@ -87,6 +88,7 @@ void Application::openMainWindow()
     m_dealerPage = std::make_unique<DealerPage>(m_context, m_main->controls());
     QObject::connect(m_dealerPage.get(), &DealerPage::photoChanged, &m_yearPage->photoPanel(), &PhotoPanel::SyncSaverButtons);
     m_print = std::make_unique<PrintController>(m_context, m_main->controls());
+    m_media = std::make_unique<MediaMenus>(m_context, m_main->controls(), &m_main->mmControl1());
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();

@@ -14,6 +14,7 @@ class AudioDevice;
 class DealerPage;
 class MainWindow;
 class PrintController;
+class MediaMenus;
 class SplashWindow;
 class WavePlayer;
 class YearPage;
@@ -60,6 +61,7 @@ private:
     std::unique_ptr<AboutMenu> m_aboutMenu;
     std::unique_ptr<DealerPage> m_dealerPage;
     std::unique_ptr<PrintController> m_print;          // the File menu's printing and the print panel
+    std::unique_ptr<MediaMenus> m_media;   // goes before the window whose menu and panel it drives
 };
 
 } // namespace kestrane

@@ -180,7 +180,7 @@ void MainWindow::setupHiddenPanels()
         m_controls.list1[size_t(i)] = list;
     }
 
-    makePanel(m_page, names::pnlSound, {543, 401});
+    m_controls.pnlSound = makePanel(m_page, names::pnlSound, {543, 401});
     m_progress = makePanel(m_page, names::pnlProgress, {420, 210});
     makePanel(m_page, names::pnlSSaver, {400, 250});
 

@@ -1,0 +1,32 @@
+#include "media/movie_table.h"
+
+#include "platform/file_system.h"
+
+namespace kestrane {
+
+QString movieFolder(const FileSystem& fs, const QString& cdRoot)
+{
+    const QString copies = fs.programFolder() + u"\\movies\\"_qs;
+    bool notReady = false;
+    const QString first = fs.dir(copies + u"*.avi"_qs, &notReady);
+    if (notReady || first.isEmpty())
+        return cdRoot + u"\\movies\\"_qs;
+    return copies;
+}
+
+QString moviePath(const QString& folder, int index)
+{
+    if (index < 0 || index >= int(kMovies.size()))
+        return {};
+    return folder + QString::fromUtf16(kMovies[size_t(index)].file);
+}
+
+QString videoSoftwareQuestion()
+{
+    return u"If you are experiencing difficulties running the Kestrane movies,\r\n"
+           u"you may need to install the Intel Indeo Video Software.\r\n"
+           u"\r\n"
+           u"Would you like to install this software now?"_qs;
+}
+
+} // namespace kestrane
