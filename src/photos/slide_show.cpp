@@ -326,7 +326,9 @@ void SlideShow::exitShow()
     const int photo = m_mode == SlideMode::Photos ? m_shownPhoto : 0;
     const bool handed = !key.isEmpty() && m_handOver && m_handOver(key, photo);
     state.slides.startedFromMain = kFalse;
-    state.photos.photoCursor = qint16(state.photos.photoCursor - 1);
+    // One before the photograph the main window shows now, so that its next step shows the one
+    // after it.
+    state.photos.photoCursor = qint16((handed ? state.photos.shownIndex : state.photos.photoCursor) - 1);
     if (!handed)
         reportFailure(ErrorCode::ER017);
 }

@@ -80,6 +80,8 @@ protected:
         show->setHandOver([this](const QString& key, int photo) {
             handedKey = key;
             handedPhoto = photo;
+            if (photo > 0)
+                state.photos.shownIndex = qint16(photo);
             return true;
         });
         QObject::connect(show.get(), &SlideShow::photoShown, [this](const QImage& picture, const QString& number) {
