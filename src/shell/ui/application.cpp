@@ -2,6 +2,7 @@
 
 #include "documents/ui/year_documents_controller.h"
 #include "photos/photo_catalogue.h"
+#include "photos/ui/slide_show_controller.h"
 #include "platform/services.h"
 #include "shell/startup.h"
 #include "shell/ui/main_window.h"
@@ -73,6 +74,9 @@ void Application::openMainWindow()
     m_main = std::make_unique<MainWindow>(m_context);
     m_yearPage = std::make_unique<YearPage>(m_context, m_main->controls());
     m_yearDocuments = std::make_unique<YearDocuments>(m_context, m_main->controls(), &m_main->mmControl1());
+    m_slideShow = std::make_unique<SlideShowController>(
+        m_context, m_main->controls(), [this] { return IsScreenResolution(*m_context.platform.screen, 800, 600); },
+        [this](const QString& key, int photo) { return m_yearPage->takeSlide(key, photo); });
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();

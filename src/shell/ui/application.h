@@ -11,6 +11,7 @@ namespace kestrane {
 
 class AudioDevice;
 class MainWindow;
+class SlideShowController;
 class SplashWindow;
 class WavePlayer;
 class YearPage;
@@ -50,6 +51,7 @@ private:
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<YearPage> m_yearPage;   // goes before the window whose controls it drives
     std::unique_ptr<YearDocuments> m_yearDocuments;   // goes before the window whose buttons it drives
+    std::unique_ptr<SlideShowController> m_slideShow;
 };
 
 } // namespace kestrane
