@@ -29,9 +29,15 @@ void SlideImage::setStretch(bool stretch)
 
 void SlideImage::paintEvent(QPaintEvent*)
 {
+    QPainter painter(this);
+    // A stretched slide has a frame of its own, so a picture of other proportions sits in it.
+    if (m_stretch) {
+        painter.fillRect(rect(), QColor(0x0b, 0x0d, 0x0f));
+        painter.setPen(QColor(0x4b, 0x52, 0x5b));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     if (m_image.isNull())
         return;
-    QPainter painter(this);
     const QSize target = m_stretch ? m_image.size().scaled(size(), Qt::KeepAspectRatio) : size();
     if (m_scaled.size() != target)
         m_scaled = QPixmap::fromImage(m_image.size() == target
