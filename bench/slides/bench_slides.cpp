@@ -93,7 +93,8 @@ QString photoDisc()
     static bool written = false;
     if (!written) {
         for (quint32 n = 0; n < 24; ++n)
-            writeHostFile(folder.path(), u"kestranes/57"_qs + QChar(u'A' + n) + u".JPG"_qs, photoLikeJpeg({1024, 768}, n + 1));
+            writeHostFile(folder.path(), u"kestranes/57"_qs + QChar(u'A' + n) + u".JPG"_qs,
+                          photoLikeJpeg({1024, 768}, n + 1));
         writeHostFile(folder.path(), u"graphics/97emboss.jpg"_qs, photoLikeJpeg({776, 470}, 99));
         written = true;
     }

@@ -20,14 +20,14 @@ constexpr double kCompactImageScale = 0.8;
 // The tops of the rows; the compact values are the original's.
 struct Rows
 {
-    int caption;       // panYear, SSCommand1, SSCommand2
-    int buttonRow;     // mmSlide
-    int interval;      // panInterval, SpinInterval
-    int status;        // PnlCoStar and the clock panels
+    int caption;   // panYear, SSCommand1, SSCommand2
+    int buttonRow; // mmSlide
+    int interval;  // panInterval, SpinInterval
+    int status;    // PnlCoStar and the clock panels
 };
 constexpr Rows kDesignRows{7400, 7640, 7700, 8000};
 constexpr Rows kCompactRows{5900, 6140, 6200, 6500};
-constexpr int kRowBottom = 570;      // below the caption row's top, where each control of it ends
+constexpr int kRowBottom = 570; // below the caption row's top, where each control of it ends
 constexpr int kStatusHeight = 330;
 
 // Widths of the status row: the compact ones are the original's.

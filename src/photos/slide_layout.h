@@ -13,27 +13,27 @@ namespace kestrane {
 // design.
 struct SlideLayout
 {
-    double scale = 1;         // window pixels per design pixel
+    double scale = 1; // window pixels per design pixel
     int twipsPerPixel = 15;
     bool compact = false;
 
     QSize client;
-    QRect image1;             // the slide, stretched
-    QRect stage;              // the part of the window the slides use (Insignias' title picture)
-    QRect modes;              // Option1(0..2)
-    QRect order;              // Frame3 with optSeq(0..1)
-    QRect photoNumber;        // pnlPhotoNumber
+    QRect image1;      // the slide, stretched
+    QRect stage;       // the part of the window the slides use (Insignias' title picture)
+    QRect modes;       // Option1(0..2)
+    QRect order;       // Frame3 with optSeq(0..1)
+    QRect photoNumber; // pnlPhotoNumber
     QRect panYear;
-    QRect beginning;          // SSCommand1
-    QRect middle;             // SSCommand2
+    QRect beginning; // SSCommand1
+    QRect middle;    // SSCommand2
     QRect mmSlide;
     QRect panInterval;
     QRect spinInterval;
-    QRect coStar;             // PnlCoStar
+    QRect coStar; // PnlCoStar
     QRect statusDate;
     QRect statusDay;
     QRect statusTime;
-    QRect exit;               // cmdExit
+    QRect exit; // cmdExit
 
     // Design twips to window pixels, and back.
     int pixels(double twips) const;

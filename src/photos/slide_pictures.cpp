@@ -9,10 +9,7 @@
 
 namespace kestrane {
 
-SlidePictures::SlidePictures(const FileSystem& fileSystem)
-    : m_fileSystem(fileSystem)
-{
-}
+SlidePictures::SlidePictures(const FileSystem& fileSystem) : m_fileSystem(fileSystem) {}
 
 SlidePictures::~SlidePictures()
 {
@@ -33,7 +30,8 @@ void SlidePictures::prefetch(const QStringList& discPaths)
         QByteArray data;
         if (!m_fileSystem.readAll(path, &data))
             continue;
-        pending.emplace(path, std::async(std::launch::async, [data] { return QImage::fromData(data); }).share());
+        pending.emplace(path,
+                        std::async(std::launch::async, [data] { return QImage::fromData(data); }).share());
     }
     // Dropped requests still finish on their own thread; their futures wait for them here.
     m_pending.swap(pending);

@@ -1,8 +1,8 @@
 #include "photos/slide_rules.h"
 
-#include "photos/slide_random.h"
 #include "common/category_table.h"
 #include "common/year_keys.h"
+#include "photos/slide_random.h"
 
 #include <QLocale>
 
@@ -13,15 +13,15 @@ namespace kestrane {
 
 namespace {
 
-constexpr std::array<qint32, 16> kIntervals = {1000, 2000, 3000, 4000, 5000, 10000, 15000, 20000,
+constexpr std::array<qint32, 16> kIntervals = {1000,  2000,  3000,  4000,  5000,  10000, 15000, 20000,
                                                25000, 30000, 35000, 40000, 45000, 50000, 55000, 60000};
 
 // The clip-art pictures that are captioned by their leading letters rather than by a year.
 struct ClipCaption
 {
-    const char16_t* tick;      // the prefix the automatic tick looks for
-    const char16_t* forward;   // Fwd and Jump Bkwd
-    const char16_t* backward;  // Bkwd and Jump Fwd
+    const char16_t* tick;     // the prefix the automatic tick looks for
+    const char16_t* forward;  // Fwd and Jump Bkwd
+    const char16_t* backward; // Bkwd and Jump Fwd
     const char16_t* caption;
 };
 constexpr std::array<ClipCaption, 4> kClipCaptions = {{
@@ -94,10 +94,14 @@ int stepSlideCursor(int cursor, int count, SlideStep step)
 int stepInsigniaYear(int y, SlideStep step)
 {
     switch (step) {
-    case SlideStep::Fwd: return y > 101 ? 53 : y == 82 ? 84 : y + 1;
-    case SlideStep::Bkwd: return y < 54 ? 102 : y == 84 ? 82 : y - 1;
-    case SlideStep::JumpFwd: return y > 97 ? 53 : y == 78 ? 84 : y + 5;
-    case SlideStep::JumpBkwd: return y < 63 ? 102 : y == 88 ? 82 : y - 5;
+    case SlideStep::Fwd:
+        return y > 101 ? 53 : y == 82 ? 84 : y + 1;
+    case SlideStep::Bkwd:
+        return y < 54 ? 102 : y == 84 ? 82 : y - 1;
+    case SlideStep::JumpFwd:
+        return y > 97 ? 53 : y == 78 ? 84 : y + 5;
+    case SlideStep::JumpBkwd:
+        return y < 63 ? 102 : y == 88 ? 82 : y - 5;
     }
     return y;
 }
@@ -119,9 +123,11 @@ ClipCaptionRule clipCaptionRule(SlideStep step)
 {
     switch (step) {
     case SlideStep::Fwd:
-    case SlideStep::JumpBkwd: return ClipCaptionRule::ForwardStep;
+    case SlideStep::JumpBkwd:
+        return ClipCaptionRule::ForwardStep;
     case SlideStep::Bkwd:
-    case SlideStep::JumpFwd: return ClipCaptionRule::BackwardStep;
+    case SlideStep::JumpFwd:
+        return ClipCaptionRule::BackwardStep;
     }
     return ClipCaptionRule::Tick;
 }
@@ -129,7 +135,7 @@ ClipCaptionRule clipCaptionRule(SlideStep step)
 QString clipArtCaption(const QString& fileName, ClipCaptionRule rule)
 {
     for (const ClipCaption& row : kClipCaptions) {
-        const char16_t* prefix = rule == ClipCaptionRule::Tick ? row.tick
+        const char16_t* prefix = rule == ClipCaptionRule::Tick          ? row.tick
                                  : rule == ClipCaptionRule::ForwardStep ? row.forward
                                                                         : row.backward;
         if (fileName.startsWith(QStringView(prefix)))
@@ -142,10 +148,14 @@ QString clipArtCaption(const QString& fileName, ClipCaptionRule rule)
 ErrorCode stepErrorCode(SlideStep step)
 {
     switch (step) {
-    case SlideStep::JumpBkwd: return ErrorCode::ER013;
-    case SlideStep::Fwd: return ErrorCode::ER014;
-    case SlideStep::Bkwd: return ErrorCode::ER015;
-    case SlideStep::JumpFwd: return ErrorCode::ER018;
+    case SlideStep::JumpBkwd:
+        return ErrorCode::ER013;
+    case SlideStep::Fwd:
+        return ErrorCode::ER014;
+    case SlideStep::Bkwd:
+        return ErrorCode::ER015;
+    case SlideStep::JumpFwd:
+        return ErrorCode::ER018;
     }
     return ErrorCode::ER014;
 }

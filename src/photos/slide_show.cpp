@@ -1,9 +1,9 @@
 #include "photos/slide_show.h"
 
+#include "common/error_reporter.h"
 #include "photos/photo_catalogue.h"
 #include "photos/slide_insignia.h"
 #include "photos/slide_random.h"
-#include "common/error_reporter.h"
 #include "platform/clock.h"
 #include "state/app_context.h"
 
@@ -18,15 +18,13 @@ constexpr char16_t kFirstClipArt[] = u"\\clipart\\1953.jpg";
 constexpr char16_t kFirstClipCaption[] = u"1953";
 constexpr char16_t kInsigniaTitleCaption[] = u"1957";
 
-constexpr SlideControls kPlaying{.spin = false, .play = false, .pause = true, .steps = false, .modes = false, .jumps = false};
+constexpr SlideControls kPlaying{
+    .spin = false, .play = false, .pause = true, .steps = false, .modes = false, .jumps = false};
 
 } // namespace
 
 SlideShow::SlideShow(AppContext& context, SlideRandom& random, Clock& clock, QObject* parent)
-    : QObject(parent)
-    , m_context(context)
-    , m_random(random)
-    , m_pictures(*context.platform.fileSystem)
+    : QObject(parent), m_context(context), m_random(random), m_pictures(*context.platform.fileSystem)
 {
     for (const SlideMode mode : {SlideMode::Photos, SlideMode::ClipArt, SlideMode::Insignias}) {
         auto& timer = m_timers[size_t(mode)];
@@ -62,7 +60,8 @@ bool SlideShow::isPlaying() const
 
 int SlideShow::count() const
 {
-    return m_mode == SlideMode::ClipArt ? m_context.state.photos.clipCount : m_context.state.photos.photoCount;
+    return m_mode == SlideMode::ClipArt ? m_context.state.photos.clipCount
+                                        : m_context.state.photos.photoCount;
 }
 
 void SlideShow::setControls(const SlideControls& controls)
@@ -135,7 +134,8 @@ void SlideShow::selectMode(SlideMode mode)
 
     const char16_t* title = kPhotosTitle;
     switch (mode) {
-    case SlideMode::Photos: break;
+    case SlideMode::Photos:
+        break;
     case SlideMode::ClipArt:
         title = kClipArtTitle;
         setCaption(QString::fromUtf16(kFirstClipCaption));
@@ -176,14 +176,16 @@ bool SlideShow::showSlide(std::optional<ClipCaptionRule> clipRule, const QString
     if (picture.isNull())
         return false;
     Q_EMIT clipArtShown(picture);
-    setCaption(clipRule ? clipArtCaption(pictureFileName(path), *clipRule) : QString::fromUtf16(kFirstClipCaption));
+    setCaption(clipRule ? clipArtCaption(pictureFileName(path), *clipRule)
+                        : QString::fromUtf16(kFirstClipCaption));
     return true;
 }
 
 QStringList SlideShow::insigniaPaths(int insigniaYear) const
 {
     QStringList paths;
-    for (const SlidePicture& picture : resolveSlideInsignia(insigniaYear, m_context.state.disc.cdRoot).pictures)
+    for (const SlidePicture& picture :
+         resolveSlideInsignia(insigniaYear, m_context.state.disc.cdRoot).pictures)
         if (picture.action == SlidePicture::Action::Load)
             paths << picture.path;
     return paths;
@@ -240,7 +242,8 @@ void SlideShow::beginning()
     if (count() < 1)
         return;
     state.photos.photoCursor = 1;
-    const QString first = m_mode == SlideMode::ClipArt ? state.disc.cdRoot + QString::fromUtf16(kFirstClipArt) : QString();
+    const QString first =
+        m_mode == SlideMode::ClipArt ? state.disc.cdRoot + QString::fromUtf16(kFirstClipArt) : QString();
     if (!showSlide(std::nullopt, first)) {
         reportFailure(ErrorCode::ER014);
         return;
@@ -280,14 +283,17 @@ void SlideShow::play()
 
     const int interval = std::max(kShortestInterval, state.slides.slideInterval);
     switch (m_mode) {
-    case SlideMode::Photos: Q_EMIT numberVisible(true); break;
+    case SlideMode::Photos:
+        Q_EMIT numberVisible(true);
+        break;
     case SlideMode::ClipArt:
         if (m_stretched) {
             m_stretched = false;
             Q_EMIT pictureHidden();
         }
         break;
-    case SlideMode::Insignias: break;
+    case SlideMode::Insignias:
+        break;
     }
     timer(m_mode).setInterval(interval);
     prefetchNextTick();
@@ -402,7 +408,7 @@ void SlideShow::prefetchNextTick()
     const int n = count();
     int next = std::max<int>(1, state.photos.photoCursor);
     if (next > n)
-        return;   // the next tick shows nothing
+        return; // the next tick shows nothing
     if (m_order == SlideOrder::Random) {
         if (!m_nextDraw)
             m_nextDraw = m_random.draw(n);

@@ -23,12 +23,12 @@ class Timer;
 // Exit) while playing.
 struct SlideControls
 {
-    bool spin = true;        // SpinInterval
+    bool spin = true; // SpinInterval
     bool play = true;
     bool pause = false;
-    bool steps = true;       // Bkwd, Fwd, Jump Bkwd, Jump Fwd
-    bool modes = true;       // Option1(0..2)
-    bool jumps = true;       // SSCommand1 "Beginning", SSCommand2 "Middle"
+    bool steps = true; // Bkwd, Fwd, Jump Bkwd, Jump Fwd
+    bool modes = true; // Option1(0..2)
+    bool jumps = true; // SSCommand1 "Beginning", SSCommand2 "Middle"
     bool operator==(const SlideControls&) const = default;
 };
 
@@ -61,7 +61,11 @@ public:
     void start();
     // A click on one of Option1 (also when it is already selected).
     void selectMode(SlideMode mode);
-    void setOrder(SlideOrder order) { m_order = order; m_nextDraw.reset(); }
+    void setOrder(SlideOrder order)
+    {
+        m_order = order;
+        m_nextDraw.reset();
+    }
     void step(SlideStep step);
     void beginning();
     void middle();
@@ -127,7 +131,7 @@ private:
     AppContext& m_context;
     SlideRandom& m_random;
     SlidePictures m_pictures;
-    std::array<std::unique_ptr<Timer>, 3> m_timers;   // Timer1, Timer2, Timer4
+    std::array<std::unique_ptr<Timer>, 3> m_timers; // Timer1, Timer2, Timer4
     HandOver m_handOver;
 
     SlideMode m_mode = SlideMode::Photos;
@@ -137,8 +141,8 @@ private:
     QString m_caption;
     bool m_stretched = true;
     int m_shownPhoto = 0;
-    std::optional<int> m_nextDraw;   // the random slide or set of the next tick, drawn ahead
-    bool m_reporting = false;        // an error box is open: ticks wait for it
+    std::optional<int> m_nextDraw; // the random slide or set of the next tick, drawn ahead
+    bool m_reporting = false;      // an error box is open: ticks wait for it
 };
 
 } // namespace kestrane

@@ -38,8 +38,8 @@ TEST(FakeClock, ACallbackMayStopRestartOrDestroyTimersWithoutAStaleTick)
     std::unique_ptr<Timer> b = clock.makeTimer();
     a->onTimeout = [&] {
         ++first;
-        b.reset();              // a window closing from a tick takes its other timers with it
-        a->setInterval(3000);   // and restarts its own count
+        b.reset();            // a window closing from a tick takes its other timers with it
+        a->setInterval(3000); // and restarts its own count
     };
     b->onTimeout = [&] { ++second; };
     a->setInterval(1000);

@@ -13,13 +13,25 @@ using namespace kestrane;
 
 TEST(SlideInterval, SpinWrapsBothWaysAndStepsByFiveAboveFiveSeconds)
 {
-    struct Row { qint32 from; qint32 down; qint32 up; };
+    struct Row
+    {
+        qint32 from;
+        qint32 down;
+        qint32 up;
+    };
     const Row rows[] = {
-        {1000, 60000, 2000}, {2000, 1000, 3000}, {3000, 2000, 4000}, {4000, 3000, 5000},
-        {5000, 4000, 10000}, {10000, 5000, 15000}, {35000, 30000, 40000}, {55000, 50000, 60000},
+        {1000, 60000, 2000},
+        {2000, 1000, 3000},
+        {3000, 2000, 4000},
+        {4000, 3000, 5000},
+        {5000, 4000, 10000},
+        {10000, 5000, 15000},
+        {35000, 30000, 40000},
+        {55000, 50000, 60000},
         {60000, 55000, 1000},
         // A value the spin never sets moves to its neighbour in the spin's direction.
-        {0, 60000, 1000}, {7000, 5000, 10000},
+        {0, 60000, 1000},
+        {7000, 5000, 10000},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.from);
@@ -34,20 +46,20 @@ TEST(SlideInterval, SpinWrapsBothWaysAndStepsByFiveAboveFiveSeconds)
 
 TEST(SlideSteps, PhotoStepsWrapAndForwardStepsNeverReachTheEmptyEntry)
 {
-    struct Row { int cursor; int count; SlideStep step; int expected; };
+    struct Row
+    {
+        int cursor;
+        int count;
+        SlideStep step;
+        int expected;
+    };
     const Row rows[] = {
-        {1, 10, SlideStep::Fwd, 2},
-        {9, 10, SlideStep::Fwd, 1},        // landing on the last slide goes to 1
-        {10, 10, SlideStep::Fwd, 1},       // past the last slide lies only the empty entry
-        {0, 10, SlideStep::Fwd, 1},        // after a mode switch
-        {1, 10, SlideStep::Bkwd, 10},
-        {0, 10, SlideStep::Bkwd, 10},
-        {5, 10, SlideStep::Bkwd, 4},
-        {10, 50, SlideStep::JumpFwd, 30},
-        {30, 50, SlideStep::JumpFwd, 1},   // lands exactly on N
-        {45, 50, SlideStep::JumpFwd, 1},
-        {5, 50, SlideStep::JumpBkwd, 50},
-        {30, 50, SlideStep::JumpBkwd, 10},
+        {1, 10, SlideStep::Fwd, 2},       {9, 10, SlideStep::Fwd, 1}, // landing on the last slide goes to 1
+        {10, 10, SlideStep::Fwd, 1}, // past the last slide lies only the empty entry
+        {0, 10, SlideStep::Fwd, 1},  // after a mode switch
+        {1, 10, SlideStep::Bkwd, 10},     {0, 10, SlideStep::Bkwd, 10},     {5, 10, SlideStep::Bkwd, 4},
+        {10, 50, SlideStep::JumpFwd, 30}, {30, 50, SlideStep::JumpFwd, 1}, // lands exactly on N
+        {45, 50, SlideStep::JumpFwd, 1},  {5, 50, SlideStep::JumpBkwd, 50}, {30, 50, SlideStep::JumpBkwd, 10},
         {21, 50, SlideStep::JumpBkwd, 1},
     };
     for (const Row& r : rows) {
@@ -58,7 +70,12 @@ TEST(SlideSteps, PhotoStepsWrapAndForwardStepsNeverReachTheEmptyEntry)
 
 TEST(SlideSteps, InsigniaStepsSkip1983AndWrapBetween1953And2002)
 {
-    struct Row { int y; SlideStep step; int expected; };
+    struct Row
+    {
+        int y;
+        SlideStep step;
+        int expected;
+    };
     const Row rows[] = {
         {82, SlideStep::Fwd, 84},      {81, SlideStep::Fwd, 82},       {102, SlideStep::Fwd, 53},
         {52, SlideStep::Fwd, 53},      {84, SlideStep::Bkwd, 82},      {53, SlideStep::Bkwd, 102},
@@ -91,13 +108,18 @@ TEST(SlideSteps, MiddleRoundsHalvesToTheEvenNeighbourAndNeverShowsSlideZero)
 TEST(ClipArtCaptions, EachStepReadsItsOwnColumnAndYearsKeepTheirBlanks)
 {
     using R = ClipCaptionRule;
-    struct Row { const char16_t* file; R rule; const char16_t* caption; };
+    struct Row
+    {
+        const char16_t* file;
+        R rule;
+        const char16_t* caption;
+    };
     const Row rows[] = {
         {u"1953.jpg", R::Tick, u"1953"},
         {u"1953.jpg", R::ForwardStep, u" 1953"},
         {u"1953.jpg", R::BackwardStep, u" 1953"},
         {u"SKKES.JPG", R::Tick, u"Malibu Kestrane Ski Boat "},
-        {u"SXKES.JPG", R::Tick, u"SXKE"},                       // the tick wants both letters
+        {u"SXKES.JPG", R::Tick, u"SXKE"}, // the tick wants both letters
         {u"SXKES.JPG", R::ForwardStep, u"Malibu Kestrane Ski Boat "},
         {u"CWKES.JPG", R::Tick, u"Halvard Twin-Turbo "},
         {u"CXKES.JPG", R::ForwardStep, u" CXKE"},
@@ -107,7 +129,7 @@ TEST(ClipArtCaptions, EachStepReadsItsOwnColumnAndYearsKeepTheirBlanks)
         {u"ZRKES.JPG", R::Tick, u"1990-1995 ZR-1 "},
         {u"ZXKES.JPG", R::Tick, u"ZXKE"},
         {u"ZXKES.JPG", R::BackwardStep, u"1990-1995 ZR-1 "},
-        {u"skkes.jpg", R::Tick, u"skke"},                       // exact, letter case included
+        {u"skkes.jpg", R::Tick, u"skke"}, // exact, letter case included
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(QString::fromUtf16(r.file).toStdString());
@@ -124,12 +146,12 @@ TEST(SlideHandOver, TheMuseumsSlidesAndBlankedYearsBecomeTheMainWindowsKeys)
     const std::pair<const char16_t*, const char16_t*> rows[] = {
         {u"The National Kestrane Museum ", u"National Kestrane Museum "},
         {u"1957", u"1957"},
-        {u" 1953", u"1953"},                       // a clip-art step
-        {u"2001 ", u"2001"},                       // an insignia set
+        {u" 1953", u"1953"}, // a clip-art step
+        {u"2001 ", u"2001"}, // an insignia set
         {u"Custom Kestranes", u"Custom Kestranes"},
         {u"Revell-Monogram Models  ", u"Revell-Monogram Models  "},
         {u"1990-1995 ZR-1 ", u"1990-1995 ZR-1 "},
-        {u"1983", u""},                            // no such year
+        {u"1983", u""}, // no such year
         {u"SXKE", u""},
     };
     for (const auto& [caption, key] : rows)
@@ -141,7 +163,13 @@ TEST(SlideClock, PanelsReadTwelveHourTimeAndEnglishWhateverTheSystemLocale)
 {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    struct Row { QDateTime when; const char16_t* time; const char16_t* date; const char16_t* day; };
+    struct Row
+    {
+        QDateTime when;
+        const char16_t* time;
+        const char16_t* date;
+        const char16_t* day;
+    };
     const Row rows[] = {
         {{QDate(2002, 6, 15), QTime(15, 4, 5)}, u"03:04:05 pm", u"06/15/02", u"Saturday"},
         {{QDate(1999, 12, 31), QTime(0, 0, 0)}, u"12:00:00 am", u"12/31/99", u"Friday"},
@@ -179,7 +207,7 @@ TEST(SlideRandom, EveryRunDrawsTheSameUniformSequenceWithRepeats)
     SlideRandom insignia;
     for (int i = 0; i < 3000; ++i)
         sets.insert(insignia.drawInsigniaYear());
-    EXPECT_EQ(sets.size(), 53u);   // 53..106 without 83
+    EXPECT_EQ(sets.size(), 53u); // 53..106 without 83
     EXPECT_EQ(*sets.begin(), 53);
     EXPECT_EQ(*sets.rbegin(), 106);
     EXPECT_EQ(sets.count(83), 0u);

@@ -46,7 +46,7 @@ protected:
     {
         if (s_demo)
             return;
-        s_demo = new QTemporaryDir;   // lives as long as the test binary
+        s_demo = new QTemporaryDir; // lives as long as the test binary
         QString error;
         ASSERT_TRUE(demo::writeDemoDisc(s_demo->path(), {.small = true}, &error)) << error.toStdString();
     }
@@ -58,9 +58,11 @@ protected:
         const QString disc = fake.addDrive(u'E');
         int hue = 0;
         for (const QString& name : photos)
-            writeHostFile(disc, u"kestranes/"_qs + name, name.contains(u'X') ? QByteArray("no picture") : jpeg(hue += 40));
+            writeHostFile(disc, u"kestranes/"_qs + name,
+                          name.contains(u'X') ? QByteArray("no picture") : jpeg(hue += 40));
         for (const QString& name : clips)
-            writeHostFile(disc, u"clipart/"_qs + name, name.contains(u'X') ? QByteArray("no picture") : jpeg(hue += 40));
+            writeHostFile(disc, u"clipart/"_qs + name,
+                          name.contains(u'X') ? QByteArray("no picture") : jpeg(hue += 40));
         for (const char16_t* title : {u"97emboss.jpg", u"53tile.jpg", u"insignia.jpg"})
             writeHostFile(disc, u"graphics/"_qs + QString::fromUtf16(title), jpeg(hue += 40));
         start();
@@ -84,16 +86,19 @@ protected:
                 state.photos.shownIndex = qint16(photo);
             return true;
         });
-        QObject::connect(show.get(), &SlideShow::photoShown, [this](const QImage& picture, const QString& number) {
-            ASSERT_FALSE(picture.isNull());
-            shown << number.section(u' ', 0, 0);
-        });
-        QObject::connect(show.get(), &SlideShow::clipArtShown, [this](const QImage&) { shown << u"clip"_qs; });
+        QObject::connect(show.get(), &SlideShow::photoShown,
+                         [this](const QImage& picture, const QString& number) {
+                             ASSERT_FALSE(picture.isNull());
+                             shown << number.section(u' ', 0, 0);
+                         });
+        QObject::connect(show.get(), &SlideShow::clipArtShown,
+                         [this](const QImage&) { shown << u"clip"_qs; });
         QObject::connect(show.get(), &SlideShow::insigniaShown, [this](const SlideInsigniaPictures& set) {
             insignia = set;
             shown << show->caption();
         });
-        QObject::connect(show.get(), &SlideShow::captionVisible, [this](bool visible) { captionShown = visible; });
+        QObject::connect(show.get(), &SlideShow::captionVisible,
+                         [this](bool visible) { captionShown = visible; });
         state.slides.startedFromMain = kTrue;
         show->start();
         shown.clear();
@@ -121,7 +126,7 @@ protected:
     AppContext context{state, fake.platform()};
     SlideRandom random;
     std::unique_ptr<SlideShow> show;
-    QStringList shown;   // photo numbers, "clip", or insignia captions, in the order shown
+    QStringList shown; // photo numbers, "clip", or insignia captions, in the order shown
     SlideInsigniaPictures insignia;
     bool captionShown = false;
     QString handedKey;
@@ -223,7 +228,8 @@ TEST_F(SlideShowEngine, TheIntervalSpinsOnlyWhilePausedAndCountsFromTheNextPlay)
 {
     openDisc({u"57A.JPG"_qs, u"57B.JPG"_qs});
     QString panInterval;
-    QObject::connect(show.get(), &SlideShow::intervalCaptionChanged, [&](const QString& c) { panInterval = c; });
+    QObject::connect(show.get(), &SlideShow::intervalCaptionChanged,
+                     [&](const QString& c) { panInterval = c; });
     show->play();
     show->spinInterval(true);
     EXPECT_EQ(state.slides.slideInterval, 1000);
@@ -249,9 +255,9 @@ TEST_F(SlideShowEngine, ManualStepsWrapAtBothEndsWithoutAnErrorBox)
 {
     openDisc({u"57A.JPG"_qs, u"57B.JPG"_qs, u"57C.JPG"_qs, u"57D.JPG"_qs, u"57E.JPG"_qs});
     state.slides.slideShowRunning = kTrue;
-    show->step(SlideStep::Bkwd);     // from the title: the last slide
+    show->step(SlideStep::Bkwd); // from the title: the last slide
     EXPECT_EQ(state.slides.slideShowRunning, kFalse);
-    show->step(SlideStep::Fwd);      // from the last slide: the first
+    show->step(SlideStep::Fwd); // from the last slide: the first
     show->step(SlideStep::Fwd);
     show->step(SlideStep::JumpBkwd);
     show->middle();
@@ -271,7 +277,7 @@ TEST_F(SlideShowEngine, ClipArtYearsAreCaptionedWithABlankByAStepAndWithoutByATi
     EXPECT_FALSE(captionShown);
     show->step(SlideStep::Fwd);
     EXPECT_EQ(show->caption(), u" 1953");
-    show->step(SlideStep::Bkwd);     // the last clip art: the ZR-1's
+    show->step(SlideStep::Bkwd); // the last clip art: the ZR-1's
     EXPECT_EQ(show->caption(), u"1990-1995 ZR-1 ");
     show->beginning();
     EXPECT_EQ(show->caption(), u"1953");
@@ -289,7 +295,11 @@ TEST_F(SlideShowEngine, InsigniaStepsSkip1983AndWrapAndEverySetOfAYearHasItsPict
 {
     openDemoDisc();
     show->selectMode(SlideMode::Insignias);
-    struct Step { std::function<void()> action; const char16_t* caption; };
+    struct Step
+    {
+        std::function<void()> action;
+        const char16_t* caption;
+    };
     const Step steps[] = {
         {[&] { show->step(SlideStep::Fwd); }, u"1953 "},
         {[&] { show->step(SlideStep::Bkwd); }, u"2002 "},
@@ -317,8 +327,8 @@ TEST_F(SlideShowEngine, InsigniaStepsSkip1983AndWrapAndEverySetOfAYearHasItsPict
 TEST_F(SlideShowEngine, OnlyRandomInsigniaReachTheFourExtraSets)
 {
     openDemoDisc();
-    const QStringList extra = {u"1990-1995 ZR-1 "_qs, u"Halvard Twin-Turbo "_qs, u"Venzi Automotive Concepts "_qs,
-                               u"Malibu Kestrane Ski Boat "_qs};
+    const QStringList extra = {u"1990-1995 ZR-1 "_qs, u"Halvard Twin-Turbo "_qs,
+                               u"Venzi Automotive Concepts "_qs, u"Malibu Kestrane Ski Boat "_qs};
     for (const SlideOrder order : {SlideOrder::Sequential, SlideOrder::Random}) {
         SCOPED_TRACE(int(order));
         show->selectMode(SlideMode::Insignias);
@@ -344,18 +354,18 @@ TEST_F(SlideShowEngine, AnUnreadableSlideIsReportedWithTheCodeOfItsStepAndPassed
     // "X" names stand for files that are no pictures.
     openDisc({u"57A.JPG"_qs, u"57B.JPG"_qs, u"57X.JPG"_qs, u"XXA.JPG"_qs}, {u"1953.jpg"_qs, u"XX.jpg"_qs});
     state.photos.photoCursor = 2;
-    show->step(SlideStep::Fwd);        // 3
-    show->step(SlideStep::Bkwd);       // 2
-    show->step(SlideStep::Bkwd);       // 1
-    show->step(SlideStep::Bkwd);       // 4
-    show->step(SlideStep::JumpFwd);    // 1
-    show->step(SlideStep::JumpBkwd);   // 4
+    show->step(SlideStep::Fwd);      // 3
+    show->step(SlideStep::Bkwd);     // 2
+    show->step(SlideStep::Bkwd);     // 1
+    show->step(SlideStep::Bkwd);     // 4
+    show->step(SlideStep::JumpFwd);  // 1
+    show->step(SlideStep::JumpBkwd); // 4
     EXPECT_EQ(errorCodes(), (QStringList{u"ER014"_qs, u"ER015"_qs, u"ER013"_qs}));
 
     fake.dialogs.boxes.clear();
     state.photos.photoCursor = 2;
     show->play();
-    tick(3);   // 3 fails, 4 fails, then the run starts again
+    tick(3); // 3 fails, 4 fails, then the run starts again
     EXPECT_EQ(errorCodes(), (QStringList{u"ER016"_qs, u"ER016"_qs}));
     tick();
     EXPECT_EQ(shown.last(), u"1");
@@ -375,7 +385,7 @@ TEST_F(SlideShowEngine, TicksWhileAnErrorBoxIsOpenWaitInsteadOfStackingBoxes)
     int deepest = 0;
     fake.dialogs.onBox = [&](const MessageBoxRequest&) {
         deepest = std::max(deepest, ++open);
-        fake.clock.advance(5000);   // the user reads the box for a while
+        fake.clock.advance(5000); // the user reads the box for a while
         --open;
     };
     show->play();
@@ -402,7 +412,7 @@ TEST_F(SlideShowEngine, ExitHandsTheMuseumsSlideOverByTheMainWindowsKey)
     show->step(SlideStep::Bkwd);
     ASSERT_EQ(show->caption(), u"The National Kestrane Museum ");
     show->play();
-    tick(2);   // nothing after the last slide, then slide 1; Exit ends the play and hands slide 1 over
+    tick(2); // nothing after the last slide, then slide 1; Exit ends the play and hands slide 1 over
     show->exitShow();
     EXPECT_FALSE(show->isPlaying());
     EXPECT_EQ(handedKey, u"1957");

@@ -3,6 +3,7 @@
 #include "../selection/page_fixture.h"
 
 #include "common/control_names.h"
+#include "common/ui/spin_button.h"
 #include "documents/ui/reader_window.h"
 #include "documents/ui/year_documents_controller.h"
 #include "photos/slide_layout.h"
@@ -12,7 +13,6 @@
 #include "photos/ui/slide_window.h"
 #include "selection/ui/year_page.h"
 #include "shell/ui/main_window.h"
-#include "common/ui/spin_button.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -20,10 +20,10 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QToolButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <functional>
 
@@ -80,7 +80,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    template<typename T = QWidget>
+    template <typename T = QWidget>
     static T* control(const SlideWindow& window, const char16_t* name, int index = -1)
     {
         T* found = window.findChild<T*>(index < 0 ? names::name(name) : names::indexed(name, index));
@@ -99,9 +99,10 @@ protected:
     static QString usable(const SlideWindow& window)
     {
         QString states;
-        for (const char16_t* name : {names::mmSlideBkwd, names::mmSlideFwd, names::mmSlidePlay, names::mmSlidePause,
-                                     names::mmSlideJumpBkwd, names::mmSlideJumpFwd, names::mmSlideExit,
-                                     names::SSCommand1, names::SSCommand2, names::SpinInterval})
+        for (const char16_t* name :
+             {names::mmSlideBkwd, names::mmSlideFwd, names::mmSlidePlay, names::mmSlidePause,
+              names::mmSlideJumpBkwd, names::mmSlideJumpFwd, names::mmSlideExit, names::SSCommand1,
+              names::SSCommand2, names::SpinInterval})
             states += control(window, name)->isEnabled() ? u'1' : u'0';
         for (int i = 0; i < 3; ++i)
             states += control(window, names::Option1, i)->isEnabled() ? u'1' : u'0';
@@ -124,7 +125,13 @@ protected:
 
 TEST_F(SlideWindowTest, TheButtonAndTheMenuItemOpenTheShowModallyAtTheMainWindowsPhotograph)
 {
-    struct Row { const char16_t* trigger; int width; int height; bool compact; };
+    struct Row
+    {
+        const char16_t* trigger;
+        int width;
+        int height;
+        bool compact;
+    };
     for (const Row& r : {Row{u"cmdSlide", 800, 600, true}, Row{u"mnuSlideShow", 1024, 768, false}}) {
         SCOPED_TRACE(QString::fromUtf16(r.trigger).toStdString());
         fake.screen.widthPixels = r.width;
@@ -133,25 +140,29 @@ TEST_F(SlideWindowTest, TheButtonAndTheMenuItemOpenTheShowModallyAtTheMainWindow
             openMain();
         clickYear(5);
         const QString photograph = state.photos.currentPhoto;
-        runShow([&](SlideWindow& w) {
-            EXPECT_EQ(w.objectName(), u"frmSlide");
-            EXPECT_EQ(w.windowTitle(), u"Kestrane Omnivar Slide Show");
-            EXPECT_TRUE(w.isModal());
-            EXPECT_EQ(w.pos(), main->pos());
-            EXPECT_EQ(w.slideLayout().compact, r.compact);
-            EXPECT_EQ(w.size(), slideLayout(r.compact, 1.0, 15).client);
-            EXPECT_TRUE(control<QRadioButton>(w, names::Option1, 0)->isChecked());
-            EXPECT_TRUE(control<QRadioButton>(w, names::optSeq, 0)->isChecked());
-            EXPECT_EQ(control<SlideImage>(w, names::Image1)->image().convertToFormat(QImage::Format_RGB32),
-                      discImage(photograph));
-            EXPECT_EQ(text(w, names::pnlPhotoNumber), QString::number(state.photos.shownIndex) + u" of "_qs +
-                                                          QString::number(state.photos.photoCount));
-            EXPECT_TRUE(control(w, names::pnlPhotoNumber)->isVisible());
-            EXPECT_FALSE(control(w, names::panYear)->isVisible());
-            EXPECT_EQ(text(w, names::panInterval), u" 1 second");
-            EXPECT_EQ(usable(w), u"1110111111111");
-            EXPECT_EQ(windows.window(WindowRegistry::SlideShow), &w);
-        }, QString::fromUtf16(r.trigger));
+        runShow(
+            [&](SlideWindow& w) {
+                EXPECT_EQ(w.objectName(), u"frmSlide");
+                EXPECT_EQ(w.windowTitle(), u"Kestrane Omnivar Slide Show");
+                EXPECT_TRUE(w.isModal());
+                EXPECT_EQ(w.pos(), main->pos());
+                EXPECT_EQ(w.slideLayout().compact, r.compact);
+                EXPECT_EQ(w.size(), slideLayout(r.compact, 1.0, 15).client);
+                EXPECT_TRUE(control<QRadioButton>(w, names::Option1, 0)->isChecked());
+                EXPECT_TRUE(control<QRadioButton>(w, names::optSeq, 0)->isChecked());
+                EXPECT_EQ(
+                    control<SlideImage>(w, names::Image1)->image().convertToFormat(QImage::Format_RGB32),
+                    discImage(photograph));
+                EXPECT_EQ(text(w, names::pnlPhotoNumber), QString::number(state.photos.shownIndex) +
+                                                              u" of "_qs +
+                                                              QString::number(state.photos.photoCount));
+                EXPECT_TRUE(control(w, names::pnlPhotoNumber)->isVisible());
+                EXPECT_FALSE(control(w, names::panYear)->isVisible());
+                EXPECT_EQ(text(w, names::panInterval), u" 1 second");
+                EXPECT_EQ(usable(w), u"1110111111111");
+                EXPECT_EQ(windows.window(WindowRegistry::SlideShow), &w);
+            },
+            QString::fromUtf16(r.trigger));
         EXPECT_EQ(windows.window(WindowRegistry::SlideShow), nullptr);
         EXPECT_EQ(state.slides.slideShowRunning, kTrue);
         EXPECT_TRUE(questions().isEmpty());
@@ -193,12 +204,12 @@ TEST_F(SlideWindowTest, ClosingAsksExitTheOmnivarOnlyAfterTheExitButtonAndCancel
 
     runShow([&](SlideWindow& w) {
         click(w, names::mmSlideExit);
-        EXPECT_EQ(findSlideWindow(context), &w);   // the hand-over leaves the show open
+        EXPECT_EQ(findSlideWindow(context), &w); // the hand-over leaves the show open
         fake.dialogs.answerNext(MsgCancel);
         click(w, names::cmdExit);
         EXPECT_EQ(findSlideWindow(context), &w);
         fake.dialogs.answerNext(MsgCancel);
-        w.close();                                 // the close box asks the same
+        w.close(); // the close box asks the same
         EXPECT_EQ(findSlideWindow(context), &w);
         fake.dialogs.answerNext(MsgOk);
         click(w, names::cmdExit);
@@ -256,7 +267,7 @@ TEST_F(SlideWindowTest, ARightPressOnEachPictureOffersTheClipboardAndALeftClickD
     runShow([&](SlideWindow& w) {
         click(w, names::Option1, 2);
         for (int i = 0; i < 5; ++i)
-            click(w, names::mmSlideFwd);   // 1957: all four pictures
+            click(w, names::mmSlideFwd); // 1957: all four pictures
         for (const char16_t* name : {names::Image1, names::Picture2, names::Picture3, names::Picture4}) {
             SCOPED_TRACE(QString::fromUtf16(name).toStdString());
             auto* picture = control<SlideImage>(w, name);
@@ -314,7 +325,13 @@ TEST_F(SlideWindowTest, TheClockPanelsFollowTheClockInEnglish)
 TEST_F(SlideWindowTest, EveryControlShowsItsCaptionAndToolTipAndNamesItselfToAssistiveTools)
 {
     openMain();
-    struct Row { const char16_t* name; int index; const char16_t* caption; const char16_t* toolTip; };
+    struct Row
+    {
+        const char16_t* name;
+        int index;
+        const char16_t* caption;
+        const char16_t* toolTip;
+    };
     const Row rows[] = {
         {names::Option1, 0, u"Photos", u"Show Photos"},
         {names::Option1, 1, u"ClipArt", u"Show ClipArt"},
@@ -351,8 +368,9 @@ TEST_F(SlideWindowTest, EveryControlShowsItsCaptionAndToolTipAndNamesItselfToAss
         }
         // The seven buttons stand in their order from left to right.
         int left = -1;
-        for (const char16_t* name : {names::mmSlideBkwd, names::mmSlideFwd, names::mmSlidePlay, names::mmSlidePause,
-                                     names::mmSlideJumpBkwd, names::mmSlideJumpFwd, names::mmSlideExit}) {
+        for (const char16_t* name :
+             {names::mmSlideBkwd, names::mmSlideFwd, names::mmSlidePlay, names::mmSlidePause,
+              names::mmSlideJumpBkwd, names::mmSlideJumpFwd, names::mmSlideExit}) {
             auto* b = control<QPushButton>(w, name);
             EXPECT_GT(b->x(), left);
             EXPECT_FALSE(b->icon().isNull());

@@ -48,7 +48,7 @@ QPainterPath triangle(double tip, double width, bool right)
 QIcon slideButtonIcon(SlideButton button)
 {
     switch (button) {
-    case SlideButton::Bkwd:   // one step back: a bar and a triangle
+    case SlideButton::Bkwd: // one step back: a bar and a triangle
         return drawn([](QPainter& p) {
             p.fillRect(QRectF(3, 3, 2, 10), kInk);
             p.fillPath(triangle(5.5, 7.5, false), kInk);
@@ -65,7 +65,7 @@ QIcon slideButtonIcon(SlideButton button)
             p.fillRect(QRectF(4, 3, 3, 10), kInk);
             p.fillRect(QRectF(9, 3, 3, 10), kInk);
         });
-    case SlideButton::JumpBkwd:   // many steps back: two triangles
+    case SlideButton::JumpBkwd: // many steps back: two triangles
         return drawn([](QPainter& p) {
             p.fillPath(triangle(1.5, 6.5, false), kInk);
             p.fillPath(triangle(7.5, 6.5, false), kInk);
@@ -75,7 +75,7 @@ QIcon slideButtonIcon(SlideButton button)
             p.fillPath(triangle(8.5, 6.5, true), kInk);
             p.fillPath(triangle(14.5, 6.5, true), kInk);
         });
-    case SlideButton::Exit:   // stop the show and take the slide to the main window
+    case SlideButton::Exit: // stop the show and take the slide to the main window
         return drawn([](QPainter& p) { p.fillRect(QRectF(3.5, 3.5, 9, 9), kHalt); });
     }
     return {};

@@ -1,9 +1,9 @@
 #include "photos/ui/slide_show_controller.h"
 
-#include "photos/slide_layout.h"
-#include "photos/ui/slide_window.h"
 #include "common/control_names.h"
 #include "common/ui/window_registry.h"
+#include "photos/slide_layout.h"
+#include "photos/ui/slide_window.h"
 #include "platform/services.h"
 #include "state/app_context.h"
 
@@ -15,10 +15,8 @@ namespace kestrane {
 
 SlideShowController::SlideShowController(AppContext& context, const MainWindowControls& controls,
                                          std::function<bool()> optimumScreen, SlideShow::HandOver handOver)
-    : m_context(context)
-    , m_w(controls)
-    , m_optimumScreen(std::move(optimumScreen))
-    , m_handOver(std::move(handOver))
+    : m_context(context), m_w(controls), m_optimumScreen(std::move(optimumScreen)),
+      m_handOver(std::move(handOver))
 {
     if (m_w.cmdSlide)
         connect(m_w.cmdSlide, &QAbstractButton::clicked, this, &SlideShowController::openSlideShow);
@@ -41,7 +39,8 @@ void SlideShowController::openSlideShow()
     const int tppX = qMax(1, screen.twipsPerPixelX());
     const int tppY = qMax(1, screen.twipsPerPixelY());
     const bool compact = m_optimumScreen && m_optimumScreen();
-    const SlideLayout layout = slideLayout(compact, slideScale(screen.widthTwips() / tppX, screen.heightTwips() / tppY), tppX);
+    const SlideLayout layout =
+        slideLayout(compact, slideScale(screen.widthTwips() / tppX, screen.heightTwips() / tppY), tppX);
 
     auto* show = new SlideShow(context, m_random, *context.platform.clock);
     show->setHandOver(m_handOver);

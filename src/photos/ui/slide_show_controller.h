@@ -21,8 +21,8 @@ class SlideShowController : public QObject
 
 public:
     // `optimumScreen` tells whether the screen is the 800 x 600 one that gets the compact layout.
-    SlideShowController(AppContext& context, const MainWindowControls& controls, std::function<bool()> optimumScreen,
-                        SlideShow::HandOver handOver);
+    SlideShowController(AppContext& context, const MainWindowControls& controls,
+                        std::function<bool()> optimumScreen, SlideShow::HandOver handOver);
     ~SlideShowController() override;
 
     // Opens frmSlide modally at the main window's top left, paused in mode Photos at the main

@@ -5,8 +5,7 @@
 
 namespace kestrane {
 
-SlideImage::SlideImage(QWidget* parent)
-    : QWidget(parent)
+SlideImage::SlideImage(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
@@ -40,9 +39,9 @@ void SlideImage::paintEvent(QPaintEvent*)
         return;
     const QSize target = m_stretch ? m_image.size().scaled(size(), Qt::KeepAspectRatio) : size();
     if (m_scaled.size() != target)
-        m_scaled = QPixmap::fromImage(m_image.size() == target
-                                          ? m_image
-                                          : m_image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        m_scaled = QPixmap::fromImage(m_image.size() == target ? m_image
+                                                               : m_image.scaled(target, Qt::IgnoreAspectRatio,
+                                                                                Qt::SmoothTransformation));
     painter.drawPixmap((width() - target.width()) / 2, (height() - target.height()) / 2, m_scaled);
 }
 
@@ -57,8 +56,7 @@ void SlideImage::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT clicked();
 }
 
-SlidePanel::SlidePanel(QWidget* parent)
-    : QLabel(parent)
+SlidePanel::SlidePanel(QWidget* parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignCenter);
 }

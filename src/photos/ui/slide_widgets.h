@@ -33,7 +33,7 @@ protected:
 
 private:
     QImage m_image;
-    QPixmap m_scaled;       // the picture at the size it was last painted
+    QPixmap m_scaled; // the picture at the size it was last painted
     bool m_stretch = true;
 };
 

@@ -1,10 +1,10 @@
 #include "photos/ui/slide_window.h"
 
-#include "photos/slide_show.h"
-#include "photos/ui/slide_widgets.h"
 #include "common/control_names.h"
 #include "common/ui/spin_button.h"
 #include "common/ui/window_registry.h"
+#include "photos/slide_show.h"
+#include "photos/ui/slide_widgets.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
@@ -75,9 +75,7 @@ bool isStepOn(const QKeyEvent* key)
 } // namespace
 
 SlideWindow::SlideWindow(AppContext& context, SlideShow& show, QWidget* owner, const SlideLayout& layout)
-    : m_context(context)
-    , m_show(show)
-    , m_layout(layout)
+    : m_context(context), m_show(show), m_layout(layout)
 {
     setObjectName(names::name(names::frmSlide));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -128,7 +126,9 @@ void SlideWindow::setupWidgets()
     m_image1->setObjectName(names::name(names::Image1));
     m_image1->setAccessibleName(u"Slide"_qs);
     const std::array<std::pair<const char16_t*, const char16_t*>, 3> pictures = {
-        {{names::Picture2, u"Side emblem"}, {names::Picture3, u"Front emblem"}, {names::Picture4, u"Script lettering"}}};
+        {{names::Picture2, u"Side emblem"},
+         {names::Picture3, u"Front emblem"},
+         {names::Picture4, u"Script lettering"}}};
     for (size_t i = 0; i < pictures.size(); ++i) {
         auto* picture = new SlideImage(this);
         picture->setObjectName(names::name(pictures[i].first));
@@ -139,7 +139,8 @@ void SlideWindow::setupWidgets()
     }
     for (SlideImage* picture : {m_image1, m_pictures[0], m_pictures[1], m_pictures[2]}) {
         picture->setToolTip(QString::fromUtf16(kCopyTip));
-        connect(picture, &SlideImage::pressed, this, [this, picture](Qt::MouseButton b) { pictureMouseDown(picture, b); });
+        connect(picture, &SlideImage::pressed, this,
+                [this, picture](Qt::MouseButton b) { pictureMouseDown(picture, b); });
     }
     connect(m_image1, &SlideImage::clicked, this, &SlideWindow::image1Clicked);
     for (SlideImage* picture : m_pictures)
@@ -228,7 +229,9 @@ void SlideWindow::setupButtonRow()
         button->setFocusPolicy(Qt::TabFocus);
         m_buttons[size_t(spec.button)] = button;
     }
-    auto on = [this](SlideButton b, auto handler) { connect(m_buttons[size_t(b)], &QPushButton::clicked, this, handler); };
+    auto on = [this](SlideButton b, auto handler) {
+        connect(m_buttons[size_t(b)], &QPushButton::clicked, this, handler);
+    };
     on(SlideButton::Bkwd, [this] { m_show.step(SlideStep::Bkwd); });
     on(SlideButton::Fwd, [this] { m_show.step(SlideStep::Fwd); });
     on(SlideButton::Play, [this] { m_show.play(); });

@@ -86,25 +86,25 @@ private:
     bool m_unloaded = false;
 
     SlideImage* m_image1 = nullptr;
-    std::array<SlideImage*, 3> m_pictures{};   // Picture2 (side), Picture3 (front), Picture4 (script)
+    std::array<SlideImage*, 3> m_pictures{}; // Picture2 (side), Picture3 (front), Picture4 (script)
     SlidePanel* m_panYear = nullptr;
-    SlidePanel* m_number = nullptr;            // pnlPhotoNumber
-    SlidePanel* m_interval = nullptr;          // panInterval
-    SpinButton* m_spin = nullptr;              // SpinInterval
+    SlidePanel* m_number = nullptr;   // pnlPhotoNumber
+    SlidePanel* m_interval = nullptr; // panInterval
+    SpinButton* m_spin = nullptr;     // SpinInterval
     QGroupBox* m_modeFrame = nullptr;
-    std::array<QRadioButton*, 3> m_modes{};    // Option1(0..2)
-    QGroupBox* m_orderFrame = nullptr;         // Frame3
-    std::array<QRadioButton*, 2> m_order{};    // optSeq(0..1)
-    QPushButton* m_beginning = nullptr;        // SSCommand1
-    QPushButton* m_middle = nullptr;           // SSCommand2
-    QWidget* m_buttonRow = nullptr;            // mmSlide
-    std::array<QPushButton*, 7> m_buttons{};   // by SlideButton
-    SlidePanel* m_coStar = nullptr;            // PnlCoStar
+    std::array<QRadioButton*, 3> m_modes{};  // Option1(0..2)
+    QGroupBox* m_orderFrame = nullptr;       // Frame3
+    std::array<QRadioButton*, 2> m_order{};  // optSeq(0..1)
+    QPushButton* m_beginning = nullptr;      // SSCommand1
+    QPushButton* m_middle = nullptr;         // SSCommand2
+    QWidget* m_buttonRow = nullptr;          // mmSlide
+    std::array<QPushButton*, 7> m_buttons{}; // by SlideButton
+    SlidePanel* m_coStar = nullptr;          // PnlCoStar
     SlidePanel* m_day = nullptr;
     SlidePanel* m_date = nullptr;
     SlidePanel* m_time = nullptr;
-    QPushButton* m_exit = nullptr;             // cmdExit
-    std::unique_ptr<Timer> m_clock;            // Timer3
+    QPushButton* m_exit = nullptr;  // cmdExit
+    std::unique_ptr<Timer> m_clock; // Timer3
 };
 
 // The slide-show window now open, or null.

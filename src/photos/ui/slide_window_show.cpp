@@ -1,10 +1,10 @@
 // frmSlide's look and what it shows: the layout and style, and the show's signals.
 #include "photos/ui/slide_window.h"
 
+#include "common/ui/spin_button.h"
 #include "photos/slide_insignia.h"
 #include "photos/slide_show.h"
 #include "photos/ui/slide_widgets.h"
-#include "common/ui/spin_button.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -41,7 +41,7 @@ SpinButton QToolButton { border: 1px solid #858d96; border-radius: 3px;
 SpinButton QToolButton:disabled { background: #343a41; border-color: #464d55; }
 )";
 
-constexpr int kPictureSlots = 4;   // Image1 (rear), Picture2 (side), Picture3 (front), Picture4 (script)
+constexpr int kPictureSlots = 4; // Image1 (rear), Picture2 (side), Picture3 (front), Picture4 (script)
 
 QFont pointFont(const QFont& base, double points, bool bold = false)
 {
@@ -137,7 +137,9 @@ void SlideWindow::selectModeButton(SlideMode mode)
 QSize SlideWindow::pictureSize(const QImage& picture) const
 {
     const QSize size = picture.size() * m_layout.scale;
-    return size.boundedTo(m_layout.stage.size()) == size ? size : size.scaled(m_layout.stage.size(), Qt::KeepAspectRatio);
+    return size.boundedTo(m_layout.stage.size()) == size
+               ? size
+               : size.scaled(m_layout.stage.size(), Qt::KeepAspectRatio);
 }
 
 void SlideWindow::showTitle(SlideMode mode, const QImage& picture)
@@ -191,7 +193,8 @@ void SlideWindow::showClipArt(const QImage& picture)
 
 void SlideWindow::showInsignia(const SlideInsigniaPictures& set)
 {
-    const std::array<SlideImage*, kPictureSlots> slots = {m_image1, m_pictures[0], m_pictures[1], m_pictures[2]};
+    const std::array<SlideImage*, kPictureSlots> slots = {m_image1, m_pictures[0], m_pictures[1],
+                                                          m_pictures[2]};
     SlideArrangementInput in;
     const SlideLayout& l = m_layout;
     in.windowWidth = l.stageWidthTwips();
@@ -237,7 +240,8 @@ void SlideWindow::setControls(const SlideControls& controls)
     m_spin->setEnabled(controls.spin);
     m_buttons[size_t(SlideButton::Play)]->setEnabled(controls.play);
     m_buttons[size_t(SlideButton::Pause)]->setEnabled(controls.pause);
-    for (SlideButton step : {SlideButton::Bkwd, SlideButton::Fwd, SlideButton::JumpBkwd, SlideButton::JumpFwd})
+    for (SlideButton step :
+         {SlideButton::Bkwd, SlideButton::Fwd, SlideButton::JumpBkwd, SlideButton::JumpFwd})
         m_buttons[size_t(step)]->setEnabled(controls.steps);
     for (QRadioButton* option : m_modes)
         option->setEnabled(controls.modes);

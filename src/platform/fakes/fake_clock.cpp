@@ -27,10 +27,7 @@ public:
     qint64 m_due = 0;
 };
 
-FakeClock::FakeClock()
-    : m_start(QDate(2002, 6, 15), QTime(15, 4, 5))
-{
-}
+FakeClock::FakeClock() : m_start(QDate(2002, 6, 15), QTime(15, 4, 5)) {}
 
 FakeClock::~FakeClock()
 {
@@ -70,7 +67,8 @@ void FakeClock::advance(qint64 milliseconds)
 
 int FakeClock::runningTimers() const
 {
-    return int(std::count_if(m_timers.begin(), m_timers.end(), [](const FakeTimer* t) { return t->m_interval > 0; }));
+    return int(std::count_if(m_timers.begin(), m_timers.end(),
+                             [](const FakeTimer* t) { return t->m_interval > 0; }));
 }
 
 } // namespace kestrane
