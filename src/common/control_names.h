@@ -124,6 +124,24 @@ inline constexpr char16_t Image1[] = u"Image1";
 // frmMovies (its Exit button is SSCommand1, as on pnlSound).
 inline constexpr char16_t optMovie[] = u"optMovie";     // array 0..7
 inline constexpr char16_t MediaPlayer1[] = u"MediaPlayer1";
+// frmSlide: the slide show. It shares SSCommand1, SSCommand2, Option1, panYear, panInterval,
+// SpinInterval, Picture3, Image1, Picture2 and cmdExit with the names above.
+inline constexpr char16_t Picture4[] = u"Picture4";
+inline constexpr char16_t pnlPhotoNumber[] = u"pnlPhotoNumber";
+inline constexpr char16_t Frame3[] = u"Frame3";
+inline constexpr char16_t optSeq[] = u"optSeq";         // array 0..1
+inline constexpr char16_t mmSlide[] = u"mmSlide";       // the row of seven buttons below
+inline constexpr char16_t mmSlideBkwd[] = u"mmSlideBkwd";
+inline constexpr char16_t mmSlideFwd[] = u"mmSlideFwd";
+inline constexpr char16_t mmSlidePlay[] = u"mmSlidePlay";
+inline constexpr char16_t mmSlidePause[] = u"mmSlidePause";
+inline constexpr char16_t mmSlideJumpBkwd[] = u"mmSlideJumpBkwd";
+inline constexpr char16_t mmSlideJumpFwd[] = u"mmSlideJumpFwd";
+inline constexpr char16_t mmSlideExit[] = u"mmSlideExit";
+inline constexpr char16_t PnlCoStar[] = u"PnlCoStar";
+inline constexpr char16_t StatusDay[] = u"StatusDay";
+inline constexpr char16_t StatusDate[] = u"StatusDate";
+inline constexpr char16_t StatusTime[] = u"StatusTime";
 
 // Form1: the menu items (QActions). Arrays: mnuArticles 1..7, mnuMag 1..13, mnuMus 1..2,
 // mnuArt 0, 2..4, mnukestystuff 0..15, mnuSpecialty 0..10. The full tree is in menu_table.h.

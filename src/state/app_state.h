@@ -82,6 +82,8 @@ struct SlideShowState
     Flag slideShowRunning = kFalse;
     qint16 slideCounter1 = 0;
     qint16 slideCounter2 = 0;
+    Flag frontHold = kFalse;        // the slide-show window leaves SSCommand1 where it is
+    Flag startedFromMain = kFalse;  // set by cmdSlide, cleared by the show's Exit button
 };
 
 // The screen-saver play list's buttons as the photo browser leaves them.

@@ -1,7 +1,7 @@
 #include "disc_names.h"
 #include "common/category_table.h"
 #include "selection/insignia.h"
-#include "selection/slide_insignia.h"
+#include "photos/slide_insignia.h"
 #include "common/year_keys.h"
 
 #include <QSet>

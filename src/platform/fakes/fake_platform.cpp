@@ -82,6 +82,7 @@ FakePlatform::FakePlatform()
     m_platform.windowManager = &windowManager;
     m_platform.screen = &screen;
     m_platform.app = &app;
+    m_platform.clock = &clock;
     m_platform.makeAudioDevice = [this] {
         auto device = std::make_shared<FakeAudioDevice>();
         audioDevices.push_back(device);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/fakes/fake_audio_device.h"
+#include "platform/fakes/fake_clock.h"
 #include "platform/fakes/fake_services.h"
 #include "platform/fakes/fake_video_player.h"
 #include "platform/host_file_system.h"
@@ -43,6 +44,7 @@ public:
     FakeWindowManager windowManager;
     FakeScreen screen;
     FakeAppControl app;
+    FakeClock clock;
     // Every audio device handed out, in order; they outlive their owners for the test to read.
     std::vector<std::shared_ptr<FakeAudioDevice>> audioDevices;
     // Every video player handed out, in order, likewise.

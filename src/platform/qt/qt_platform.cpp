@@ -2,6 +2,7 @@
 
 #include "platform/host_file_system.h"
 #include "platform/qt/qt_audio_device.h"
+#include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_services.h"
@@ -21,6 +22,7 @@ struct QtPlatform::Services
     QtWindowManager windowManager;
     QtScreen screen;
     QtAppControl app;
+    QtClock clock;
 };
 
 QtPlatform::QtPlatform()
@@ -35,6 +37,7 @@ QtPlatform::QtPlatform()
     m_platform.windowManager = &m_services->windowManager;
     m_platform.screen = &m_services->screen;
     m_platform.app = &m_services->app;
+    m_platform.clock = &m_services->clock;
     m_platform.makeAudioDevice = [] { return std::unique_ptr<AudioDevice>(std::make_unique<QtAudioDevice>()); };
     m_platform.makeVideoPlayer = [] { return std::unique_ptr<VideoPlayer>(std::make_unique<QtVideoPlayer>()); };
 }

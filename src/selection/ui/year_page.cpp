@@ -99,10 +99,12 @@ void YearPage::resetAfterSelection(int yearButton)
 
 void YearPage::closeSelectionWindows()
 {
-    if (WindowRegistry* windows = m_context.windows) {
+    WindowRegistry* windows = m_context.windows;
+    if (!windows || m_keepWindows == KeepWindows::All)
+        return;
+    if (m_keepWindows != KeepWindows::SlideShow)
         windows->closeIfShown(WindowRegistry::SlideShow);
-        windows->closeIfShown(WindowRegistry::Reader);
-    }
+    windows->closeIfShown(WindowRegistry::Reader);
 }
 
 void YearPage::connectControls()

@@ -61,6 +61,9 @@ public:
     void resetAfterSelection(int yearButton);
     // The photo browser's tour moved on: show its selection.
     void showTourStep(const TourStep& step);
+    // The slide show's Exit: its slide's key and photograph (0: none) become the page's, while
+    // the show's window stays open. False when the photograph cannot be shown.
+    bool takeSlide(const QString& key, int photoIndex);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,6 +80,9 @@ private:
     AppContext& m_context;
     MainWindowControls m_w;
     std::unique_ptr<PhotoPanel> m_photos;
+    // Secondary windows that a refresh leaves open.
+    enum class KeepWindows { None, SlideShow, All };
+    KeepWindows m_keepWindows = KeepWindows::None;
 };
 
 } // namespace kestrane

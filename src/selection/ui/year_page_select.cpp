@@ -170,7 +170,40 @@ void YearPage::windowDeactivated()
         return;
     if (selectionKey() != QStringView(kNoSelection) && m_w.image4)
         m_w.image4->show();
+    // The window that took the focus (a reader opening after a show) must not be closed by it.
+    m_keepWindows = KeepWindows::All;
     RefreshYearPage();
+    m_keepWindows = KeepWindows::None;
+}
+
+bool YearPage::takeSlide(const QString& key, int photoIndex)
+{
+    AppState& state = m_context.state;
+    m_keepWindows = KeepWindows::SlideShow;
+    // The page ends as the menu item or year button of that key would leave it.
+    if (const CategoryRow* row = findCategory(key); row && row->menu != CategoryMenu::None) {
+        categoryMenuTriggered(*row);
+    } else {
+        setSelectionKey(key);
+        SelectKey();
+        state.selection.currentYearButton = qint16(yearButtonForKey(key));
+        bringYearButtonToFront(yearButtonAfter(state.selection.currentYearButton));
+    }
+    m_keepWindows = KeepWindows::None;
+    if (photoIndex < 1 || photoIndex > state.photos.photoCount) {
+        setCaption(m_w.panPhoto, u"1"_qs);
+        return true;
+    }
+    const QString path = state.photos.photoFiles.at(photoIndex);
+    if (!m_photos->loadPhoto(path))
+        return false;
+    state.photos.currentPhoto = path;
+    state.photos.shownIndex = qint16(photoIndex);
+    setCaption(m_w.panPhoto, state.photos.photoNumbers.value(photoIndex));
+    if (state.selection.fileNamesFlag)
+        m_photos->showFileName(pictureFileName(path).left(12));
+    m_photos->SyncSaverButtons();
+    return true;
 }
 
 void YearPage::categoryMenuTriggered(const CategoryRow& row)

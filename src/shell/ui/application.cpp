@@ -7,6 +7,7 @@
 #include "media/ui/media_menus.h"
 #include "photos/photo_catalogue.h"
 #include "printing/ui/print_controller.h"
+#include "photos/ui/slide_show_controller.h"
 #include "platform/services.h"
 #include "shell/startup.h"
 #include "shell/ui/main_window.h"
@@ -89,6 +90,9 @@ void Application::openMainWindow()
     QObject::connect(m_dealerPage.get(), &DealerPage::photoChanged, &m_yearPage->photoPanel(), &PhotoPanel::SyncSaverButtons);
     m_print = std::make_unique<PrintController>(m_context, m_main->controls());
     m_media = std::make_unique<MediaMenus>(m_context, m_main->controls(), &m_main->mmControl1());
+    m_slideShow = std::make_unique<SlideShowController>(
+        m_context, m_main->controls(), [this] { return IsScreenResolution(*m_context.platform.screen, 800, 600); },
+        [this](const QString& key, int photo) { return m_yearPage->takeSlide(key, photo); });
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();

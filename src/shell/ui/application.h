@@ -15,6 +15,7 @@ class DealerPage;
 class MainWindow;
 class PrintController;
 class MediaMenus;
+class SlideShowController;
 class SplashWindow;
 class WavePlayer;
 class YearPage;
@@ -62,6 +63,7 @@ private:
     std::unique_ptr<DealerPage> m_dealerPage;
     std::unique_ptr<PrintController> m_print;          // the File menu's printing and the print panel
     std::unique_ptr<MediaMenus> m_media;   // goes before the window whose menu and panel it drives
+    std::unique_ptr<SlideShowController> m_slideShow;
 };
 
 } // namespace kestrane

@@ -1,4 +1,4 @@
-#include "selection/slide_insignia.h"
+#include "photos/slide_insignia.h"
 
 #include <cmath>
 
