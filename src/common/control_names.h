@@ -29,6 +29,7 @@ inline constexpr char16_t frmSSPhoto[] = u"frmSSPhoto"; // screen-saver play lis
 inline constexpr char16_t frmScroll[] = u"frmScroll";   // large-image viewer
 inline constexpr char16_t frmMovies[] = u"frmMovies";   // movie player
 inline constexpr char16_t frmAbout[] = u"frmAbout";
+inline constexpr char16_t frmHelp[] = u"frmHelp";       // the program's own help
 
 // Form1: the year page.
 inline constexpr char16_t cmdYR[] = u"cmdYR";           // array 1..49
@@ -109,6 +110,20 @@ inline constexpr int kPenrowButtonCount = 54;
 inline constexpr char16_t Label12[] = u"Label12";       // array 1..53
 inline constexpr char16_t SSCommand7[] = u"SSCommand7";
 inline constexpr char16_t SSCommand8[] = u"SSCommand8";
+
+// frmScroll, the large-image viewer (its close button is SSCommand1).
+inline constexpr char16_t HScroll1[] = u"HScroll1";
+inline constexpr char16_t VScroll1[] = u"VScroll1";
+inline constexpr char16_t picParent[] = u"picParent";
+inline constexpr char16_t picChild[] = u"picChild";
+inline constexpr char16_t Image1[] = u"Image1";
+
+// frmHelp.
+inline constexpr char16_t txtHelp[] = u"txtHelp";
+inline constexpr char16_t cmdHelpContents[] = u"cmdHelpContents";
+inline constexpr char16_t cmdHelpBack[] = u"cmdHelpBack";
+inline constexpr char16_t cmdHelpForward[] = u"cmdHelpForward";
+inline constexpr char16_t cmdHelpClose[] = u"cmdHelpClose";
 
 // Form1: the menu items (QActions). Arrays: mnuArticles 1..7, mnuMag 1..13, mnuMus 1..2,
 // mnuArt 0, 2..4, mnukestystuff 0..15, mnuSpecialty 0..10. The full tree is in menu_table.h.
