@@ -1,6 +1,9 @@
 #include "shell/ui/application.h"
 
 #include "documents/ui/year_documents_controller.h"
+#include "documents/ui/advertisements_controller.h"
+#include "documents/ui/menu_documents_controller.h"
+#include "periphery/ui/illustrated_panel.h"
 #include "photos/photo_catalogue.h"
 #include "platform/services.h"
 #include "shell/startup.h"
@@ -73,6 +76,9 @@ void Application::openMainWindow()
     m_main = std::make_unique<MainWindow>(m_context);
     m_yearPage = std::make_unique<YearPage>(m_context, m_main->controls());
     m_yearDocuments = std::make_unique<YearDocuments>(m_context, m_main->controls(), &m_main->mmControl1());
+    m_menuDocuments = std::make_unique<MenuDocuments>(m_context, m_main->controls(), &m_main->mmControl1());
+    m_series = std::make_unique<IllustratedSeries>(m_context, m_main->controls(), &m_main->mmControl1());
+    m_advertisements = std::make_unique<Advertisements>(m_context, m_main->controls(), &m_series->viewer());
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();

@@ -15,6 +15,9 @@ class SplashWindow;
 class WavePlayer;
 class YearPage;
 class YearDocuments;
+class MenuDocuments;
+class IllustratedSeries;
+class Advertisements;
 
 // Puts the program together: the state, the splash with its start-up sequence, and the main
 // window that the splash timer opens.
@@ -50,6 +53,9 @@ private:
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<YearPage> m_yearPage;   // goes before the window whose controls it drives
     std::unique_ptr<YearDocuments> m_yearDocuments;   // goes before the window whose buttons it drives
+    std::unique_ptr<MenuDocuments> m_menuDocuments;
+    std::unique_ptr<IllustratedSeries> m_series;      // owns the large-image viewer the ads use
+    std::unique_ptr<Advertisements> m_advertisements;
 };
 
 } // namespace kestrane
