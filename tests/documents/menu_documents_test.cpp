@@ -127,7 +127,7 @@ protected:
 
 } // namespace
 
-TEST_F(MenuDocumentsTest, EveryMenuEntryOpensItsDocumentUnderItsOwnCaption)
+TEST_F(MenuDocumentsTest, MenuEntryShowsAnotherDocumentCaptionOrButtonsThanItsRow)
 {
     for (const Entry& entry : kEntries) {
         const QString name = QString::fromUtf16(entry.item);
@@ -149,7 +149,7 @@ TEST_F(MenuDocumentsTest, EveryMenuEntryOpensItsDocumentUnderItsOwnCaption)
     EXPECT_TRUE(errorCodesShown().isEmpty()) << errorCodesShown().join(u' ').toStdString();
 }
 
-TEST_F(MenuDocumentsTest, OnlyTheIntroductionRoutesItsCaptionThroughDocumentCaption)
+TEST_F(MenuDocumentsTest, EntryOtherThanTheIntroductionOverwritesDocumentCaption)
 {
     state.documents.documentCaption = u"untouched"_qs;
     trigger(u"mnuGlossary"_qs);
@@ -159,7 +159,7 @@ TEST_F(MenuDocumentsTest, OnlyTheIntroductionRoutesItsCaptionThroughDocumentCapt
     EXPECT_EQ(state.documents.documentCaption, shot.caption);
 }
 
-TEST_F(MenuDocumentsTest, MissingDocumentReportsItsEntrysCodeAndTheReaderStaysClosed)
+TEST_F(MenuDocumentsTest, MissingDocumentShowsAnEmptyReaderOrAnotherCode)
 {
     QTemporaryDir empty;
     fake.mapDrive(u'E', empty.path());
@@ -176,7 +176,7 @@ TEST_F(MenuDocumentsTest, MissingDocumentReportsItsEntrysCodeAndTheReaderStaysCl
     EXPECT_TRUE(trigger(u"mnuCredits"_qs).shown);
 }
 
-TEST_F(MenuDocumentsTest, UnreadableDocumentReportsTheEntrysCode)
+TEST_F(MenuDocumentsTest, UnreadableDocumentIsShownOrReportedWithAnotherCode)
 {
     QTemporaryDir broken;
     writeHostFile(broken.path(), u"richtext/glossary.rtf"_qs, "plain text, not a rich-text document");
@@ -185,7 +185,7 @@ TEST_F(MenuDocumentsTest, UnreadableDocumentReportsTheEntrysCode)
     EXPECT_EQ(errorCodesShown(), QStringList{u"ER051"_qs});
 }
 
-TEST_F(MenuDocumentsTest, OpeningADocumentTakesThePlayListOutOfTheTopLayerAndClosesIt)
+TEST_F(MenuDocumentsTest, PlayListStaysOnTopOfANewDocument)
 {
     QWidget* list = openPlayList();
     ASSERT_TRUE(trigger(u"mnuMag(4)"_qs).shown);
@@ -193,7 +193,7 @@ TEST_F(MenuDocumentsTest, OpeningADocumentTakesThePlayListOutOfTheTopLayerAndClo
     EXPECT_TRUE(fake.windowManager.log.contains(u"top frmSSPhoto 0"_qs)) << fake.windowManager.log.join(u' ').toStdString();
 }
 
-TEST_F(MenuDocumentsTest, ScreenSaverHelpIsModelessSoThePanelStaysUsable)
+TEST_F(MenuDocumentsTest, ScreenSaverHelpBlocksThePanelBehindIt)
 {
     ReaderShot shot;
     bool mainEnabled = false;
@@ -209,7 +209,7 @@ TEST_F(MenuDocumentsTest, ScreenSaverHelpIsModelessSoThePanelStaysUsable)
     EXPECT_EQ(shot.okWidth, 484);
 }
 
-TEST_F(MenuDocumentsTest, SeriesTextHasItsNarrowOkOfFourHundredEightyOnePixels)
+TEST_F(MenuDocumentsTest, SeriesTextWidensOkLikeTheOtherDocuments)
 {
     auto* penrow = form1->findChild<QPushButton*>(names::name(names::SSCommand7));
     ASSERT_NE(penrow, nullptr);
@@ -224,7 +224,7 @@ TEST_F(MenuDocumentsTest, SeriesTextHasItsNarrowOkOfFourHundredEightyOnePixels)
     EXPECT_FALSE(shot.narrationEnabled);
 }
 
-TEST_F(MenuDocumentsTest, MissingPanelHelpIsFoundByTheLookupAndReportedWithItsCode)
+TEST_F(MenuDocumentsTest, MissingPanelHelpOpensTheReaderOrShowsAnotherCode)
 {
     QTemporaryDir empty;
     fake.mapDrive(u'E', empty.path());
@@ -243,7 +243,7 @@ TEST_F(MenuDocumentsTest, MissingPanelHelpIsFoundByTheLookupAndReportedWithItsCo
     }
 }
 
-TEST_F(MenuDocumentsTest, HelpContentsOpensTheProgramsOwnHelpAtItsContentsPage)
+TEST_F(MenuDocumentsTest, HelpOpensElsewhereThanItsContentsPageOrUnderThePlayList)
 {
     installHelp();
     QWidget* list = openPlayList();
@@ -275,7 +275,7 @@ TEST_F(MenuDocumentsTest, HelpContentsOpensTheProgramsOwnHelpAtItsContentsPage)
     EXPECT_TRUE(fake.dialogs.boxes.isEmpty());
 }
 
-TEST_F(MenuDocumentsTest, EveryHelpLinkLeadsToAPageThatExists)
+TEST_F(MenuDocumentsTest, HelpLinkLeadsToAPageThatIsNotInstalled)
 {
     installHelp();
     item(u"mnuContents"_qs)->trigger();
@@ -296,7 +296,7 @@ TEST_F(MenuDocumentsTest, EveryHelpLinkLeadsToAPageThatExists)
     }
 }
 
-TEST_F(MenuDocumentsTest, F1OnTheMainWindowOpensTheHelp)
+TEST_F(MenuDocumentsTest, F1OnTheMainWindowDoesNothing)
 {
     installHelp();
     form1->activateWindow();
@@ -306,7 +306,7 @@ TEST_F(MenuDocumentsTest, F1OnTheMainWindowOpensTheHelp)
     EXPECT_TRUE(menus->helpWindow()->isVisible());
 }
 
-TEST_F(MenuDocumentsTest, MissingHelpSaysSoAndWhereItBelongs)
+TEST_F(MenuDocumentsTest, MissingHelpOpensAnEmptyWindowOrSaysNothing)
 {
     item(u"mnuContents"_qs)->trigger();
     EXPECT_EQ(menus->helpWindow(), nullptr);

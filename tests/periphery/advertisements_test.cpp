@@ -48,7 +48,7 @@ struct AdRow
 
 } // namespace
 
-TEST_F(AdvertisementsTest, EachSelectionShowsItsOwnAdvertisementUnderItsCaption)
+TEST_F(AdvertisementsTest, AdvertisementOfAnotherFileOrCaptionIsShown)
 {
     const AdRow rows[] = {
         {u"1965", u"65gmco00.jpg"},
@@ -86,7 +86,7 @@ TEST_F(AdvertisementsTest, EachSelectionShowsItsOwnAdvertisementUnderItsCaption)
     EXPECT_TRUE(fake.dialogs.boxes.isEmpty());
 }
 
-TEST_F(AdvertisementsTest, DealerAdvertisementNeedsItsPageOnShow)
+TEST_F(AdvertisementsTest, DealerAdvertisementShowsWithoutTheDealerPage)
 {
     state.documents.documentCaption = kDealerCaption;
     click(kAd, u"Dalworth"_qs);
@@ -105,7 +105,7 @@ TEST_F(AdvertisementsTest, DealerAdvertisementNeedsItsPageOnShow)
     EXPECT_EQ(errorCodesShown(), QStringList{u"ER044"_qs});
 }
 
-TEST_F(AdvertisementsTest, MissingOrUnreadableAdvertisementReportsER044WithThePointerBack)
+TEST_F(AdvertisementsTest, MissingOrUnreadableAdvertisementIsReportedUnderTheHourglassOrWithAnotherCode)
 {
     QTemporaryDir broken;
     writeHostFile(broken.path(), u"ads/57gmco00.jpg"_qs, "not a picture");
@@ -125,7 +125,7 @@ TEST_F(AdvertisementsTest, MissingOrUnreadableAdvertisementReportsER044WithThePo
     }
 }
 
-TEST_F(AdvertisementsTest, YearsWithoutAnAdvertisementSaySorryInsteadOfAnError)
+TEST_F(AdvertisementsTest, YearWithoutAnAdvertisementReportsAnErrorInsteadOfSorry)
 {
     for (const QString& year : {u"1976"_qs, u"1996"_qs}) {
         fake.dialogs.boxes.clear();
@@ -144,7 +144,7 @@ TEST_F(AdvertisementsTest, YearsWithoutAnAdvertisementSaySorryInsteadOfAnError)
     }
 }
 
-TEST_F(AdvertisementsTest, BrochureIsBrPlusTheKeysFirstFourCharacters)
+TEST_F(AdvertisementsTest, BrochureOfAnotherFileOrCaptionIsShown)
 {
     for (const QString& year : {u"1963"_qs, u"2001"_qs}) {
         click(kBrochure, year);
@@ -161,7 +161,7 @@ TEST_F(AdvertisementsTest, BrochureIsBrPlusTheKeysFirstFourCharacters)
     EXPECT_TRUE(fake.dialogs.boxes.isEmpty());
 }
 
-TEST_F(AdvertisementsTest, CategoryWithoutABrochureSaysSorryAndNeverReportsAnError)
+TEST_F(AdvertisementsTest, CategoryWithoutABrochureReportsAnErrorInsteadOfSorry)
 {
     form1->setEnabled(false);
     state.selection.selectionKey = u"Halvard C12 "_qs;
@@ -178,7 +178,7 @@ TEST_F(AdvertisementsTest, CategoryWithoutABrochureSaysSorryAndNeverReportsAnErr
     EXPECT_TRUE(form1->isEnabled());
 }
 
-TEST_F(AdvertisementsTest, OpeningAPictureUnloadsTheViewerAndThePlayListFirst)
+TEST_F(AdvertisementsTest, OldViewerOrPlayListStaysOpenUnderANewPicture)
 {
     auto playList = std::make_unique<QWidget>();
     windows.enter(WindowRegistry::PlayList, playList.get());
@@ -198,7 +198,7 @@ TEST_F(AdvertisementsTest, OpeningAPictureUnloadsTheViewerAndThePlayListFirst)
     EXPECT_FALSE(form1->isEnabled());
 }
 
-TEST_F(AdvertisementsTest, ClickOnAPageSwitchesToTheWholeScreenViewByTheKeysWidth)
+TEST_F(AdvertisementsTest, WholeScreenViewTakesTheWrongWidthOrLeavesTheScrollingViewShowing)
 {
     const struct { const char16_t* key; bool landscape; } rows[] = {
         {u"1965", false},   // a portrait page, 0.77 times as wide as the screen is high
@@ -238,7 +238,7 @@ TEST_F(AdvertisementsTest, ClickOnAPageSwitchesToTheWholeScreenViewByTheKeysWidt
     }
 }
 
-TEST_F(AdvertisementsTest, PicturesWithoutAWholeScreenViewIgnoreTheClick)
+TEST_F(AdvertisementsTest, OrbeckOrVenziPictureSwitchesToAWholeScreenView)
 {
     for (const QString& key : {u"Orbeck Cars "_qs, u"Venzi Automotive Concepts "_qs}) {
         click(kAd, key);

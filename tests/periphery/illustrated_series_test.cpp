@@ -29,7 +29,7 @@ protected:
 
 } // namespace
 
-TEST_F(IllustratedSeriesTest, PenrowMenuShowsTheIndexPanelCentredOnFrame1WithCloseInFront)
+TEST_F(IllustratedSeriesTest, IndexPanelOpensOffCentreOrWithCloseBehind)
 {
     auto playList = std::make_unique<QWidget>();
     windows.enter(WindowRegistry::PlayList, playList.get());
@@ -52,7 +52,7 @@ TEST_F(IllustratedSeriesTest, PenrowMenuShowsTheIndexPanelCentredOnFrame1WithClo
     EXPECT_FALSE(index->isVisible());
 }
 
-TEST_F(IllustratedSeriesTest, LabelsKeepTheStoredCaptionsAndShowADoubledAmpersandAsOne)
+TEST_F(IllustratedSeriesTest, LabelCaptionLosesItsBlanksOrShowsADoubledAmpersand)
 {
     const struct { int n; const char16_t* stored; const char16_t* shown; } rows[] = {
         {1, u"  1  1953 Kestrane", u"  1  1953 Kestrane"},
@@ -83,7 +83,7 @@ TEST_F(IllustratedSeriesTest, LabelsKeepTheStoredCaptionsAndShowADoubledAmpersan
     EXPECT_EQ(label12(41)->y(), label12(1)->y());
 }
 
-TEST_F(IllustratedSeriesTest, EachButtonOpensItsIllustrationUnderTheSeriesCaption)
+TEST_F(IllustratedSeriesTest, IllustrationButtonOpensAnotherFileOrCaption)
 {
     for (int n : {1, 9, 10, 53}) {
         const QString file = n < 10 ? u"st00%1.jpg"_qs.arg(n) : u"st0%1.jpg"_qs.arg(n);
@@ -103,7 +103,7 @@ TEST_F(IllustratedSeriesTest, EachButtonOpensItsIllustrationUnderTheSeriesCaptio
     EXPECT_TRUE(fake.dialogs.boxes.isEmpty());
 }
 
-TEST_F(IllustratedSeriesTest, ButtonZeroAsksForAnIllustrationTheDiscDoesNotHave)
+TEST_F(IllustratedSeriesTest, ButtonZeroFailsSilentlyOrLeavesTheHourglass)
 {
     showPanel();
     QTest::mouseClick(command1(0), Qt::LeftButton);
@@ -114,7 +114,7 @@ TEST_F(IllustratedSeriesTest, ButtonZeroAsksForAnIllustrationTheDiscDoesNotHave)
     EXPECT_FALSE(fake.screen.busy);
 }
 
-TEST_F(IllustratedSeriesTest, UnreadableIllustrationReportsER044)
+TEST_F(IllustratedSeriesTest, UnreadableIllustrationIsShownOrReportedWithAnotherCode)
 {
     QTemporaryDir broken;
     writeHostFile(broken.path(), u"OverSize/st012.jpg"_qs, "truncated");
@@ -124,7 +124,7 @@ TEST_F(IllustratedSeriesTest, UnreadableIllustrationReportsER044)
     EXPECT_EQ(errorCodesShown(), QStringList{u"ER044"_qs});
 }
 
-TEST_F(IllustratedSeriesTest, ClickOnAnIllustrationDoesNothingAndARightPressClosesIt)
+TEST_F(IllustratedSeriesTest, IllustrationClickSwitchesViewsOrRightPressKeepsItOpen)
 {
     state.selection.selectionKey = u"1965"_qs;   // a key whose advertisement would have a whole-screen view
     series->command1Click(5);

@@ -4,7 +4,7 @@
 
 using namespace kestrane;
 
-TEST(ScrollRules, ABarIsEnabledOnlyForALargerPictureAndStepsByTheRule)
+TEST(ScrollRules, BarEnabledForAPictureThatFitsOrSteppingOtherwiseThanTheRule)
 {
     const struct { int picture, viewport, maximum; bool enabled; int largeChange; } rows[] = {
         {1800, 600, 1200, true, 66},    // three times as wide: 1200 \ 3 \ 6
@@ -22,7 +22,7 @@ TEST(ScrollRules, ABarIsEnabledOnlyForALargerPictureAndStepsByTheRule)
     }
 }
 
-TEST(ScrollRules, WholeScreenViewIsLandscapeOnlyForItsKeysAndAbsentForTwo)
+TEST(ScrollRules, WholeScreenViewTakesTheWrongShapeForAKey)
 {
     const QSize screen(1024, 740);
     for (const char16_t* key : {u"1990-1995 ZR-1 ", u"1970", u"1982", u"1984", u"1985", u"1987", u"1989", u"1990",

@@ -5,6 +5,7 @@
 #include "periphery/ui/scroll_window.h"
 #include "shell/ui/main_window.h"
 
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -68,7 +69,7 @@ struct BarRow
 
 } // namespace
 
-TEST_F(ScrollWindowTest, ScrollBarsTakeTheRulesMaximumEnablingAndLargeChange)
+TEST_F(ScrollWindowTest, ScrollBarMaximumEnablingOrLargeChangeDepartsFromTheRule)
 {
     const BarRow rows[] = {
         // Three times as wide with a maximum of 1200: 1200 \ 3 \ 6 = 66; twice as high: 450 \ 2 \ 6 = 37.
@@ -105,7 +106,7 @@ TEST_F(ScrollWindowTest, ScrollBarsTakeTheRulesMaximumEnablingAndLargeChange)
     }
 }
 
-TEST_F(ScrollWindowTest, ViewerFillsTheScreensAvailableAreaAndDisablesTheMainWindow)
+TEST_F(ScrollWindowTest, ViewerLeavesPartOfTheScreenOrTheMainWindowUsable)
 {
     ScrollWindow* window = open({1200, 900});
     ASSERT_NE(window, nullptr);
@@ -116,9 +117,13 @@ TEST_F(ScrollWindowTest, ViewerFillsTheScreensAvailableAreaAndDisablesTheMainWin
     EXPECT_FALSE(form1->isEnabled());
     EXPECT_TRUE(window->image1()->isHidden());
     EXPECT_EQ(window->image1()->geometry(), QRect(0, 0, 620, 900));
+    // The close button shows a cross; assistive tools read its name.
+    QAccessibleInterface* close = QAccessible::queryAccessibleInterface(window->closeButton());
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->text(QAccessible::Name), u"Close"_qs);
 }
 
-TEST_F(ScrollWindowTest, ScrollingMovesThePictureAndRepaintsOnlyWhatItUncovers)
+TEST_F(ScrollWindowTest, ScrollStepRepaintsMoreThanTheStripItUncovers)
 {
     ScrollWindow* window = open({1800, 1350}, {600, 450});
     ASSERT_NE(window, nullptr);
@@ -137,7 +142,7 @@ TEST_F(ScrollWindowTest, ScrollingMovesThePictureAndRepaintsOnlyWhatItUncovers)
     EXPECT_EQ(recorder.painted.boundingRect(), QRect(10, 450, 600, 25));
 }
 
-TEST_F(ScrollWindowTest, KeysWheelAndDraggingScrollTheWayViewersDo)
+TEST_F(ScrollWindowTest, KeysWheelOrDraggingLeaveThePictureWhereItWas)
 {
     ScrollWindow* window = open({1800, 1350}, {600, 450});
     ASSERT_NE(window, nullptr);
@@ -182,7 +187,7 @@ TEST_F(ScrollWindowTest, KeysWheelAndDraggingScrollTheWayViewersDo)
     EXPECT_TRUE(window->image1()->isHidden());
 }
 
-TEST_F(ScrollWindowTest, ClosingByButtonRightPressOrEscapeEnablesTheMainWindowAndRestoresTheYearButton)
+TEST_F(ScrollWindowTest, ClosedViewerLeavesTheMainWindowDisabledOrTheYearButtonBehind)
 {
     state.selection.currentYearButton = 5;
     const struct {
@@ -206,7 +211,7 @@ TEST_F(ScrollWindowTest, ClosingByButtonRightPressOrEscapeEnablesTheMainWindowAn
     }
 }
 
-TEST_F(ScrollWindowTest, UnreadablePictureOpensNoViewerAndLeavesTheMainWindowAlone)
+TEST_F(ScrollWindowTest, UnreadablePictureOpensAHalfMadeViewerOrDisablesTheMainWindow)
 {
     writeHostFile(pictures, u"broken.jpg"_qs, "not a picture");
     EXPECT_FALSE(series->viewer().showPicture(u"F:\\broken.jpg"_qs, kCaption));
