@@ -26,7 +26,6 @@ HelpWindow::HelpWindow(QWidget* owner)
 {
     setObjectName(names::name(names::frmHelp));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
-    setAttribute(Qt::WA_DeleteOnClose, false);
     if (owner) {
         create();
         if (QWindow* ownerWindow = owner->window()->windowHandle())

@@ -16,6 +16,8 @@
 #include <QKeySequence>
 #include <QMainWindow>
 
+#include <optional>
+
 namespace kestrane {
 
 namespace {
