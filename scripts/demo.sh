@@ -10,6 +10,8 @@ if [ ! -f build/demo-disc/.complete ]; then
   build/kestrane-demo-disc build/demo-disc --program-folder build/demo-program
   touch build/demo-disc/.complete
 fi
+# The program's own files (its help) lie beside the executable; the stand-in program folder gets a copy.
+mkdir -p build/demo-program && cp -r build/help build/demo-program/
 export KESTRANE_DRIVES="D=$PWD/build/demo-disc"
 export KESTRANE_PROGRAM_FOLDER="$PWD/build/demo-program"
 exec build/kestrane-omnivar "$@"

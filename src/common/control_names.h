@@ -29,6 +29,7 @@ inline constexpr char16_t frmSSPhoto[] = u"frmSSPhoto"; // screen-saver play lis
 inline constexpr char16_t frmScroll[] = u"frmScroll";   // large-image viewer
 inline constexpr char16_t frmMovies[] = u"frmMovies";   // movie player
 inline constexpr char16_t frmAbout[] = u"frmAbout";
+inline constexpr char16_t frmHelp[] = u"frmHelp";       // the program's own help
 
 // Form1: the year page.
 inline constexpr char16_t cmdYR[] = u"cmdYR";           // array 1..49
@@ -142,6 +143,18 @@ inline constexpr char16_t PnlCoStar[] = u"PnlCoStar";
 inline constexpr char16_t StatusDay[] = u"StatusDay";
 inline constexpr char16_t StatusDate[] = u"StatusDate";
 inline constexpr char16_t StatusTime[] = u"StatusTime";
+// frmScroll, the large-image viewer (its close button is SSCommand1).
+inline constexpr char16_t HScroll1[] = u"HScroll1";
+inline constexpr char16_t VScroll1[] = u"VScroll1";
+inline constexpr char16_t picParent[] = u"picParent";
+inline constexpr char16_t picChild[] = u"picChild";
+
+// frmHelp.
+inline constexpr char16_t txtHelp[] = u"txtHelp";
+inline constexpr char16_t cmdHelpContents[] = u"cmdHelpContents";
+inline constexpr char16_t cmdHelpBack[] = u"cmdHelpBack";
+inline constexpr char16_t cmdHelpForward[] = u"cmdHelpForward";
+inline constexpr char16_t cmdHelpClose[] = u"cmdHelpClose";
 
 // Form1: the menu items (QActions). Arrays: mnuArticles 1..7, mnuMag 1..13, mnuMus 1..2,
 // mnuArt 0, 2..4, mnukestystuff 0..15, mnuSpecialty 0..10. The full tree is in menu_table.h.

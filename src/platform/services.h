@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -53,6 +54,11 @@ public:
     virtual int twipsPerPixelX() const = 0;
     virtual int twipsPerPixelY() const = 0;
     virtual void setBusy(bool busy) = 0;   // the hourglass pointer
+    // The part of the screen that windows may cover (without task bars and panels), in pixels.
+    virtual QRect availableArea() const
+    {
+        return {0, 0, widthTwips() / qMax(1, twipsPerPixelX()), heightTwips() / qMax(1, twipsPerPixelY())};
+    }
 };
 
 // The process itself: single instance and the immediate end.

@@ -124,10 +124,13 @@ void planPages(Plan& plan)
     }
     for (const NamedFile& f : brochureFiles())
         plan.picture(f.folder + u'/' + f.name, [t = f.title, s = plan.size(770, 1000)] { return brochureCover(t, s); });
+    // The series is oversize: 2400 to 3200 pixels wide, so the viewer always has to scroll.
     const QList<NamedFile> series = illustrationFiles();
-    for (int n = 0; n < series.size(); ++n)
+    for (int n = 0; n < series.size(); ++n) {
+        const int width = 2400 + 200 * (n % 5);
         plan.picture(series[n].folder + u'/' + series[n].name,
-                     [n, t = series[n].title, s = plan.size(1800, 1350)] { return illustration(n + 1, t, s); });
+                     [n, t = series[n].title, s = plan.size(width, width * 3 / 4)] { return illustration(n + 1, t, s); });
+    }
     plan.picture(QStringLiteral("dalworth/dalworth3.jpg"), [s = plan.size(1024, 768)] { return dealerPhoto(s); });
     for (const Document& d : allDocuments(plan.small()))
         plan.file(d.folder + u'/' + d.name, d.make);

@@ -45,6 +45,8 @@ struct MainWindowControls
     std::array<QAbstractButton*, names::kYearButtonCount + 1> yearButtons{};   // 1..49; 0 unused
     std::array<QAbstractButton*, kPageButtonNames.size()> pageButtons{};      // order of kPageButtonNames
     std::array<QLabel*, 5> pictures{};                                        // by the bit of Insignia
+    // SSpnlPenrow, the frame that the illustrated series fills.
+    QWidget* ssPnlPenrow = nullptr;
     // The illustrated-series panel: Command1(0..53) and Label12(1..53).
     std::array<QAbstractButton*, names::kPenrowButtonCount> command1{};
     std::array<QLabel*, names::kPenrowButtonCount> label12{};

@@ -132,6 +132,12 @@ int QtScreen::twipsPerPixelY() const
     return s ? twipsPerPixel(s->logicalDotsPerInchY()) : 15;
 }
 
+QRect QtScreen::availableArea() const
+{
+    QScreen* s = primary();
+    return s ? s->availableGeometry() : Screen::availableArea();
+}
+
 void QtScreen::setBusy(bool busy)
 {
     if (busy == m_busy)

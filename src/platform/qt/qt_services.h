@@ -44,6 +44,7 @@ public:
     int twipsPerPixelX() const override;
     int twipsPerPixelY() const override;
     void setBusy(bool busy) override;
+    QRect availableArea() const override;
 
 private:
     bool m_busy = false;

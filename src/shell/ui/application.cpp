@@ -5,6 +5,9 @@
 #include "periphery/ui/dealer_page_controller.h"
 #include "photos/ui/photo_panel.h"
 #include "media/ui/media_menus.h"
+#include "documents/ui/advertisements_controller.h"
+#include "documents/ui/menu_documents_controller.h"
+#include "periphery/ui/illustrated_panel.h"
 #include "photos/photo_catalogue.h"
 #include "printing/ui/print_controller.h"
 #include "photos/ui/slide_show_controller.h"
@@ -93,6 +96,9 @@ void Application::openMainWindow()
     m_slideShow = std::make_unique<SlideShowController>(
         m_context, m_main->controls(), [this] { return IsScreenResolution(*m_context.platform.screen, 800, 600); },
         [this](const QString& key, int photo) { return m_yearPage->takeSlide(key, photo); });
+    m_menuDocuments = std::make_unique<MenuDocuments>(m_context, m_main->controls(), &m_main->mmControl1());
+    m_series = std::make_unique<IllustratedSeries>(m_context, m_main->controls(), &m_main->mmControl1());
+    m_advertisements = std::make_unique<Advertisements>(m_context, m_main->controls(), &m_series->viewer());
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();

@@ -20,6 +20,9 @@ class SplashWindow;
 class WavePlayer;
 class YearPage;
 class YearDocuments;
+class MenuDocuments;
+class IllustratedSeries;
+class Advertisements;
 
 // The name the settings store files the program under. It sets no display name on purpose: the
 // window system would append one to every window title that does not already end with it.
@@ -64,6 +67,9 @@ private:
     std::unique_ptr<PrintController> m_print;          // the File menu's printing and the print panel
     std::unique_ptr<MediaMenus> m_media;   // goes before the window whose menu and panel it drives
     std::unique_ptr<SlideShowController> m_slideShow;
+    std::unique_ptr<MenuDocuments> m_menuDocuments;
+    std::unique_ptr<IllustratedSeries> m_series;      // owns the large-image viewer the ads use
+    std::unique_ptr<Advertisements> m_advertisements;
 };
 
 } // namespace kestrane

@@ -186,6 +186,7 @@ void MainWindow::setupHiddenPanels()
 
     // Illustrated series: button 0 stands apart at the top, rows 1..53 in three columns.
     QFrame* penrow = makePanel(m_page, names::SSpnlPenrow, {800, 560});
+    m_controls.ssPnlPenrow = penrow;
     auto* first = new QPushButton(penrow);
     first->setObjectName(names::indexed(names::Command1, 0));
     first->setAccessibleName(u"Illustration 0"_qs);
