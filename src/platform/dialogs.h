@@ -26,6 +26,7 @@ struct SaveFileRequest
     QString initialFolder;   // host path
     QString fileName;
     QStringList filters;     // "Bitmap (*.bmp)"
+    QString defaultSuffix;   // added to a name chosen without one ("jpg")
 };
 
 // Message boxes and common dialogs.
@@ -36,6 +37,8 @@ public:
     virtual int messageBox(const MessageBoxRequest& request) = 0;
     // Host path chosen, or empty when cancelled.
     virtual QString saveFileName(const SaveFileRequest& request) = 0;
+    // The user's own folder for pictures, where a picture is saved unless the user goes elsewhere.
+    virtual QString picturesFolder() const { return {}; }
 };
 
 } // namespace kestrane

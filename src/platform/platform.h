@@ -8,6 +8,7 @@ namespace kestrane {
 class AudioDevice;
 class AppControl;
 class Clipboard;
+class ComponentInstaller;
 class Dialogs;
 class FileSystem;
 class Printer;
@@ -30,6 +31,7 @@ struct Platform
     WindowManager* windowManager = nullptr;
     Screen* screen = nullptr;
     AppControl* app = nullptr;
+    ComponentInstaller* installer = nullptr;
     // Each multimedia control owns its own device.
     std::function<std::unique_ptr<AudioDevice>()> makeAudioDevice;
     std::function<std::unique_ptr<VideoPlayer>()> makeVideoPlayer;

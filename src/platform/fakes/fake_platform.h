@@ -3,6 +3,7 @@
 #include "platform/fakes/fake_audio_device.h"
 #include "platform/fakes/fake_services.h"
 #include "platform/fakes/fake_video_player.h"
+#include "platform/host_component_installer.h"
 #include "platform/host_file_system.h"
 #include "platform/platform.h"
 
@@ -43,6 +44,9 @@ public:
     FakeWindowManager windowManager;
     FakeScreen screen;
     FakeAppControl app;
+    // Installs below the temporary folder: "system" for components, "screensavers" for the desktop
+    // entries, and no bundled programs.
+    HostComponentInstaller installer;
     // Every audio device handed out, in order; they outlive their owners for the test to read.
     std::vector<std::shared_ptr<FakeAudioDevice>> audioDevices;
     // Every video player handed out, in order, likewise.

@@ -22,6 +22,7 @@ class FakeDialogs : public Dialogs
 public:
     int messageBox(const MessageBoxRequest& request) override;
     QString saveFileName(const SaveFileRequest& request) override;
+    QString picturesFolder() const override { return pictures; }
 
     void answerNext(int answer) { m_answers << answer; }
     // Called before each answer is taken; lets a test change the world (e.g. insert the disc).
@@ -30,6 +31,9 @@ public:
     QList<MessageBoxRequest> boxes;
     QList<SaveFileRequest> saveRequests;
     QString nextSaveFileName;
+    // Answers of the next save dialogs in turn; when none is left, nextSaveFileName answers.
+    QStringList saveAnswers;
+    QString pictures;
 
 private:
     QList<int> m_answers;

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_platform.h"
 
+#include "platform/host_component_installer.h"
 #include "platform/host_file_system.h"
 #include "platform/qt/qt_audio_device.h"
 #include "platform/qt/qt_dialogs.h"
@@ -7,6 +8,8 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_video_player.h"
+
+#include <QCoreApplication>
 
 namespace kestrane {
 
@@ -21,6 +24,8 @@ struct QtPlatform::Services
     QtWindowManager windowManager;
     QtScreen screen;
     QtAppControl app;
+    HostComponentInstaller installer{fileSystem.systemFolder(), HostComponentInstaller::defaultEntryFolder(),
+                                     QCoreApplication::applicationDirPath()};
 };
 
 QtPlatform::QtPlatform()
@@ -35,6 +40,7 @@ QtPlatform::QtPlatform()
     m_platform.windowManager = &m_services->windowManager;
     m_platform.screen = &m_services->screen;
     m_platform.app = &m_services->app;
+    m_platform.installer = &m_services->installer;
     m_platform.makeAudioDevice = [] { return std::unique_ptr<AudioDevice>(std::make_unique<QtAudioDevice>()); };
     m_platform.makeVideoPlayer = [] { return std::unique_ptr<VideoPlayer>(std::make_unique<QtVideoPlayer>()); };
 }
