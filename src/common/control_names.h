@@ -110,6 +110,9 @@ inline constexpr char16_t Label12[] = u"Label12";       // array 1..53
 inline constexpr char16_t SSCommand7[] = u"SSCommand7";
 inline constexpr char16_t SSCommand8[] = u"SSCommand8";
 
+// frmSSPhoto, the screen-saver play list: Picture1, ProgressGuage and SSCommand1..9 as above.
+inline constexpr char16_t Text4[] = u"Text4";
+
 // Form1: the menu items (QActions). Arrays: mnuArticles 1..7, mnuMag 1..13, mnuMus 1..2,
 // mnuArt 0, 2..4, mnukestystuff 0..15, mnuSpecialty 0..10. The full tree is in menu_table.h.
 inline constexpr char16_t mnuFile[] = u"mnuFile";

@@ -11,6 +11,7 @@
 
 class QAbstractButton;
 class QAction;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
@@ -45,6 +46,9 @@ struct MainWindowControls
     // The illustrated-series panel: Command1(0..53) and Label12(1..53).
     std::array<QAbstractButton*, names::kPenrowButtonCount> command1{};
     std::array<QLabel*, names::kPenrowButtonCount> label12{};
+    // The hidden panels that the disk subsystem fills: copying and the screen-saver installation.
+    QFrame* pnlProgress = nullptr;
+    QFrame* pnlSSaver = nullptr;
     // Every menu item by its name, as the menu table created it.
     QHash<QString, QAction*> menuItems;
 
