@@ -1,5 +1,8 @@
 #include "shell/ui/application.h"
 
+#include "disk/ui/disk_operations.h"
+#include "disk/ui/saver_panel.h"
+#include "documents/ui/reader_opener.h"
 #include "documents/ui/year_documents_controller.h"
 #include "photos/photo_catalogue.h"
 #include "platform/services.h"
@@ -73,6 +76,17 @@ void Application::openMainWindow()
     m_main = std::make_unique<MainWindow>(m_context);
     m_yearPage = std::make_unique<YearPage>(m_context, m_main->controls());
     m_yearDocuments = std::make_unique<YearDocuments>(m_context, m_main->controls(), &m_main->mmControl1());
+    m_disk = std::make_unique<DiskOperations>(m_context, m_main->controls(), &m_yearPage->photoPanel());
+    QObject::connect(&m_disk->saver(), &SaverPanel::helpRequested, m_main.get(), [this] {
+        // The installation's help: a reader that leaves the screen-saver panel usable.
+        ReaderRequest help;
+        help.errorCode = ErrorCode::ER052;
+        help.documentCaption = u"The Kestrane Omnivar     Install Screen Saver Help"_qs;
+        help.documentPath = m_context.state.disc.cdRoot + u"\\richtext\\sshelp.rtf"_qs;
+        help.disableNarration = false;
+        help.modal = false;
+        OpenDocument({m_context, m_main.get(), &m_main->mmControl1()}, help);
+    });
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();

@@ -10,6 +10,7 @@
 namespace kestrane {
 
 class AudioDevice;
+class DiskOperations;
 class MainWindow;
 class SplashWindow;
 class WavePlayer;
@@ -33,6 +34,7 @@ public:
     SplashWindow* splash() const { return m_splash.get(); }
     MainWindow* mainWindow() const { return m_main.get(); }
     YearPage* yearPage() const { return m_yearPage.get(); }
+    DiskOperations* disk() const { return m_disk.get(); }
     WindowRegistry& windows() { return m_windows; }
 
     // The splash timer's work, also callable by tests.
@@ -50,6 +52,7 @@ private:
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<YearPage> m_yearPage;   // goes before the window whose controls it drives
     std::unique_ptr<YearDocuments> m_yearDocuments;   // goes before the window whose buttons it drives
+    std::unique_ptr<DiskOperations> m_disk;           // likewise
 };
 
 } // namespace kestrane
