@@ -13,6 +13,10 @@
 #include <cerrno>
 #include <cstdio>
 
+#ifdef Q_OS_LINUX
+#include <unistd.h>
+#endif
+
 namespace kestrane {
 
 namespace {
@@ -49,6 +53,57 @@ QString partialCopyName(const QString& target)
     const QFileInfo info(target);
     return info.path() + u"/."_qs + info.fileName() + u".part-"_qs
            + QString::number(QCoreApplication::applicationPid()) + u'-' + QString::number(serial++);
+}
+
+// Copies what is left of `source` into `out`, reporting the bytes copied after each chunk. The
+// kernel copies between the two files without a buffer of ours where it can (as the system's own
+// copy command does), else one buffer of constant size carries every chunk.
+bool copyContents(QFile& source, QFile& out, const std::function<bool(qint64)>& progress, qint64* copied,
+                  QString* reason)
+{
+    const auto report = [&](qint64 n) {
+        *copied += n;
+        if (progress && !progress(*copied)) {
+            *reason = u"The copy was stopped."_qs;
+            return false;
+        }
+        return true;
+    };
+#ifdef Q_OS_LINUX
+    for (;;) {
+        const ssize_t n = ::copy_file_range(source.handle(), nullptr, out.handle(), nullptr, size_t(kCopyChunk), 0);
+        if (n > 0) {
+            if (!report(n))
+                return false;
+            continue;
+        }
+        if (n == 0)
+            return true;
+        // Not between these two file systems: the plain way, from where the kernel stopped.
+        const bool unsupported = errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP;
+        if (!unsupported || *copied > 0) {
+            *reason = qt_error_string(errno);
+            return false;
+        }
+        break;
+    }
+#endif
+    QByteArray buffer(kCopyChunk, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = source.read(buffer.data(), kCopyChunk);
+        if (n < 0) {
+            *reason = source.errorString();
+            return false;
+        }
+        if (n == 0)
+            return true;
+        if (out.write(buffer.constData(), n) != n) {
+            *reason = out.errorString();
+            return false;
+        }
+        if (!report(n))
+            return false;
+    }
 }
 
 } // namespace
@@ -253,21 +308,10 @@ bool HostFileSystem::copyFile(const QString& from, const QString& to,
         out.remove();
         return fail(reason);
     };
-    // One buffer for the whole file: memory stays the same whatever its size.
-    QByteArray buffer(kCopyChunk, Qt::Uninitialized);
     qint64 copied = 0;
-    for (;;) {
-        const qint64 n = source.read(buffer.data(), kCopyChunk);
-        if (n < 0)
-            return abandon(source.errorString());
-        if (n == 0)
-            break;
-        if (out.write(buffer.constData(), n) != n)
-            return abandon(out.errorString());
-        copied += n;
-        if (progress && !progress(copied))
-            return abandon(u"The copy was stopped."_qs);
-    }
+    QString reason;
+    if (!copyContents(source, out, progress, &copied, &reason))
+        return abandon(reason);
     // A copy from read-only media stays writable by its owner, so that it can be replaced later.
     out.setPermissions(source.permissions() | QFileDevice::WriteOwner);
     out.close();
