@@ -9,7 +9,9 @@
 #include "common/ui/spin_button.h"
 #include "shell/ui/main_window.h"
 
+#include <QAccessible>
 #include <QFileInfo>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -222,6 +224,29 @@ TEST_F(PlayListTest, ExitLeavesItOnTop)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(playList(), nullptr);
     EXPECT_EQ(fake.windowManager.log.last(), u"top frmSSPhoto 0"_qs);
+}
+
+// What the disk subsystem's controls show, assistive tools read: buttons, captions and gauges.
+TEST_F(PlayListTest, CaptionsHiddenFromAssistiveTools)
+{
+    clickYear(5);
+    trigger(names::mnuSaver);
+    trigger(names::mnuCopy);
+    PlayListWindow& window = opened();
+    const QList<QWidget*> shown = window.findChildren<QWidget*>() + main->controls().pnlProgress->findChildren<QWidget*>()
+                                  + main->controls().pnlSSaver->findChildren<QWidget*>();
+    int checked = 0;
+    for (QWidget* widget : shown) {
+        const QString text = widget->property("text").toString().trimmed();
+        if (text.isEmpty() || !widget->isVisible())
+            continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(accessible, nullptr) << widget->objectName().toStdString();
+        const QString heard = accessible->text(QAccessible::Name) + u' ' + accessible->text(QAccessible::Value);
+        EXPECT_TRUE(heard.contains(text)) << widget->objectName().toStdString() << ": " << heard.toStdString();
+        ++checked;
+    }
+    EXPECT_GE(checked, 20);
 }
 
 } // namespace

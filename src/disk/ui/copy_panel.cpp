@@ -44,10 +44,14 @@ CopyPanelControls buildCopyPanel(QFrame* panel)
     c.text1->setFocusPolicy(Qt::NoFocus);
     c.text1->setAccessibleName(u"File being copied"_qs);
     c.text1->setGeometry(84, 66, 320, 22);
-    // The main window is disabled while it copies: the file name must stay readable.
-    QPalette palette = c.text1->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
-    c.text1->setPalette(palette);
+    // Form1 is disabled while it copies: what the panel says must stay readable all the same.
+    for (QWidget* text : {static_cast<QWidget*>(c.label2), static_cast<QWidget*>(c.label1),
+                          static_cast<QWidget*>(c.text1)}) {
+        QPalette palette = text->palette();
+        for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText})
+            palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+        text->setPalette(palette);
+    }
 
     c.gauge = new FloodGauge(panel);
     c.gauge->setObjectName(names::name(names::ProgressGuage));

@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace kestrane {
 
@@ -46,6 +49,7 @@ PlayListWindow::PlayListWindow(const PlayListEnvironment& environment, QWidget* 
     setWindowTitle(QString::fromUtf16(kPlayListCaption));
     setAttribute(Qt::WA_DeleteOnClose);
     setupWidgets();
+    placeOverOwner();
     if (m_context.windows)
         m_context.windows->enter(WindowRegistry::PlayList, this);
     m_commands = std::make_unique<PlayListCommands>(environment, m_controls, this);
@@ -91,6 +95,22 @@ void PlayListWindow::setupWidgets()
         y += 37;
     }
     setFixedSize(612, 322);
+}
+
+void PlayListWindow::placeOverOwner()
+{
+    const QWidget* owner = parentWidget();
+    if (!owner)
+        return;
+    // Over the middle of Form1, whole on its screen.
+    QRect frame(QPoint(0, 0), size());
+    frame.moveCenter(owner->frameGeometry().center());
+    if (const QScreen* screen = owner->screen()) {
+        const QRect room = screen->availableGeometry();
+        frame.moveLeft(std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width())));
+        frame.moveTop(std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height())));
+    }
+    move(frame.topLeft());
 }
 
 void PlayListWindow::closeEvent(QCloseEvent* event)

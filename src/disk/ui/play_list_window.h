@@ -64,6 +64,7 @@ protected:
 
 private:
     void setupWidgets();
+    void placeOverOwner();
 
     AppContext& m_context;
     PlayListControls m_controls;
