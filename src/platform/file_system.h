@@ -8,6 +8,10 @@
 
 namespace kestrane {
 
+// The names copyFile gives a copy under way (beside its target, hidden): what a copy cut short by
+// the end of the process leaves behind matches this pattern.
+inline constexpr char16_t kPartialCopyPattern[] = u".*.part-*";
+
 // The file system as the program sees it: every path keeps the disc's form, a root ("E:" or the
 // program folder) followed by "\folder\file". Implementations resolve names without regard to
 // letter case, the way the disc's original file system did.

@@ -122,6 +122,8 @@ TEST_F(CopyPanelTest, CopiedPhotosNotReadOrWindowLeftDisabled)
 TEST_F(CopyPanelTest, SecondCopyAsksOrCopiesOverTheFirstSilently)
 {
     writeHostFile(program(), u"kestranes/53A.JPG"_qs, "stale");
+    // Left by a copy that was cut short when the program was killed.
+    writeHostFile(program(), u"kestranes/.60B.JPG.part-4242-0"_qs, "half");
     trigger(names::mnuCopy);
     fake.dialogs.answerNext(MsgCancel);
     QSignalSpy closed(&copy(), &CopyController::panelClosed);
@@ -135,11 +137,12 @@ TEST_F(CopyPanelTest, SecondCopyAsksOrCopiesOverTheFirstSilently)
     EXPECT_TRUE(panel().cmdCopy->isEnabled());
     ASSERT_EQ(closed.size(), 1);
     EXPECT_FALSE(closed.first().at(1).toBool());
-    EXPECT_EQ(programFiles(u"kestranes"_qs), QStringList{u"53A.JPG"_qs});
+    EXPECT_EQ(programFiles(u"kestranes"_qs), (QStringList{u".60B.JPG.part-4242-0"_qs, u"53A.JPG"_qs}));
 
     // OK copies again, over the earlier file.
     trigger(names::mnuCopy);
     copyAndWait();
+    EXPECT_FALSE(QFileInfo::exists(program(u"kestranes/.60B.JPG.part-4242-0"_qs)));
     QFile copied(program(u"kestranes/53A.JPG"_qs));
     ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
     QFile original(disc() + u"/kestranes/53A.JPG"_qs);

@@ -180,6 +180,8 @@ void CopyController::copyClicked()
         return;
     }
 
+    // What a copy cut short by the end of the program left under a hidden name goes now.
+    fs.removeMatching(folder + u'\\' + QString::fromUtf16(kPartialCopyPattern));
     m_context.platform.screen->setBusy(true);
     disk.remainingBytes = job.total;
     if (m_context.mainWindow)
