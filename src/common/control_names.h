@@ -155,6 +155,8 @@ inline constexpr char16_t cmdHelpContents[] = u"cmdHelpContents";
 inline constexpr char16_t cmdHelpBack[] = u"cmdHelpBack";
 inline constexpr char16_t cmdHelpForward[] = u"cmdHelpForward";
 inline constexpr char16_t cmdHelpClose[] = u"cmdHelpClose";
+// frmSSPhoto, the screen-saver play list: Picture1, ProgressGuage and SSCommand1..9 as above.
+inline constexpr char16_t Text4[] = u"Text4";
 
 // Form1: the menu items (QActions). Arrays: mnuArticles 1..7, mnuMag 1..13, mnuMus 1..2,
 // mnuArt 0, 2..4, mnukestystuff 0..15, mnuSpecialty 0..10. The full tree is in menu_table.h.

@@ -30,6 +30,7 @@ struct SaveFileRequest
     QString initialFolder;   // host path
     QString fileName;
     QStringList filters;     // "Bitmap (*.bmp)"
+    QString defaultSuffix;   // added to a name chosen without one ("jpg")
 };
 
 // Message boxes and common dialogs.
@@ -48,6 +49,8 @@ public:
         (void)current;
         return std::nullopt;
     }
+    // The user's own folder for pictures, where a picture is saved unless the user goes elsewhere.
+    virtual QString picturesFolder() const { return {}; }
 };
 
 } // namespace kestrane

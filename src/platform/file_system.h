@@ -8,6 +8,10 @@
 
 namespace kestrane {
 
+// The names copyFile gives a copy under way (beside its target, hidden): what a copy cut short by
+// the end of the process leaves behind matches this pattern.
+inline constexpr char16_t kPartialCopyPattern[] = u".*.part-*";
+
 // The file system as the program sees it: every path keeps the disc's form, a root ("E:" or the
 // program folder) followed by "\folder\file". Implementations resolve names without regard to
 // letter case, the way the disc's original file system did.
@@ -35,10 +39,11 @@ public:
 
     // Writes through a temporary file and renames, so a failure leaves nothing half-written.
     virtual bool writeAll(const QString& path, const QByteArray& data) = 0;
-    // Copies in chunks; `progress` (may be empty) gets the bytes copied so far and may return
-    // false to stop. A failed copy leaves no partial target behind.
+    // Copies in chunks of constant size; `progress` (may be empty) gets the bytes copied so far and
+    // may return false to stop. A failed copy leaves no partial target behind and puts the
+    // system's reason into *error (when given).
     virtual bool copyFile(const QString& from, const QString& to,
-                          const std::function<bool(qint64)>& progress = {}) = 0;
+                          const std::function<bool(qint64)>& progress = {}, QString* error = nullptr) = 0;
     virtual bool removeFile(const QString& path) = 0;
     // Removes every file matching the pattern; returns how many were removed, -1 on failure.
     virtual int removeMatching(const QString& pattern) = 0;

@@ -9,6 +9,14 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+
+#ifdef Q_OS_LINUX
+#include <unistd.h>
+#endif
+
 namespace kestrane {
 
 namespace {
@@ -36,6 +44,66 @@ bool splitPattern(const QString& pattern, QString* folder, QString* mask)
     *folder = pattern.left(cut);
     *mask = pattern.mid(cut + 1);
     return !mask->isEmpty();
+}
+
+// The hidden name a copy is written under until it is complete, unique within the process.
+QString partialCopyName(const QString& target)
+{
+    static std::atomic<int> serial{0};
+    const QFileInfo info(target);
+    return info.path() + u"/."_qs + info.fileName() + u".part-"_qs
+           + QString::number(QCoreApplication::applicationPid()) + u'-' + QString::number(serial++);
+}
+
+// Copies what is left of `source` into `out`, reporting the bytes copied after each chunk. The
+// kernel copies between the two files without a buffer of ours where it can (as the system's own
+// copy command does), else one buffer of constant size carries every chunk.
+bool copyContents(QFile& source, QFile& out, const std::function<bool(qint64)>& progress, qint64* copied,
+                  QString* reason)
+{
+    const auto report = [&](qint64 n) {
+        *copied += n;
+        if (progress && !progress(*copied)) {
+            *reason = u"The copy was stopped."_qs;
+            return false;
+        }
+        return true;
+    };
+#ifdef Q_OS_LINUX
+    for (;;) {
+        const ssize_t n = ::copy_file_range(source.handle(), nullptr, out.handle(), nullptr, size_t(kCopyChunk), 0);
+        if (n > 0) {
+            if (!report(n))
+                return false;
+            continue;
+        }
+        if (n == 0)
+            return true;
+        // Not between these two file systems: the plain way, from where the kernel stopped.
+        const bool unsupported = errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP;
+        if (!unsupported || *copied > 0) {
+            *reason = qt_error_string(errno);
+            return false;
+        }
+        break;
+    }
+#endif
+    QByteArray buffer(kCopyChunk, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = source.read(buffer.data(), kCopyChunk);
+        if (n < 0) {
+            *reason = source.errorString();
+            return false;
+        }
+        if (n == 0)
+            return true;
+        if (out.write(buffer.constData(), n) != n) {
+            *reason = out.errorString();
+            return false;
+        }
+        if (!report(n))
+            return false;
+    }
 }
 
 } // namespace
@@ -217,29 +285,41 @@ bool HostFileSystem::writeAll(const QString& path, const QByteArray& data)
 }
 
 bool HostFileSystem::copyFile(const QString& from, const QString& to,
-                              const std::function<bool(qint64)>& progress)
+                              const std::function<bool(qint64)>& progress, QString* error)
 {
-    QFile source(resolve(from));
+    const auto fail = [error](const QString& reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    const QString sourcePath = resolve(from);
     const QString target = hostPathForWrite(to);
-    if (source.fileName().isEmpty() || target.isEmpty() || !source.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
+    if (sourcePath.isEmpty() || target.isEmpty())
+        return fail(qt_error_string(ENOENT));
+    QFile source(sourcePath);
+    if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return fail(source.errorString());
+    // The copy grows under a hidden name beside its target and takes the target's name only when it
+    // is complete. No sync to disk: copying must keep pace with the system's own copy command.
+    QFile out(partialCopyName(target));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return fail(out.errorString());
+    const auto abandon = [&out, &fail](const QString& reason) {
+        out.remove();
+        return fail(reason);
+    };
     qint64 copied = 0;
-    while (!source.atEnd()) {
-        const QByteArray chunk = source.read(kCopyChunk);
-        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
-            return false;
-        }
-        copied += chunk.size();
-        if (progress && !progress(copied)) {
-            out.cancelWriting();
-            return false;
-        }
-    }
-    return out.commit();
+    QString reason;
+    if (!copyContents(source, out, progress, &copied, &reason))
+        return abandon(reason);
+    // A copy from read-only media stays writable by its owner, so that it can be replaced later.
+    out.setPermissions(source.permissions() | QFileDevice::WriteOwner);
+    out.close();
+    if (out.error() != QFileDevice::NoError)
+        return abandon(out.errorString());
+    if (std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+        return abandon(qt_error_string(errno));
+    return true;
 }
 
 bool HostFileSystem::removeFile(const QString& path)

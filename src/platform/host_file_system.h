@@ -28,7 +28,7 @@ public:
     bool readAll(const QString& path, QByteArray* data) const override;
     bool writeAll(const QString& path, const QByteArray& data) override;
     bool copyFile(const QString& from, const QString& to,
-                  const std::function<bool(qint64)>& progress = {}) override;
+                  const std::function<bool(qint64)>& progress = {}, QString* error = nullptr) override;
     bool removeFile(const QString& path) override;
     int removeMatching(const QString& pattern) override;
     bool makeFolder(const QString& path) override;

@@ -9,6 +9,7 @@ class AudioDevice;
 class AppControl;
 class Clipboard;
 class Clock;
+class ComponentInstaller;
 class Dialogs;
 class FileSystem;
 class Printer;
@@ -32,6 +33,7 @@ struct Platform
     Screen* screen = nullptr;
     AppControl* app = nullptr;
     Clock* clock = nullptr;         // the time of day and the timers
+    ComponentInstaller* installer = nullptr;
     // Each multimedia control owns its own device.
     std::function<std::unique_ptr<AudioDevice>()> makeAudioDevice;
     std::function<std::unique_ptr<VideoPlayer>()> makeVideoPlayer;

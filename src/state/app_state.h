@@ -100,6 +100,19 @@ struct MediaState
     QString movieFolder;            // with its trailing backslash: where movies are played from
 };
 
+// Copying the disc's photos and movies to the hard drive, shared with the screen-saver installer.
+struct DiskState
+{
+    Flag copyingPhotos = kFalse;    // the pending or running copy is of photos (else of movies)
+    qint64 remainingBytes = 0;      // the job's fixed total less each full chunk copied
+    Flag copyCancelled = kFalse;    // the user declined to copy into an existing folder
+    Flag copyPending = kFalse;      // the screen-saver installer waits for the photo copy
+    QString sourcePath;             // the file being copied
+    QString targetPath;
+    QStringList movieList;          // 1-based: upper-cased names of the disc's movies; entry 0 unused
+    qint16 movieCount = 0;
+};
+
 // The one process-wide record of shared fields, grouped by the subsystem that owns each group so
 // that a routine's signature shows what it touches. No window owns it; windows and routines get a
 // reference through the AppContext.
@@ -113,6 +126,7 @@ struct AppState
     SlideShowState slides;
     SaverState saver;
     MediaState media;
+    DiskState disk;
 };
 
 } // namespace kestrane

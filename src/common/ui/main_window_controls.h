@@ -54,6 +54,9 @@ struct MainWindowControls
     // builds the rest of the panel into the frame.
     QFrame* pnlPrint = nullptr;
     std::array<QListWidget*, 2> list1{};
+    // The hidden panels that the disk subsystem fills: copying and the screen-saver installation.
+    QFrame* pnlProgress = nullptr;
+    QFrame* pnlSSaver = nullptr;
     // Every menu item by its name, as the menu table created it.
     QHash<QString, QAction*> menuItems;
 

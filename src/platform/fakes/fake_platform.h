@@ -4,6 +4,7 @@
 #include "platform/fakes/fake_clock.h"
 #include "platform/fakes/fake_services.h"
 #include "platform/fakes/fake_video_player.h"
+#include "platform/host_component_installer.h"
 #include "platform/host_file_system.h"
 #include "platform/platform.h"
 
@@ -45,6 +46,9 @@ public:
     FakeScreen screen;
     FakeAppControl app;
     FakeClock clock;
+    // Installs below the temporary folder: "system" for components, "screensavers" for the desktop
+    // entries, and no bundled programs.
+    HostComponentInstaller installer;
     // Every audio device handed out, in order; they outlive their owners for the test to read.
     std::vector<std::shared_ptr<FakeAudioDevice>> audioDevices;
     // Every video player handed out, in order, likewise.

@@ -27,7 +27,7 @@ int FakeDialogs::messageBox(const MessageBoxRequest& request)
 QString FakeDialogs::saveFileName(const SaveFileRequest& request)
 {
     saveRequests << request;
-    return nextSaveFileName;
+    return saveAnswers.isEmpty() ? nextSaveFileName : saveAnswers.takeFirst();
 }
 
 std::optional<PrinterChoice> FakeDialogs::printerSetup(const QStringList& printers, const PrinterChoice& current)

@@ -23,6 +23,7 @@ public:
     int messageBox(const MessageBoxRequest& request) override;
     QString saveFileName(const SaveFileRequest& request) override;
     std::optional<PrinterChoice> printerSetup(const QStringList& printers, const PrinterChoice& current) override;
+    QString picturesFolder() const override { return pictures; }
 
     void answerNext(int answer) { m_answers << answer; }
     // Called before each answer is taken; lets a test change the world (e.g. insert the disc).
@@ -36,6 +37,9 @@ public:
     QList<PrinterChoice> printerSetups;
     QStringList printerSetupList;
     std::optional<PrinterChoice> nextPrinterChoice;
+    // Answers of the next save dialogs in turn; when none is left, nextSaveFileName answers.
+    QStringList saveAnswers;
+    QString pictures;
 
 private:
     QList<int> m_answers;

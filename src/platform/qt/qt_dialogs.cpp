@@ -1,10 +1,12 @@
 #include "platform/qt/qt_dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 
 namespace kestrane {
 
@@ -74,10 +76,25 @@ int QtDialogs::messageBox(const MessageBoxRequest& request)
 
 QString QtDialogs::saveFileName(const SaveFileRequest& request)
 {
-    const QString start = request.initialFolder.isEmpty() ? request.fileName
-                                                          : request.initialFolder + u'/' + request.fileName;
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, start,
-                                        request.filters.join(u";;"_qs));
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.initialFolder,
+                       request.filters.join(u";;"_qs));
+    dialog.setObjectName(u"SaveFileDialog"_qs);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+QString QtDialogs::picturesFolder() const
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    // A desktop without a pictures folder of its own: the home folder.
+    return QDir(pictures).exists() ? pictures : QDir::homePath();
 }
 
 std::optional<PrinterChoice> QtDialogs::printerSetup(const QStringList& printers, const PrinterChoice& current)

@@ -11,6 +11,7 @@ public:
     QString saveFileName(const SaveFileRequest& request) override;
     // Qt's print dialog in its set-up form: printer, paper and orientation, no page range.
     std::optional<PrinterChoice> printerSetup(const QStringList& printers, const PrinterChoice& current) override;
+    QString picturesFolder() const override;
 };
 
 } // namespace kestrane

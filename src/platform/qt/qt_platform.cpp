@@ -1,5 +1,6 @@
 #include "platform/qt/qt_platform.h"
 
+#include "platform/host_component_installer.h"
 #include "platform/host_file_system.h"
 #include "platform/qt/qt_audio_device.h"
 #include "platform/qt/qt_clock.h"
@@ -8,6 +9,8 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_video_player.h"
+
+#include <QCoreApplication>
 
 namespace kestrane {
 
@@ -23,6 +26,8 @@ struct QtPlatform::Services
     QtScreen screen;
     QtAppControl app;
     QtClock clock;
+    HostComponentInstaller installer{fileSystem.systemFolder(), HostComponentInstaller::defaultEntryFolder(),
+                                     QCoreApplication::applicationDirPath()};
 };
 
 QtPlatform::QtPlatform()
@@ -38,6 +43,7 @@ QtPlatform::QtPlatform()
     m_platform.screen = &m_services->screen;
     m_platform.app = &m_services->app;
     m_platform.clock = &m_services->clock;
+    m_platform.installer = &m_services->installer;
     m_platform.makeAudioDevice = [] { return std::unique_ptr<AudioDevice>(std::make_unique<QtAudioDevice>()); };
     m_platform.makeVideoPlayer = [] { return std::unique_ptr<VideoPlayer>(std::make_unique<QtVideoPlayer>()); };
 }

@@ -1,5 +1,7 @@
 #include "shell/ui/application.h"
 
+#include "disk/ui/disk_operations.h"
+#include "disk/ui/saver_panel.h"
 #include "documents/ui/year_documents_controller.h"
 #include "periphery/ui/about_menu.h"
 #include "periphery/ui/dealer_page_controller.h"
@@ -9,6 +11,7 @@
 #include "documents/ui/menu_documents_controller.h"
 #include "periphery/ui/illustrated_panel.h"
 #include "photos/photo_catalogue.h"
+#include "printing/photo_printout.h"
 #include "printing/ui/print_controller.h"
 #include "photos/ui/slide_show_controller.h"
 #include "platform/services.h"
@@ -99,6 +102,13 @@ void Application::openMainWindow()
     m_menuDocuments = std::make_unique<MenuDocuments>(m_context, m_main->controls(), &m_main->mmControl1());
     m_series = std::make_unique<IllustratedSeries>(m_context, m_main->controls(), &m_main->mmControl1());
     m_advertisements = std::make_unique<Advertisements>(m_context, m_main->controls(), &m_series->viewer());
+    m_disk = std::make_unique<DiskOperations>(m_context, m_main->controls(), &m_yearPage->photoPanel());
+    m_disk->setPrintPhoto([this](const QImage& picture) {
+        PrintPhoto(m_context, picture, m_context.state.selection.selectionKey);
+    });
+    // The installation's Help is the menu catalogue's screen-saver help.
+    QObject::connect(&m_disk->saver(), &SaverPanel::helpRequested, m_menuDocuments.get(),
+                     &MenuDocuments::SSCommand5Click);
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();

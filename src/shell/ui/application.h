@@ -12,6 +12,7 @@ namespace kestrane {
 class AboutMenu;
 class AudioDevice;
 class DealerPage;
+class DiskOperations;
 class MainWindow;
 class PrintController;
 class MediaMenus;
@@ -45,6 +46,7 @@ public:
     SplashWindow* splash() const { return m_splash.get(); }
     MainWindow* mainWindow() const { return m_main.get(); }
     YearPage* yearPage() const { return m_yearPage.get(); }
+    DiskOperations* disk() const { return m_disk.get(); }
     WindowRegistry& windows() { return m_windows; }
 
     // The splash timer's work, also callable by tests.
@@ -70,6 +72,7 @@ private:
     std::unique_ptr<MenuDocuments> m_menuDocuments;
     std::unique_ptr<IllustratedSeries> m_series;      // owns the large-image viewer the ads use
     std::unique_ptr<Advertisements> m_advertisements;
+    std::unique_ptr<DiskOperations> m_disk;           // likewise
 };
 
 } // namespace kestrane

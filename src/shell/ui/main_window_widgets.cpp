@@ -182,7 +182,8 @@ void MainWindow::setupHiddenPanels()
 
     m_controls.pnlSound = makePanel(m_page, names::pnlSound, {543, 401});
     m_progress = makePanel(m_page, names::pnlProgress, {420, 210});
-    makePanel(m_page, names::pnlSSaver, {400, 250});
+    m_controls.pnlProgress = m_progress;
+    m_controls.pnlSSaver = makePanel(m_page, names::pnlSSaver, {400, 250});
 
     // Illustrated series: button 0 stands apart at the top, rows 1..53 in three columns.
     QFrame* penrow = makePanel(m_page, names::SSpnlPenrow, {800, 560});
