@@ -28,16 +28,6 @@ TEST(SlideCaption, EachCodeGetsItsCaptionWithItsExactBlanks)
             << QString::fromUtf16(c.photo).toStdString();
 }
 
-TEST(SlideCaption, TheTableHoldsEveryCategoryCodeOnce)
-{
-    QStringList codes;
-    for (const CodeCaption& row : categoryCaptions())
-        codes << QString::fromUtf16(row.code);
-    EXPECT_EQ(codes.size(), 39);
-    codes.removeDuplicates();
-    EXPECT_EQ(codes.size(), 39);
-}
-
 TEST(SlideCaption, ReadsThePhotographAtThePhotoCursor)
 {
     AppState state;
