@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   libx11-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   fonts-dejavu-core
   xvfb xauth libxcb1-dev

@@ -20,6 +20,16 @@ TEST(DriveMapText, LettersFoldersAndJunk)
     EXPECT_TRUE(map.folder(u'G').isEmpty());
 }
 
+TEST(DriveMapText, TwoLetterNameTakenAsItsFirstLetter)
+{
+    // "DE" must not become drive D (nor E): a letter is one character before the "=".
+    const DriveMap map = DriveMap::parse(u"DE=/x;E=/e;FG =/y"_qs);
+    EXPECT_TRUE(map.folder(u'D').isEmpty());
+    EXPECT_EQ(map.folder(u'E'), u"/e"_qs);
+    EXPECT_TRUE(map.folder(u'F').isEmpty());
+    EXPECT_EQ(map.entries().size(), 1);
+}
+
 struct Resolver : ::testing::Test
 {
     FakePlatform fake;
@@ -79,6 +89,22 @@ TEST_F(Resolver, PatternsIgnoreLetterCaseAndMatchWholeNames)
     EXPECT_FALSE(failed);
     EXPECT_TRUE(fs.list(u"E:\\kestranes\\57a.jpg\\*.jpg"_qs, &failed).isEmpty());
     EXPECT_TRUE(failed);
+}
+
+TEST_F(Resolver, WriteIgnoresAFileNamedInAnotherCaseAndAddsASecond)
+{
+    const QString upper = writeHostFile(fake.programFolder(), u"movies/ONE.AVI"_qs, "old");
+    ASSERT_TRUE(fs.writeAll(fake.programFolder() + u"\\movies\\one.avi"_qs, "new contents"));
+    EXPECT_EQ(QDir(fake.programFolder() + u"/movies"_qs).entryList(QDir::Files), QStringList{u"ONE.AVI"_qs});
+    QFile file(upper);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "new contents");
+
+    // A copy to that name replaces it the same way.
+    writeHostFile(disc, u"movies/one.avi"_qs, "from the disc");
+    ASSERT_TRUE(fs.copyFile(u"E:\\movies\\one.avi"_qs, fake.programFolder() + u"\\MOVIES\\One.Avi"_qs));
+    EXPECT_EQ(QDir(fake.programFolder() + u"/movies"_qs).entryList(QDir::Files), QStringList{u"ONE.AVI"_qs});
+    EXPECT_EQ(fs.fileLength(fake.programFolder() + u"\\movies\\one.avi"_qs), 13);
 }
 
 TEST_F(Resolver, TheProgramFolderIsARootLikeADrive)

@@ -79,10 +79,19 @@ TEST(PrinterFallback, WithoutAPrinterAJobBecomesAPdfThatNeverOverwrites)
         EXPECT_TRUE(printer.outputFile().startsWith(home.path()));
     }
     EXPECT_TRUE(printer.outputFile().endsWith(u"Test (2).pdf"_qs));
+}
 
-    // An aborted job leaves no file behind.
+TEST(PrinterFallback, AbortedPdfJobLeavesItsHalfDrawnFile)
+{
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    QtPrinter printer;
     ASSERT_TRUE(printer.begin(u"Aborted"_qs));
     const QString aborted = printer.outputFile();
+    QPainter painter(printer.device());
+    painter.drawText(100, 100, u"half a page"_qs);
+    painter.end();
+    ASSERT_TRUE(QFile::exists(aborted)) << "the writer made no file: the abort below would prove nothing";
     printer.abort();
     EXPECT_FALSE(QFile::exists(aborted));
 }

@@ -58,6 +58,25 @@ TEST(CharacterFormat, pardKeepsCharacterPropertiesButPlainResetsThem)
     EXPECT_NE(formatOf(*doc, "plain").fontWeight(), QFont::Bold);
 }
 
+TEST(CharacterFormat, stateSetInsideASkippedOrTableGroupLeaksOutOfIt)
+{
+    // Bold and the Cyrillic font (so its code page) are set once; every group after them changes
+    // them inside: an unknown starred destination, a known one skipped after such words, and
+    // table groups whose character words are obeyed within them.
+    const auto doc = read(R"({\rtf1\ansi\ansicpg1252)"
+                          R"({\fonttbl{\f0\froman Times;}{\f1\fmodern\fcharset204 Courier New;}})"
+                          R"(\f1\b \'cf{\*\unknown \f0\b0 x}\'f0{\f0\b0\i\header h}\'e8)"
+                          R"({\colortbl\plain\f0;\red9\green9\blue9;}\'e2{\*\generator \f0\b0 Writer;}\'e5)"
+                          R"({\fonttbl{\f2\fcharset0\b0 Arial;}}\'f2\par})");
+    ASSERT_EQ(plainText(*doc), QStringLiteral("Привет")); // formatOf needs every letter
+    for (const QString& letter : {u"П"_qs, u"р"_qs, u"и"_qs, u"в"_qs, u"е"_qs, u"т"_qs}) {
+        const QTextCharFormat format = formatOf(*doc, letter);
+        EXPECT_EQ(format.fontWeight(), QFont::Bold) << letter.toStdString();
+        EXPECT_FALSE(format.fontItalic()) << letter.toStdString();
+        EXPECT_EQ(format.fontFamilies().toStringList(), QStringList{"Courier New"}) << letter.toStdString();
+    }
+}
+
 TEST(CharacterFormat, hyperlinkFieldsBecomeLinks)
 {
     const auto doc = read(R"({\rtf1 {\field{\*\fldinst{HYPERLINK "http://example.org/a b"}}{\fldrslt{\ul site}}} )"

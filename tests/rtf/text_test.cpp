@@ -20,6 +20,10 @@ const TextCase kCodePages[] = {
      R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0 Arial;}{\f1\fcharset161 Greek;}}\f1 \'e1\f0 \'e1\par})", u"αá"},
     {"double-byte characters stay whole across hex and literal bytes",
      R"({\rtf1\ansi\ansicpg932{\fonttbl{\f0\fcharset128 MS Mincho;}}\f0 \'82\'a0\'83e\par})", u"あテ"},
+    {"Cyrillic fcharset 204 decoded with the document's Western code page",
+     R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0 Arial;}{\f1\fcharset204 Arial Cyr;}})"
+     R"(\f1 \'cf\'f0\'e8\'e2\'e5\'f2 \f0 caf\'e9\par})",
+     u"Привет café"},
     {"gb code page through fcharset 134",
      R"({\rtf1{\fonttbl\f0\fnil\fcharset134 Song;}\f0 \'d3\'a1\'cb\'a2\par})", u"印刷"},
     {"unknown ansicpg falls back to 1252", R"({\rtf1\ansi\ansicpg0 \'e9\par})", u"é"},

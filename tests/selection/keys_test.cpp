@@ -42,8 +42,6 @@ TEST(YearKeys, TitlesAreMatchedExactlyWithTheirBlanks)
     EXPECT_EQ(codeForKey(u"Prototypes "_qs), u"DP");
     EXPECT_EQ(codeForKey(u"Kestrane Prototypes "_qs), u"DP");
     EXPECT_EQ(codeForKey(u"miscellany "_qs), u"sc");
-    for (const CategoryRow& row : categoryTable())
-        EXPECT_EQ(findCategory(QStringView(row.title)), &row) << QString::fromUtf16(row.title).toStdString();
 }
 
 TEST(YearKeys, PhotoStepsRaiseTheButtonAfterTheYear)

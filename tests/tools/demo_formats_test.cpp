@@ -27,10 +27,6 @@ TEST(DemoNames, aModelYearIsMissingOrItsCodeIsWrong)
         EXPECT_EQ(years[r.index].digits, QLatin1String(r.digits));
         EXPECT_EQ(years[r.index].code, QLatin1String(r.code));
     }
-    EXPECT_EQ(categories().size(), 39);
-    EXPECT_EQ(categoryCaption("MN"), QStringLiteral("The National Kestrane Museum "));
-    EXPECT_EQ(categoryCaption("CV"), QStringLiteral("Custom Kestranes"));
-    EXPECT_EQ(categoryCaption("TD"), QStringLiteral("Danbury Mint Die-cast Models  "));
 }
 
 TEST(DemoNames, aPhotographPointsToTheWrongDetailDocument)

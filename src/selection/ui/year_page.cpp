@@ -171,6 +171,9 @@ bool YearPage::eventFilter(QObject* watched, QEvent* event)
     for (const InsigniaInfo& info : kInsigniaInfo) {
         if (widget != m_w.picture(info.picture))
             continue;
+        // Only mouse events may be read as such; the picture gets every other kind too.
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
+            return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (type == QEvent::MouseButtonPress) {
             pictureMouseDown(info.picture, mouse->button());
