@@ -1,14 +1,34 @@
 #include "platform/qt/qt_platform.h"
+#include "shell/command_line.h"
 #include "shell/ui/application.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char** argv)
 {
+    // Read before the application object: --help, --version and a bad --disc need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const kestrane::CommandLineRequest request = kestrane::parseCommandLine(arguments);
+    switch (request.action) {
+    case kestrane::CommandLineRequest::Action::Help:
+    case kestrane::CommandLineRequest::Action::Version:
+        std::fputs(qPrintable(request.output), stdout);
+        return request.exitCode;
+    case kestrane::CommandLineRequest::Action::Fail:
+        std::fputs(qPrintable(request.output), stderr);
+        return request.exitCode;
+    case kestrane::CommandLineRequest::Action::Run:
+        break;
+    }
+
     QApplication app(argc, argv);
     kestrane::nameApplication();
 
-    kestrane::QtPlatform platform;
+    kestrane::QtPlatform platform(request.discFolder);
     kestrane::Application program(platform.platform());
     if (!program.start(app.arguments().mid(1)))
         return 0;

@@ -1,6 +1,8 @@
 #include "shell/ui/application.h"
 
 #include "documents/ui/year_documents_controller.h"
+#include "platform/program_folders.h"
+#include "search/ui/search_controller.h"
 #include "photos/photo_catalogue.h"
 #include "platform/services.h"
 #include "shell/startup.h"
@@ -79,6 +81,7 @@ void Application::openMainWindow()
     m_main = std::make_unique<MainWindow>(m_context);
     m_yearPage = std::make_unique<YearPage>(m_context, m_main->controls());
     m_yearDocuments = std::make_unique<YearDocuments>(m_context, m_main->controls(), &m_main->mmControl1());
+    m_search = std::make_unique<SearchController>(m_context, m_main->controls(), &m_main->mmControl1(), userCacheFolder());
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();

@@ -15,6 +15,7 @@ class SplashWindow;
 class WavePlayer;
 class YearPage;
 class YearDocuments;
+class SearchController;
 
 // The name the settings store files the program under. It sets no display name on purpose: the
 // window system would append one to every window title that does not already end with it.
@@ -37,6 +38,7 @@ public:
     SplashWindow* splash() const { return m_splash.get(); }
     MainWindow* mainWindow() const { return m_main.get(); }
     YearPage* yearPage() const { return m_yearPage.get(); }
+    SearchController* search() const { return m_search.get(); }
     WindowRegistry& windows() { return m_windows; }
 
     // The splash timer's work, also callable by tests.
@@ -54,6 +56,7 @@ private:
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<YearPage> m_yearPage;   // goes before the window whose controls it drives
     std::unique_ptr<YearDocuments> m_yearDocuments;   // goes before the window whose buttons it drives
+    std::unique_ptr<SearchController> m_search;       // Ctrl+F: every document of the disc
 };
 
 } // namespace kestrane
