@@ -19,8 +19,8 @@ SearchController::SearchController(AppContext& context, const MainWindowControls
     , m_cacheFolder(std::move(cacheFolder))
 {
     if (m_w.form) {
-        auto* find = new QShortcut(QKeySequence::Find, m_w.form);
-        connect(find, &QShortcut::activated, this, &SearchController::showSearch);
+        m_find = new QShortcut(QKeySequence::Find, m_w.form);
+        connect(m_find, &QShortcut::activated, this, &SearchController::showSearch);
     }
     connect(&m_indexer, &SearchIndexer::progress, this, [this](int done, int total) {
         if (m_window)
@@ -31,6 +31,7 @@ SearchController::SearchController(AppContext& context, const MainWindowControls
 
 SearchController::~SearchController()
 {
+    delete m_find;
     delete m_window;
 }
 

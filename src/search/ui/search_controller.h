@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QStringList>
 
+class QShortcut;
+
 namespace kestrane {
 
 class WavePlayer;
@@ -43,6 +45,7 @@ private:
     QString m_cacheFolder;
     SearchIndexer m_indexer;
     QPointer<SearchWindow> m_window;
+    QPointer<QShortcut> m_find;  // on the main window, but goes with the controller
     QList<int> m_shown;          // the documents of the rows shown
     QStringList m_terms;         // the folded words of the last query
 };
