@@ -10,6 +10,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core
   xvfb xauth libxcb1-dev
+  xdotool appstream dpkg-dev
 )
 if [ "${1:-}" = "--demo" ]; then
   packages+=(qt6-image-formats-plugins)
