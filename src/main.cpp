@@ -3,6 +3,7 @@
 #include "shell/ui/application.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -27,6 +28,9 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     kestrane::nameApplication();
+    // The desktop entry and icon that an installed program brings (none in the build tree).
+    QGuiApplication::setDesktopFileName(u"org.kestrane.omnivar"_qs);
+    QApplication::setWindowIcon(QIcon::fromTheme(u"org.kestrane.omnivar"_qs));
 
     kestrane::QtPlatform platform(request.discFolder);
     kestrane::Application program(platform.platform());

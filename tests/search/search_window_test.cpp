@@ -171,7 +171,7 @@ TEST_F(SearchWindowTest, CtrlFFindsWhatIsTypedAndEnterOpensTheDocumentAtItsFirst
     EXPECT_TRUE(fake.dialogs.boxes.isEmpty());
 }
 
-TEST_F(SearchWindowTest, TheNextStartTakesTheCachedIndexAndAVanishedDocumentIsReportedWithItsCode)
+TEST_F(SearchWindowTest, TheNextStartTakesTheCachedIndexADoubleClickOpensAndAVanishedDocumentIsReportedWithItsCode)
 {
     // A first run fills the cache.
     {
@@ -187,6 +187,22 @@ TEST_F(SearchWindowTest, TheNextStartTakesTheCachedIndexAndAVanishedDocumentIsRe
     QTest::keyClicks(window->searchField(), u"glossary"_qs);
     ASSERT_GT(window->results()->count(), 0);
     ASSERT_EQ(window->results()->item(0)->text(), u"The Kestrane Omnivar     Kestrane Glossary"_qs);
+    // A double click opens it as Enter does.
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        if (ReaderWindow* reader = findReader(context)) {
+            opened = reader->windowTitle();
+            QTest::mouseClick(reader->okButton(), Qt::LeftButton);
+        }
+    });
+    QListWidget* list = window->results();
+    const QPoint item = list->visualItemRect(list->item(0)).center();
+    // The first click of the two, then the double click that the window system reports.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, item);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(opened, u"The Kestrane Omnivar     Kestrane Glossary"_qs);
+
     // The disc changed under the running program: the opener's own error, and no reader.
     fake.mapDrive(u'E', fake.root() + u"/gone"_qs);
     QTest::keyClick(window->searchField(), Qt::Key_Return);
