@@ -12,6 +12,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth libxcb1-dev
   poppler-utils
+  xdotool appstream dpkg-dev
 )
 if [ "${1:-}" = "--demo" ]; then
   packages+=(qt6-image-formats-plugins)

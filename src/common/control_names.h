@@ -30,6 +30,7 @@ inline constexpr char16_t frmScroll[] = u"frmScroll";   // large-image viewer
 inline constexpr char16_t frmMovies[] = u"frmMovies";   // movie player
 inline constexpr char16_t frmAbout[] = u"frmAbout";
 inline constexpr char16_t frmHelp[] = u"frmHelp";       // the program's own help
+inline constexpr char16_t frmSearch[] = u"frmSearch";   // search across the disc's documents
 
 // Form1: the year page.
 inline constexpr char16_t cmdYR[] = u"cmdYR";           // array 1..49
@@ -219,5 +220,11 @@ inline constexpr char16_t mnuContrib[] = u"mnuContrib";
 inline constexpr char16_t mnuSysInfo[] = u"mnuSysInfo";
 inline constexpr char16_t mnuAbout[] = u"mnuAbout";
 inline constexpr char16_t mnuExit2[] = u"mnuExit2";
+
+// frmSearch.
+inline constexpr char16_t txtSearch[] = u"txtSearch";
+inline constexpr char16_t lblSearchStatus[] = u"lblSearchStatus";
+inline constexpr char16_t prgSearchIndex[] = u"prgSearchIndex";
+inline constexpr char16_t lstSearchResults[] = u"lstSearchResults";
 
 } // namespace kestrane::names

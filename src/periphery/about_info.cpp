@@ -88,7 +88,7 @@ AboutInfo loadAboutInfo(const FileSystem& fileSystem)
 {
     const AboutInfo builtIn = builtInAboutInfo();
     QByteArray text;
-    if (!fileSystem.readAll(aboutFilePath(fileSystem.programFolder()), &text))
+    if (!fileSystem.readAll(aboutFilePath(fileSystem.dataFolder()), &text))
         return builtIn;
     return parseAboutInfo(text, builtIn);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,8 @@ public:
 
     virtual bool exists(const QString& path) const { return !resolve(path).isEmpty(); }
     virtual qint64 fileLength(const QString& path) const = 0;   // -1 when missing
+    // When the file was last written; invalid when missing or unknown.
+    virtual QDateTime lastModified(const QString& path) const { Q_UNUSED(path); return {}; }
     virtual bool readAll(const QString& path, QByteArray* data) const = 0;
 
     // Writes through a temporary file and renames, so a failure leaves nothing half-written.
@@ -53,6 +56,9 @@ public:
 
     // The folder that holds the program (a host path used as a root in disc-form paths).
     virtual QString programFolder() const = 0;
+    // The folder of the program's own read-only files (start-up sound, help, configuration): the
+    // installed data folder, or the program folder where the two are one.
+    virtual QString dataFolder() const { return programFolder(); }
     // Where the screen saver program goes (the system folder of the original platform).
     virtual QString systemFolder() const = 0;
 };

@@ -1,5 +1,7 @@
 #include "platform/host_file_system.h"
 
+#include "platform/program_folders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -132,10 +134,12 @@ HostFileSystem::HostFileSystem(DriveMap drives, QString programFolder, QString s
 
 QString HostFileSystem::defaultProgramFolder()
 {
-    const QByteArray env = qgetenv("KESTRANE_PROGRAM_FOLDER");
-    if (!env.isEmpty())
-        return QDir::cleanPath(QDir(QString::fromLocal8Bit(env)).absolutePath());
-    return QCoreApplication::applicationDirPath();
+    return programFolders().programFolder;
+}
+
+QString HostFileSystem::defaultDataFolder()
+{
+    return programFolders().dataFolder;
 }
 
 QString HostFileSystem::defaultSystemFolder()
@@ -258,6 +262,12 @@ qint64 HostFileSystem::fileLength(const QString& path) const
         return -1;
     const QFileInfo info(host);
     return info.isFile() ? info.size() : -1;
+}
+
+QDateTime HostFileSystem::lastModified(const QString& path) const
+{
+    const QString host = resolve(path);
+    return host.isEmpty() ? QDateTime() : QFileInfo(host).lastModified().toUTC();
 }
 
 bool HostFileSystem::readAll(const QString& path, QByteArray* data) const

@@ -12,8 +12,11 @@ class HostFileSystem : public FileSystem
 public:
     HostFileSystem(DriveMap drives, QString programFolder, QString systemFolder = {});
 
-    // KESTRANE_PROGRAM_FOLDER when set, else the folder of the executable.
+    // KESTRANE_PROGRAM_FOLDER when set, else the folder of the executable in the build tree and
+    // the per-user data folder for an installed program (programFolders()).
     static QString defaultProgramFolder();
+    // The installed data folder, or the folder of the executable in the build tree.
+    static QString defaultDataFolder();
     // The per-user folder that stands in for the original system folder.
     static QString defaultSystemFolder();
 
@@ -25,6 +28,7 @@ public:
     QString dir(const QString& pattern, bool* notReady = nullptr) const override;
     QStringList list(const QString& pattern, bool* notReady = nullptr) const override;
     qint64 fileLength(const QString& path) const override;
+    QDateTime lastModified(const QString& path) const override;
     bool readAll(const QString& path, QByteArray* data) const override;
     bool writeAll(const QString& path, const QByteArray& data) override;
     bool copyFile(const QString& from, const QString& to,
@@ -35,6 +39,8 @@ public:
     bool removeFolder(const QString& path) override;
     qint64 freeSpace(const QString& path) const override;
     QString programFolder() const override { return m_programFolder; }
+    QString dataFolder() const override { return m_dataFolder.isEmpty() ? m_programFolder : m_dataFolder; }
+    void setDataFolder(QString folder) { m_dataFolder = std::move(folder); }
     QString systemFolder() const override { return m_systemFolder; }
 
     // Splits a disc-form path into its host base folder and the names below it.
@@ -46,6 +52,7 @@ private:
 
     DriveMap m_drives;
     QString m_programFolder;
+    QString m_dataFolder;
     QString m_systemFolder;
 };
 

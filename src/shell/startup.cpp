@@ -21,6 +21,15 @@ bool probe(const FileSystem& fileSystem, const QString& root)
 
 } // namespace
 
+QString startupSoundFile(const FileSystem& fileSystem)
+{
+    const QString inProgramFolder = fileSystem.programFolder() + u"\\passby.wav"_qs;
+    if (!fileSystem.dir(inProgramFolder).isEmpty() || fileSystem.dataFolder() == fileSystem.programFolder())
+        return inProgramFolder;
+    const QString inDataFolder = fileSystem.dataFolder() + u"\\passby.wav"_qs;
+    return fileSystem.dir(inDataFolder).isEmpty() ? inProgramFolder : inDataFolder;
+}
+
 bool isHwiCommandLine(const QStringList& arguments)
 {
     return arguments.join(u' ') == u"HWI"_qs;
@@ -120,7 +129,7 @@ StartupResult runStartupSequence(AppContext& context, const QStringList& argumen
 
     state.disc.editionSwitch = 0;
 
-    state.disc.currentSoundFile = programFolder + u"\\passby.wav"_qs;
+    state.disc.currentSoundFile = startupSoundFile(*platform.fileSystem);
     if (!platform.fileSystem->dir(state.disc.currentSoundFile).isEmpty()) {
         if (steps.playStartupSound)
             steps.playStartupSound(state.disc.currentSoundFile);

@@ -27,6 +27,10 @@ struct DiscSearchResult
 // A drive that is not ready is skipped.
 DiscSearchResult searchDisc(const FileSystem& fileSystem);
 
+// The start-up sound "passby.wav": in the program folder, or else among the program's own files
+// in the data folder of an installed program. The program folder's name when neither has it.
+QString startupSoundFile(const FileSystem& fileSystem);
+
 // The entries of both year lists of the print panel: "1953".."1982", "1984".."2002", "ZR-1".
 QStringList yearListEntries();
 

@@ -1,6 +1,6 @@
 // The page buttons each category leaves disabled, one row per distinct set. The expected buttons
 // are written out by name from the product's tables, never built from the masks under test.
-#include "selection/category_table.h"
+#include "common/category_table.h"
 #include "selection/page_setup.h"
 
 #include <QSet>

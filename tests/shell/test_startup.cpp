@@ -135,6 +135,21 @@ TEST_F(Startup, StartupSoundPlaysFromTheProgramFolderWhenPresent)
     EXPECT_EQ(calls.first(), u"sound "_qs + sound);
 }
 
+TEST_F(Startup, AnInstalledProgramFindsItsStartupSoundInItsDataFolder)
+{
+    putDisc(fake.addDrive(u'D'));
+    const QString data = fake.root() + u"/share"_qs;
+    fake.fileSystem.setDataFolder(data);
+    writeHostFile(data, u"passby.wav"_qs);
+    ASSERT_EQ(run(), StartupResult::Ready);
+    EXPECT_EQ(state.disc.currentSoundFile, data + u"\\passby.wav"_qs);
+    EXPECT_EQ(calls.first(), u"sound "_qs + data + u"\\passby.wav"_qs);
+
+    // The program folder's own copy wins, as it always did.
+    writeHostFile(fake.programFolder(), u"passby.wav"_qs);
+    EXPECT_EQ(startupSoundFile(fake.fileSystem), fake.programFolder() + u"\\passby.wav"_qs);
+}
+
 TEST_F(Startup, ASecondCopyIsRefused)
 {
     fake.app.otherCopyRunning = true;

@@ -1,5 +1,7 @@
 // kestrane-demo-disc FOLDER [--program-folder DIR] [--small]
-// Writes the demo disc into FOLDER; prints nothing but errors.
+// kestrane-demo-disc --program-folder DIR
+// Writes the demo disc into FOLDER (and the program folder's start-up sound into DIR); prints
+// nothing but errors. The second form writes the start-up sound alone, which the package installs.
 #include "demo_disc.h"
 
 #include <QGuiApplication>
@@ -49,11 +51,11 @@ int main(int argc, char** argv)
             folder = args[i];
         }
     }
-    if (folder.isEmpty())
+    if (folder.isEmpty() && programFolder.isEmpty())
         return fail(QStringLiteral("usage: kestrane-demo-disc FOLDER [--program-folder DIR] [--small]"));
 
     QString error;
-    if (!kestrane::demo::writeDemoDisc(folder, options, &error))
+    if (!folder.isEmpty() && !kestrane::demo::writeDemoDisc(folder, options, &error))
         return fail(error);
     if (!programFolder.isEmpty() && !kestrane::demo::writeProgramFolder(programFolder, &error))
         return fail(error);

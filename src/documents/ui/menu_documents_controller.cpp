@@ -129,12 +129,12 @@ void MenuDocuments::mnuContentsClick()
         m_context.windows->closePlayList(m_context);
 
     const FileSystem& fs = *m_context.platform.fileSystem;
-    const QString contents = fs.resolve(fs.programFolder() + kHelpContentsPath.toString());
+    const QString contents = fs.resolve(fs.dataFolder() + kHelpContentsPath.toString());
     if (contents.isEmpty()) {
         MessageBoxRequest box;
         box.title = QString::fromUtf16(kBoxTitle);
         box.icon = MsgIcon::Exclamation;
-        box.text = helpMissingText(QDir::toNativeSeparators(fs.programFolder() + u"/help"_qs));
+        box.text = helpMissingText(QDir::toNativeSeparators(fs.dataFolder() + u"/help"_qs));
         m_context.platform.dialogs->messageBox(box);
         return;
     }

@@ -25,6 +25,8 @@ bool OpenDocument(const ReaderEnvironment& environment, const ReaderRequest& req
     }
     if (request.caption)
         reader.setWindowTitle(*request.caption);
+    if (request.findMatches)
+        reader.setMatches(request.findMatches(*reader.rtbText()->document()));
 
     for (QPushButton* narration : {reader.playButton(), reader.stopButton()}) {
         if (request.disableNarration)

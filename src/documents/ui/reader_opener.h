@@ -5,7 +5,10 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
+
+class QTextDocument;
 
 namespace kestrane {
 
@@ -20,6 +23,8 @@ struct ReaderRequest
     std::optional<int> okWidth;              // a fixed OK width in pixels instead of widening it
     bool modal = true;
     bool reportFailure = true;               // false: the caller shows its own message
+    // Places to mark once the document is loaded (a search's words): the first is selected.
+    std::function<QList<TextRange>(const QTextDocument&)> findMatches;
 };
 
 // The opener contract: stores the error code, DocumentCaption and DocumentPath, loads the file

@@ -15,6 +15,7 @@
 
 #include <QEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QWindow>
 
 namespace kestrane {
@@ -115,6 +116,52 @@ void ReaderWindow::setupWidgets()
     connect(m_play, &QPushButton::clicked, this, &ReaderWindow::playNarration);
     connect(m_stop, &QPushButton::clicked, this, &ReaderWindow::stopNarration);
     connect(m_print, &QPushButton::clicked, this, &ReaderWindow::printDocument);
+
+    auto* next = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    connect(next, &QShortcut::activated, this, &ReaderWindow::nextMatch);
+    auto* previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), this);
+    connect(previous, &QShortcut::activated, this, &ReaderWindow::previousMatch);
+}
+
+void ReaderWindow::setMatches(const QList<TextRange>& matches)
+{
+    m_matches = matches;
+    QList<QTextEdit::ExtraSelection> marks;
+    for (const TextRange& match : matches) {
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(m_text->document());
+        mark.cursor.setPosition(match.position);
+        mark.cursor.setPosition(match.position + match.length, QTextCursor::KeepAnchor);
+        mark.format.setBackground(QColor(255, 236, 140));
+        marks.append(mark);
+    }
+    m_text->setExtraSelections(marks);
+    m_currentMatch = -1;
+    if (!matches.isEmpty())
+        selectMatch(0);
+}
+
+void ReaderWindow::nextMatch()
+{
+    if (!m_matches.isEmpty())
+        selectMatch((m_currentMatch + 1) % int(m_matches.size()));
+}
+
+void ReaderWindow::previousMatch()
+{
+    if (!m_matches.isEmpty())
+        selectMatch((m_currentMatch + int(m_matches.size()) - 1) % int(m_matches.size()));
+}
+
+void ReaderWindow::selectMatch(int index)
+{
+    m_currentMatch = index;
+    const TextRange& match = m_matches[index];
+    QTextCursor cursor(m_text->document());
+    cursor.setPosition(match.position);
+    cursor.setPosition(match.position + match.length, QTextCursor::KeepAnchor);
+    m_text->setTextCursor(cursor);
+    m_text->ensureCursorVisible();
 }
 
 void ReaderWindow::centreOnScreen()
@@ -244,6 +291,9 @@ void ReaderWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     m_ok->raise();
+    // Only now has the text box its size: bring the selected match into view.
+    if (m_currentMatch >= 0)
+        m_text->ensureCursorVisible();
 }
 
 ReaderWindow* findReader(const AppContext& context)

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QPushButton;
+class QShortcut;
 
 namespace kestrane {
 
@@ -18,6 +19,13 @@ struct ReaderEnvironment
     AppContext& context;
     QWidget* mainWindow = nullptr;
     WavePlayer* narration = nullptr;
+};
+
+// A stretch of the document's text: a cursor position and a length.
+struct TextRange
+{
+    int position = 0;
+    int length = 0;
 };
 
 // txtForm: the shared rich-text reader, a fixed-size tool window. It exists only while a document
@@ -46,6 +54,13 @@ public:
     void unload();
     bool isUnloaded() const { return m_unloaded; }
 
+    // Marks places in the document (the words a search found): the first is selected and scrolled
+    // into view, F3 selects the next and Shift+F3 the one before, round the end.
+    void setMatches(const QList<TextRange>& matches);
+    void nextMatch();
+    void previousMatch();
+    int currentMatch() const { return m_currentMatch; }
+
     // The handlers, also reached by the buttons.
     void okClicked();
     void playNarration();
@@ -63,6 +78,7 @@ private:
     void centreOnScreen();
     int pixelsX(int twips) const;
     int pixelsY(int twips) const;
+    void selectMatch(int index);
 
     ReaderEnvironment m_env;
     RichTextBox* m_text = nullptr;
@@ -71,6 +87,8 @@ private:
     QPushButton* m_stop = nullptr;
     QPushButton* m_print = nullptr;
     bool m_unloaded = false;
+    QList<TextRange> m_matches;
+    int m_currentMatch = -1;
 };
 
 // The reader now loaded, or null.

@@ -2,6 +2,7 @@
 
 #include "platform/host_component_installer.h"
 #include "platform/host_file_system.h"
+#include "platform/program_folders.h"
 #include "platform/qt/qt_audio_device.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_dialogs.h"
@@ -14,9 +15,28 @@
 
 namespace kestrane {
 
+namespace {
+
+DriveMap drivesFor(const QString& discFolder)
+{
+    if (discFolder.isEmpty())
+        return DriveMap::fromSystem();
+    DriveMap drives;
+    drives.set(u'D', discFolder);
+    return drives;
+}
+
+} // namespace
+
 struct QtPlatform::Services
 {
-    HostFileSystem fileSystem{DriveMap::fromSystem(), HostFileSystem::defaultProgramFolder()};
+    Services(const QString& discFolder, const ProgramFolders& folders)
+        : fileSystem(drivesFor(discFolder), folders.programFolder)
+    {
+        fileSystem.setDataFolder(folders.dataFolder);
+    }
+
+    HostFileSystem fileSystem;
     QtDialogs dialogs;
     QtSettingsStore settings;
     QtPrinter printer;
@@ -30,8 +50,8 @@ struct QtPlatform::Services
                                      QCoreApplication::applicationDirPath()};
 };
 
-QtPlatform::QtPlatform()
-    : m_services(std::make_unique<Services>())
+QtPlatform::QtPlatform(const QString& discFolder)
+    : m_services(std::make_unique<Services>(discFolder, programFolders()))
 {
     m_platform.fileSystem = &m_services->fileSystem;
     m_platform.dialogs = &m_services->dialogs;

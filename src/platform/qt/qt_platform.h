@@ -2,6 +2,8 @@
 
 #include "platform/platform.h"
 
+#include <QString>
+
 #include <memory>
 
 namespace kestrane {
@@ -10,7 +12,9 @@ namespace kestrane {
 class QtPlatform
 {
 public:
-    QtPlatform();
+    // `discFolder` (the command line's --disc) stands for drive D and replaces the drive map that
+    // KESTRANE_DRIVES or the mounted media would give.
+    explicit QtPlatform(const QString& discFolder = {});
     ~QtPlatform();
     Platform& platform() { return m_platform; }
 

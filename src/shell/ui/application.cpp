@@ -10,6 +10,8 @@
 #include "documents/ui/advertisements_controller.h"
 #include "documents/ui/menu_documents_controller.h"
 #include "periphery/ui/illustrated_panel.h"
+#include "platform/program_folders.h"
+#include "search/ui/search_controller.h"
 #include "photos/photo_catalogue.h"
 #include "printing/photo_printout.h"
 #include "printing/ui/print_controller.h"
@@ -109,6 +111,7 @@ void Application::openMainWindow()
     // The installation's Help is the menu catalogue's screen-saver help.
     QObject::connect(&m_disk->saver(), &SaverPanel::helpRequested, m_menuDocuments.get(),
                      &MenuDocuments::SSCommand5Click);
+    m_search = std::make_unique<SearchController>(m_context, m_main->controls(), &m_main->mmControl1(), userCacheFolder());
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();

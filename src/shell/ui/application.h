@@ -24,6 +24,7 @@ class YearDocuments;
 class MenuDocuments;
 class IllustratedSeries;
 class Advertisements;
+class SearchController;
 
 // The name the settings store files the program under. It sets no display name on purpose: the
 // window system would append one to every window title that does not already end with it.
@@ -47,6 +48,7 @@ public:
     MainWindow* mainWindow() const { return m_main.get(); }
     YearPage* yearPage() const { return m_yearPage.get(); }
     DiskOperations* disk() const { return m_disk.get(); }
+    SearchController* search() const { return m_search.get(); }
     WindowRegistry& windows() { return m_windows; }
 
     // The splash timer's work, also callable by tests.
@@ -73,6 +75,7 @@ private:
     std::unique_ptr<IllustratedSeries> m_series;      // owns the large-image viewer the ads use
     std::unique_ptr<Advertisements> m_advertisements;
     std::unique_ptr<DiskOperations> m_disk;           // likewise
+    std::unique_ptr<SearchController> m_search;       // Ctrl+F: every document of the disc
 };
 
 } // namespace kestrane

@@ -55,14 +55,19 @@ void PictureLabel::paintEvent(QPaintEvent* event)
             m_backdrop(painter, area);
         return;
     }
-    // Rescale only when the picture or the size changed: painting happens far more often.
-    const qint64 key = picture.cacheKey() ^ (qint64(area.width()) << 40) ^ (qint64(area.height()) << 20);
+    // Rescale only when the picture or the size changed: painting happens far more often. The
+    // picture is scaled to the device's pixels, so it stays sharp on a screen of a higher ratio.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(area.size()) * ratio).toSize();
+    const qint64 key = picture.cacheKey() ^ (qint64(pixels.width()) << 40) ^ (qint64(pixels.height()) << 20);
     if (m_scaled.isNull() || key != m_scaledKey) {
-        m_scaled = picture.scaled(area.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        m_scaled = picture.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        m_scaled.setDevicePixelRatio(ratio);
         m_scaledKey = key;
     }
-    const QPoint origin(area.x() + (area.width() - m_scaled.width()) / 2,
-                        area.y() + (area.height() - m_scaled.height()) / 2);
+    const QSizeF shown = m_scaled.deviceIndependentSize();
+    const QPointF origin(area.x() + (area.width() - shown.width()) / 2,
+                         area.y() + (area.height() - shown.height()) / 2);
     painter.drawPixmap(origin, m_scaled);
 }
 

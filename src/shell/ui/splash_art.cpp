@@ -105,9 +105,11 @@ void drawTitle(QPainter& p, const QRectF& r)
 
 } // namespace
 
-QImage drawSplashPicture(const QSize& size)
+QImage drawSplashPicture(const QSize& size, qreal devicePixelRatio)
 {
-    QImage image(size, QImage::Format_RGB32);
+    // Drawn in the window's units on an image of the screen's pixels.
+    QImage image((QSizeF(size) * devicePixelRatio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

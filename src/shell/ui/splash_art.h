@@ -6,6 +6,7 @@
 namespace kestrane {
 
 // The splash picture, drawn rather than stored: the product's name over a night road.
-QImage drawSplashPicture(const QSize& size);
+// `devicePixelRatio`: the screen's pixels per unit of the window, so that it stays sharp.
+QImage drawSplashPicture(const QSize& size, qreal devicePixelRatio = 1.0);
 
 } // namespace kestrane

@@ -37,7 +37,7 @@ SplashWindow::SplashWindow(QWidget* parent)
     m_image->setAccessibleName(u"The Kestrane Omnivar"_qs);
     const QRect inner = m_panel->contentsRect();
     m_image->setGeometry(inner);
-    m_image->setPixmap(QPixmap::fromImage(drawSplashPicture(inner.size())));
+    m_image->setPixmap(QPixmap::fromImage(drawSplashPicture(inner.size(), devicePixelRatioF())));
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(u"Timer1"_qs);
