@@ -33,8 +33,8 @@ struct Disc
             order[i] = i;
         std::shuffle(order.begin(), order.end(), std::mt19937(2002));
         for (int i : order) {
-            QFile file(folder + u"/kestranes/"_qs + codes[i % codes.size()]
-                       + QString::number(i, 36).rightJustified(4, u'0') + u".jpg"_qs);
+            QFile file(folder + u"/kestranes/"_qs + codes[i % codes.size()] +
+                       QString::number(i, 36).rightJustified(4, u'0') + u".jpg"_qs);
             file.open(QIODevice::WriteOnly);
         }
     }

@@ -31,7 +31,7 @@ namespace {
 
 struct Source
 {
-    QString folder;          // host folder of the files
+    QString folder; // host folder of the files
     QStringList names;
     qint64 bytes = 0;
 };
@@ -120,16 +120,16 @@ JobRun runJob(const Source& source, QChar drive, const QString& programFolder)
 {
     QList<CopyItem> items;
     for (const QString& name : source.names)
-        items.append({QString(drive) + u":\\movies\\"_qs + name, programFolder + u"\\movies\\"_qs + name.toUpper()});
+        items.append(
+            {QString(drive) + u":\\movies\\"_qs + name, programFolder + u"\\movies\\"_qs + name.toUpper()});
     JobRun run;
     QElapsedTimer clock;
     QElapsedTimer sinceTick;
     QEventLoop loop;
     QTimer tick;
     tick.setInterval(5);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        run.longestStallMs = std::max(run.longestStallMs, sinceTick.restart());
-    });
+    QObject::connect(&tick, &QTimer::timeout,
+                     [&] { run.longestStallMs = std::max(run.longestStallMs, sinceTick.restart()); });
     clock.start();
     sinceTick.start();
     tick.start();

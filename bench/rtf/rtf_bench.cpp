@@ -12,26 +12,30 @@ namespace {
 // A late-1990s style document: formatted paragraphs with code-page escapes and a table per section.
 QByteArray largeDocument(qsizetype targetBytes)
 {
-    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
-                     "{\\f1\\fswiss\\fcharset0 Arial;}}{\\colortbl;\\red0\\green0\\blue0;\\red128\\green0\\blue0;}"
-                     "{\\info{\\title Bench}}\\viewkind4\\uc1\n";
+    QByteArray rtf =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
+        "{\\f1\\fswiss\\fcharset0 Arial;}}{\\colortbl;\\red0\\green0\\blue0;\\red128\\green0\\blue0;}"
+        "{\\info{\\title Bench}}\\viewkind4\\uc1\n";
     int section = 0;
     while (rtf.size() < targetBytes) {
         ++section;
-        rtf += "\\pard\\qc\\sb240\\sa120\\f1\\fs32\\b\\cf2 Section " + QByteArray::number(section) + "\\par\n";
+        rtf +=
+            "\\pard\\qc\\sb240\\sa120\\f1\\fs32\\b\\cf2 Section " + QByteArray::number(section) + "\\par\n";
         for (int p = 0; p < 6; ++p) {
-            rtf += "\\pard\\qj\\fi360\\sa120\\f0\\fs24\\b0\\cf0 The 19" + QByteArray::number(50 + p)
-                   + " model carried a {\\b new grille} and {\\i revised trim}; its caf\\'e9-racer styling "
-                     "was praised as \\ldblquote timeless\\rdblquote  by the press of the day, and the "
-                     "engine gained ten horsepower over the previous year\\rquote s version.\\par\n";
+            rtf += "\\pard\\qj\\fi360\\sa120\\f0\\fs24\\b0\\cf0 The 19" + QByteArray::number(50 + p) +
+                   " model carried a {\\b new grille} and {\\i revised trim}; its caf\\'e9-racer styling "
+                   "was praised as \\ldblquote timeless\\rdblquote  by the press of the day, and the "
+                   "engine gained ten horsepower over the previous year\\rquote s version.\\par\n";
         }
         rtf += "\\pard\\sa120\\f0\\fs20\n";
         for (int r = 0; r < 8; ++r) {
-            rtf += "\\trowd\\trgaph108\\trleft-108\\clbrdrt\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\cellx2600"
-                   "\\clbrdrt\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\cellx5600"
-                   "\\clbrdrt\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\cellx8600\n";
-            rtf += "\\pard\\intbl Item " + QByteArray::number(r) + "\\cell\\pard\\intbl\\qr "
-                   + QByteArray::number(1000 + r * 37) + " units\\cell\\pard\\intbl Figures of the year\\cell\\row\n";
+            rtf +=
+                "\\trowd\\trgaph108\\trleft-108\\clbrdrt\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\cellx2600"
+                "\\clbrdrt\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\cellx5600"
+                "\\clbrdrt\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\cellx8600\n";
+            rtf += "\\pard\\intbl Item " + QByteArray::number(r) + "\\cell\\pard\\intbl\\qr " +
+                   QByteArray::number(1000 + r * 37) +
+                   " units\\cell\\pard\\intbl Figures of the year\\cell\\row\n";
         }
         rtf += "\\pard\\par\n";
     }

@@ -1,13 +1,13 @@
 // The largest illustration of the demo disc (3200 by 2400 pixels) opened in frmScroll, against
 // decoding the same JPEG alone: what the viewer adds to the decoding. And one step of a scroll bar
 // against repainting the whole viewport: scrolling repaints only the strip that comes into view.
+#include "common/ui/window_registry.h"
 #include "disc_names.h"
-#include "pictures.h"
 #include "periphery/ui/scroll_pictures.h"
 #include "periphery/ui/scroll_viewer.h"
 #include "periphery/ui/scroll_window.h"
+#include "pictures.h"
 #include "platform/fakes/fake_platform.h"
-#include "common/ui/window_registry.h"
 #include "state/app_context.h"
 
 #include <QApplication>
@@ -23,7 +23,7 @@ using namespace kestrane;
 
 namespace {
 
-constexpr int kLargest = 5;                 // st005.jpg, the widest of the series
+constexpr int kLargest = 5; // st005.jpg, the widest of the series
 constexpr QSize kLargestSize(3200, 2400);
 
 struct Disc
@@ -39,10 +39,11 @@ struct Disc
     Disc()
     {
         const QString disc = fake.addDrive(u'E');
-        const QImage picture = demo::illustration(kLargest, demo::illustrationTitles().at(kLargest - 1), kLargestSize);
+        const QImage picture =
+            demo::illustration(kLargest, demo::illustrationTitles().at(kLargest - 1), kLargestSize);
         QBuffer buffer(&jpeg);
         buffer.open(QIODevice::WriteOnly);
-        picture.save(&buffer, "JPG", 85);   // the disc's quality
+        picture.save(&buffer, "JPG", 85); // the disc's quality
         writeHostFile(disc, u"OverSize/st005.jpg"_qs, jpeg);
         state.disc.cdRoot = u"E:"_qs;
         viewer = std::make_unique<LargeImageViewer>(context, nullptr);

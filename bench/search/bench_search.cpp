@@ -37,7 +37,10 @@ struct Disc
         fake.mapDrive(u'E', folder);
     }
 
-    IndexSource source(bool cached) { return {&fake.fileSystem, u"E:"_qs, QString(), cached ? cache.path() : QString()}; }
+    IndexSource source(bool cached)
+    {
+        return {&fake.fileSystem, u"E:"_qs, QString(), cached ? cache.path() : QString()};
+    }
 };
 
 Disc& disc()
@@ -62,7 +65,7 @@ BENCHMARK(BM_IndexWholeDisc)->Unit(benchmark::kMillisecond)->Iterations(3);
 void BM_IndexFromCache(benchmark::State& bench)
 {
     Disc& d = disc();
-    buildSearchIndex(d.source(true));   // writes the cache
+    buildSearchIndex(d.source(true)); // writes the cache
     for (auto _ : bench) {
         const IndexBuild built = buildSearchIndex(d.source(true));
         if (!built.fromCache)

@@ -1,8 +1,8 @@
 // SelectKey for a year with all five insignia showing, over 1024x768 photographs, against
 // reading and decoding the same six JPEG files alone: what the page refresh adds to the pictures.
+#include "common/picture_file.h"
 #include "photos/photo_catalogue.h"
 #include "platform/fakes/fake_platform.h"
-#include "common/picture_file.h"
 #include "selection/ui/year_page.h"
 #include "shell/ui/main_window.h"
 #include "state/app_context.h"
@@ -66,10 +66,11 @@ struct Page
             for (const char16_t* rest : {u"A", u"B", u"C", u"D"})
                 writeHostFile(disc, u"kestranes/"_qs + code + QString::fromUtf16(rest) + u".JPG"_qs,
                               photoLikeJpeg({1024, 768}, seed++));
-        const std::pair<const char16_t*, QSize> insignia[] = {
-            {u"scripts/scri57.jpg", {320, 96}},  {u"embfront/emb57f.jpg", {150, 150}},
-            {u"embrear/emb57r.jpg", {180, 110}}, {u"embside/emb57s.jpg", {200, 70}},
-            {u"clipart/1957.jpg", {360, 230}}};
+        const std::pair<const char16_t*, QSize> insignia[] = {{u"scripts/scri57.jpg", {320, 96}},
+                                                              {u"embfront/emb57f.jpg", {150, 150}},
+                                                              {u"embrear/emb57r.jpg", {180, 110}},
+                                                              {u"embside/emb57s.jpg", {200, 70}},
+                                                              {u"clipart/1957.jpg", {360, 230}}};
         sixFiles << u"E:\\kestranes\\57A.JPG"_qs;
         for (const auto& [file, size] : insignia) {
             writeHostFile(disc, QString::fromUtf16(file), photoLikeJpeg(size, seed++));
@@ -82,7 +83,8 @@ struct Page
         main->load({});
         main->show();
         main->findChild<QAbstractButton*>(u"cmdYR(5)"_qs)->click();
-        for (const char16_t* toggle : {u"cmdScript", u"cmdEmblem", u"cmdEmbRear", u"cmdEmbSide", u"cmdClipArt"})
+        for (const char16_t* toggle :
+             {u"cmdScript", u"cmdEmblem", u"cmdEmbRear", u"cmdEmbSide", u"cmdClipArt"})
             main->findChild<QAbstractButton*>(QString::fromUtf16(toggle))->click();
         QApplication::processEvents();
     }
@@ -110,7 +112,7 @@ void BM_SelectKey1957AllInsignia(benchmark::State& bench)
     int showing = 0;
     for (auto _ : bench) {
         p.page->SelectKey();
-        QApplication::processEvents();   // the repaint of the page belongs to the selection
+        QApplication::processEvents(); // the repaint of the page belongs to the selection
     }
     for (const char16_t* name : {u"picScript", u"picEmblem", u"picEmbRear", u"picEmbSide", u"PicClipArt"})
         showing += p.main->findChild<QLabel*>(QString::fromUtf16(name))->isVisible();

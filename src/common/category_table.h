@@ -11,27 +11,27 @@ namespace kestrane {
 
 // Which handler family sets a category: each applies its own button states after SelectKey.
 enum class CategoryMenu : quint8 {
-    None,        // no menu item sets the title
-    Own,         // mnuEmblems, mnuMiscellany, mnuTopTen, mnuMus: the table's disabled set
-    Shared,      // mnuArt, mnukestystuff: the category-page routine
-    Specialty,   // mnuSpecialty: the category button set-up alone
+    None,      // no menu item sets the title
+    Own,       // mnuEmblems, mnuMiscellany, mnuTopTen, mnuMus: the table's disabled set
+    Shared,    // mnuArt, mnukestystuff: the category-page routine
+    Specialty, // mnuSpecialty: the category button set-up alone
 };
 
 // One row of the category table. `disabled` and `statsCaption` are the end state after the
 // row's menu item; `selectStats` is what SelectKey alone writes into cmdStats.
 struct CategoryRow
 {
-    const char16_t* title;         // exact, trailing blanks included
+    const char16_t* title; // exact, trailing blanks included
     const char16_t* code;
     CategoryMenu menu;
-    const char16_t* menuItem;      // objectName of the QAction, empty when none
+    const char16_t* menuItem; // objectName of the QAction, empty when none
     const char16_t* selectStats;
     const char16_t* statsCaption;
     const char16_t* webCaption;
     PageButtons disabled;
-    InsigniaSet hidden;            // kAllInsignia: the row hides every picture
-    const char16_t* slideCaption = nullptr;   // the slides' caption where it is not the title
-    bool details = false;          // cmdStats shows the details box instead of the reader
+    InsigniaSet hidden;                     // kAllInsignia: the row hides every picture
+    const char16_t* slideCaption = nullptr; // the slides' caption where it is not the title
+    bool details = false;                   // cmdStats shows the details box instead of the reader
 };
 
 std::span<const CategoryRow> categoryTable();

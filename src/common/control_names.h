@@ -29,11 +29,11 @@ inline constexpr char16_t frmSSPhoto[] = u"frmSSPhoto"; // screen-saver play lis
 inline constexpr char16_t frmScroll[] = u"frmScroll";   // large-image viewer
 inline constexpr char16_t frmMovies[] = u"frmMovies";   // movie player
 inline constexpr char16_t frmAbout[] = u"frmAbout";
-inline constexpr char16_t frmHelp[] = u"frmHelp";       // the program's own help
-inline constexpr char16_t frmSearch[] = u"frmSearch";   // search across the disc's documents
+inline constexpr char16_t frmHelp[] = u"frmHelp";     // the program's own help
+inline constexpr char16_t frmSearch[] = u"frmSearch"; // search across the disc's documents
 
 // Form1: the year page.
-inline constexpr char16_t cmdYR[] = u"cmdYR";           // array 1..49
+inline constexpr char16_t cmdYR[] = u"cmdYR"; // array 1..49
 using kestrane::kYearButtonCount;
 inline constexpr char16_t panYear[] = u"panYear";
 inline constexpr char16_t panPhoto[] = u"panPhoto";
@@ -69,10 +69,10 @@ inline constexpr char16_t picEmbSide[] = u"picEmbSide";
 
 // Form1: the hidden panels and what they hold.
 inline constexpr char16_t pnlPrint[] = u"pnlPrint";
-inline constexpr char16_t List1[] = u"List1";           // array 0..1, the year lists of pnlPrint
+inline constexpr char16_t List1[] = u"List1"; // array 0..1, the year lists of pnlPrint
 inline constexpr char16_t Label3[] = u"Label3";
 inline constexpr char16_t Text2[] = u"Text2";
-inline constexpr char16_t Check1[] = u"Check1";         // array 0..7
+inline constexpr char16_t Check1[] = u"Check1"; // array 0..7
 inline constexpr char16_t Frame2[] = u"Frame2";
 inline constexpr char16_t cmdPrint[] = u"cmdPrint";
 inline constexpr char16_t cmdOK[] = u"cmdOK";
@@ -82,7 +82,7 @@ inline constexpr char16_t rtbText[] = u"rtbText";
 
 inline constexpr char16_t pnlSound[] = u"pnlSound";
 inline constexpr char16_t Label10[] = u"Label10";
-inline constexpr char16_t lblSound[] = u"lblSound";     // array 0..28
+inline constexpr char16_t lblSound[] = u"lblSound"; // array 0..28
 inline constexpr char16_t SSCommand1[] = u"SSCommand1";
 inline constexpr char16_t SSCommand2[] = u"SSCommand2"; // array 0..28 on pnlSound
 inline constexpr char16_t SSCommand3[] = u"SSCommand3";
@@ -97,7 +97,7 @@ inline constexpr char16_t cmdCopy[] = u"cmdCopy";
 inline constexpr char16_t cmdCancel[] = u"cmdCancel";
 
 inline constexpr char16_t pnlSSaver[] = u"pnlSSaver";
-inline constexpr char16_t Option1[] = u"Option1";       // array 0..1 on pnlSSaver
+inline constexpr char16_t Option1[] = u"Option1"; // array 0..1 on pnlSSaver
 inline constexpr char16_t SSCommand4[] = u"SSCommand4";
 inline constexpr char16_t SSCommand5[] = u"SSCommand5";
 inline constexpr char16_t SSCommand6[] = u"SSCommand6";
@@ -106,15 +106,15 @@ inline constexpr char16_t SpinInterval[] = u"SpinInterval";
 
 inline constexpr char16_t SSpnlPenrow[] = u"SSpnlPenrow";
 inline constexpr char16_t Picture1[] = u"Picture1";
-inline constexpr char16_t Command1[] = u"Command1";     // array 0..53
+inline constexpr char16_t Command1[] = u"Command1"; // array 0..53
 inline constexpr int kPenrowButtonCount = 54;
-inline constexpr char16_t Label12[] = u"Label12";       // array 1..53
+inline constexpr char16_t Label12[] = u"Label12"; // array 1..53
 inline constexpr char16_t SSCommand7[] = u"SSCommand7";
 inline constexpr char16_t SSCommand8[] = u"SSCommand8";
 
 // frmAbout: the about box (SSCommand1 closes it, SSCommand2 opens the maker's site).
 inline constexpr char16_t panAbout[] = u"panAbout";
-inline constexpr char16_t Picture2[] = u"Picture2";     // the logo
+inline constexpr char16_t Picture2[] = u"Picture2"; // the logo
 inline constexpr char16_t SSPanel1[] = u"SSPanel1";
 inline constexpr char16_t SSPanel2[] = u"SSPanel2";
 inline constexpr char16_t SSPanel3[] = u"SSPanel3";
@@ -124,15 +124,15 @@ inline constexpr char16_t SSPanel6[] = u"SSPanel6";
 inline constexpr char16_t panQuoxel[] = u"panQuoxel";
 inline constexpr char16_t Image1[] = u"Image1";
 // frmMovies (its Exit button is SSCommand1, as on pnlSound).
-inline constexpr char16_t optMovie[] = u"optMovie";     // array 0..7
+inline constexpr char16_t optMovie[] = u"optMovie"; // array 0..7
 inline constexpr char16_t MediaPlayer1[] = u"MediaPlayer1";
 // frmSlide: the slide show. It shares SSCommand1, SSCommand2, Option1, panYear, panInterval,
 // SpinInterval, Picture3, Image1, Picture2 and cmdExit with the names above.
 inline constexpr char16_t Picture4[] = u"Picture4";
 inline constexpr char16_t pnlPhotoNumber[] = u"pnlPhotoNumber";
 inline constexpr char16_t Frame3[] = u"Frame3";
-inline constexpr char16_t optSeq[] = u"optSeq";         // array 0..1
-inline constexpr char16_t mmSlide[] = u"mmSlide";       // the row of seven buttons below
+inline constexpr char16_t optSeq[] = u"optSeq";   // array 0..1
+inline constexpr char16_t mmSlide[] = u"mmSlide"; // the row of seven buttons below
 inline constexpr char16_t mmSlideBkwd[] = u"mmSlideBkwd";
 inline constexpr char16_t mmSlideFwd[] = u"mmSlideFwd";
 inline constexpr char16_t mmSlidePlay[] = u"mmSlidePlay";

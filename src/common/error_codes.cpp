@@ -18,7 +18,7 @@ enum Box : bool { Ok = false, RetryCancel = true };
 struct Entry
 {
     const char16_t* from;
-    const char16_t* to;   // same as from for a single code
+    const char16_t* to; // same as from for a single code
     const char16_t* text;
     Box box;
 };
@@ -53,14 +53,10 @@ constexpr std::array kExact{
 
 // Codes that share a message, as inclusive ranges compared as text.
 constexpr std::array kRanges{
-    Entry{u"ER002", u"ER002", kTextFile, Ok},
-    Entry{u"ER004", u"ER010", kTextFile, Ok},
-    Entry{u"ER013", u"ER019", kSlideAny, Ok},
-    Entry{u"ER025", u"ER031", kTextFile, Ok},
-    Entry{u"ER033", u"ER034", kTextFile, Ok},
-    Entry{u"ER043", u"ER043", kTextFile, Ok},
-    Entry{u"ER046", u"ER048", kTextFile, Ok},
-    Entry{u"ER050", u"ER054", kTextFile, Ok},
+    Entry{u"ER002", u"ER002", kTextFile, Ok}, Entry{u"ER004", u"ER010", kTextFile, Ok},
+    Entry{u"ER013", u"ER019", kSlideAny, Ok}, Entry{u"ER025", u"ER031", kTextFile, Ok},
+    Entry{u"ER033", u"ER034", kTextFile, Ok}, Entry{u"ER043", u"ER043", kTextFile, Ok},
+    Entry{u"ER046", u"ER048", kTextFile, Ok}, Entry{u"ER050", u"ER054", kTextFile, Ok},
     Entry{u"ER056", u"ER058", kTextFile, Ok},
 };
 
@@ -84,7 +80,8 @@ ErrorCodeInfo errorCodeInfo(const QString& code)
         }
     }
     for (const Entry& e : kRanges) {
-        if (QStringView(code).compare(QStringView(e.from)) >= 0 && QStringView(code).compare(QStringView(e.to)) <= 0) {
+        if (QStringView(code).compare(QStringView(e.from)) >= 0 &&
+            QStringView(code).compare(QStringView(e.to)) <= 0) {
             info.known = true;
             info.text = QString::fromUtf16(e.text);
             return info;
@@ -98,7 +95,7 @@ QString composeErrorMessage(const QString& code, const QString& soundFile)
     const ErrorCodeInfo info = errorCodeInfo(code);
     QString middle = info.text;
     if (code == u"ER032"_qs)
-        middle += soundFile.mid(5);   // the path without its drive and first folder letters
+        middle += soundFile.mid(5); // the path without its drive and first folder letters
     QString message = u"Error number: "_qs + code + u"\r\n\r\n"_qs + middle;
     if (info.discLine)
         message += u"\r\n\r\n"_qs + QString::fromUtf16(kDiscLine);

@@ -7,9 +7,9 @@ namespace kestrane {
 struct ErrorCodeInfo
 {
     bool known = false;
-    QString text;              // the middle of the message, with its leading blank
-    bool retryCancel = false;  // Retry/Cancel box without icon; otherwise OK with the stop icon
-    bool discLine = true;      // ends with the line asking for the disc
+    QString text;             // the middle of the message, with its leading blank
+    bool retryCancel = false; // Retry/Cancel box without icon; otherwise OK with the stop icon
+    bool discLine = true;     // ends with the line asking for the disc
 };
 
 // Looks a code up in the table: exact codes first, then the ranges compared as text.

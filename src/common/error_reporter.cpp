@@ -57,7 +57,8 @@ int yearButtonAfter(int currentYearButton)
 void RestoreYearButton(AppContext& context)
 {
     if (context.mainWindow)
-        context.mainWindow->bringYearButtonToFront(yearButtonAfter(context.state.selection.currentYearButton));
+        context.mainWindow->bringYearButtonToFront(
+            yearButtonAfter(context.state.selection.currentYearButton));
 }
 
 void ErrorReporter(AppContext& context)

@@ -5,11 +5,7 @@
 
 namespace kestrane {
 
-WavePlayer::WavePlayer(AudioDevice& device, const FileSystem& fs)
-    : m_device(device)
-    , m_fs(fs)
-{
-}
+WavePlayer::WavePlayer(AudioDevice& device, const FileSystem& fs) : m_device(device), m_fs(fs) {}
 
 bool WavePlayer::command(const QString& cmd)
 {

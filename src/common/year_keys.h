@@ -23,7 +23,7 @@ QString codeForKey(const QString& key);
 struct FrontButton
 {
     int button = 1;
-    bool enable = false;   // the 2000..2002 codes also enable it
+    bool enable = false; // the 2000..2002 codes also enable it
 };
 FrontButton frontButtonForCode(const QString& code);
 

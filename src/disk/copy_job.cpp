@@ -9,10 +9,7 @@
 namespace kestrane {
 
 CopyJob::CopyJob(FileSystem& fileSystem, QList<CopyItem> items, qint64 jobTotal, QObject* parent)
-    : QObject(parent)
-    , m_fs(fileSystem)
-    , m_items(std::move(items))
-    , m_total(jobTotal)
+    : QObject(parent), m_fs(fileSystem), m_items(std::move(items)), m_total(jobTotal)
 {
 }
 

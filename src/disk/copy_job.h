@@ -17,7 +17,7 @@ class FileSystem;
 
 struct CopyItem
 {
-    QString source;   // disc-form paths
+    QString source; // disc-form paths
     QString target;
 };
 

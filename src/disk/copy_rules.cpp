@@ -59,7 +59,7 @@ QString notEnoughSpaceMessage(qint64 freeBytes, qint64 needed)
            "You have:  %1 bytes\r\n\r\n"
            "You need:   %2 bytes more\r\n\r\n"
            "For a total of:   %3 bytes free.\r\n"_qs.arg(formatFigure(have), formatFigure(needed - have),
-                                                      formatFigure(needed));
+                                                         formatFigure(needed));
 }
 
 QString copyFailedMessage(const QString& source, const QString& target, const QString& reason)
@@ -71,7 +71,9 @@ QString copyIncompleteMessage(const CopyJobKind& kind, int failed, int count)
 {
     const QString from = kind.photos ? u"The photos will go on being read from the CD-ROM. "_qs : QString();
     return u"%1 of the %2 %3 could not be copied to your hard drive.\r\n\r\n"
-           "%4Make room or check the folder, then copy them again."_qs.arg(failed).arg(count).arg(text(kind.noun), from);
+           "%4Make room or check the folder, then copy them again."_qs.arg(failed)
+               .arg(count)
+               .arg(text(kind.noun), from);
 }
 
 QString removalIncompleteMessage(const CopyJobKind& kind, int left, const QString& folder)
@@ -94,11 +96,7 @@ int gaugeValue(double percent)
     return int(std::min(100.0, std::nearbyint(percent)));
 }
 
-CopyGauges::CopyGauges(qint64 jobTotal)
-    : m_total(jobTotal)
-    , m_remaining(jobTotal)
-{
-}
+CopyGauges::CopyGauges(qint64 jobTotal) : m_total(jobTotal), m_remaining(jobTotal) {}
 
 void CopyGauges::startFile(qint64 length)
 {

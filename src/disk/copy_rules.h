@@ -12,15 +12,15 @@ inline constexpr qint64 kCopyChunk = 25'000;
 struct CopyJobKind
 {
     bool photos;
-    const char16_t* heading;       // Label2
-    const char16_t* button;        // cmdCopy
-    qint64 total;                  // bytes the job needs free, and the overall gauge's 100
-    const char16_t* folder;        // below the program folder and the CD root
-    const char16_t* pattern;       // its files
-    const char16_t* done;          // after a copy without failures
+    const char16_t* heading; // Label2
+    const char16_t* button;  // cmdCopy
+    qint64 total;            // bytes the job needs free, and the overall gauge's 100
+    const char16_t* folder;  // below the program folder and the CD root
+    const char16_t* pattern; // its files
+    const char16_t* done;    // after a copy without failures
     const char16_t* removeQuestion;
-    const char16_t* removed;       // after a removal that left nothing behind
-    const char16_t* noun;          // "photos", "movies"
+    const char16_t* removed; // after a removal that left nothing behind
+    const char16_t* noun;    // "photos", "movies"
 };
 
 const CopyJobKind& copyJobKind(bool photos);
@@ -74,8 +74,8 @@ private:
     qint64 m_total;
     qint64 m_remaining;
     qint64 m_length = 0;
-    qint64 m_chunks = 0;           // full chunks of the current file counted off
-    double m_filePercent = 0;      // a new file keeps the last value until its first full chunk
+    qint64 m_chunks = 0;      // full chunks of the current file counted off
+    double m_filePercent = 0; // a new file keeps the last value until its first full chunk
 };
 
 } // namespace kestrane

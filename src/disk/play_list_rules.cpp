@@ -36,8 +36,7 @@ CopyTargetRefusal refuseCopyTarget(const QString& chosen, const QString& source,
     const QString target = QDir::cleanPath(chosen);
     if (!source.isEmpty() && target.compare(QDir::cleanPath(source), Qt::CaseInsensitive) == 0)
         return CopyTargetRefusal::SameFile;
-    if (!photoFolder.isEmpty()
-        && target.startsWith(QDir::cleanPath(photoFolder) + u'/', Qt::CaseInsensitive))
+    if (!photoFolder.isEmpty() && target.startsWith(QDir::cleanPath(photoFolder) + u'/', Qt::CaseInsensitive))
         return CopyTargetRefusal::PhotoFolder;
     return CopyTargetRefusal::None;
 }
@@ -51,7 +50,8 @@ QString refusalMessage(CopyTargetRefusal refusal)
     case CopyTargetRefusal::PhotoFolder:
         return u"The target file directory location can not be the same as the Kestrane Omnivar photos!"
                "\r\n\r\nPlease choose a different location for this photo."_qs;
-    case CopyTargetRefusal::None: break;
+    case CopyTargetRefusal::None:
+        break;
     }
     return {};
 }

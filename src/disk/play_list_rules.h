@@ -36,23 +36,21 @@ inline constexpr char16_t kPhotoAdded[] = u"Photo Successfully Copied!";
 inline constexpr char16_t kPhotoRemoved[] = u"Photo Successfully Removed!";
 inline constexpr char16_t kRemoveAllQuestion[] =
     u"Would you like to remove all photos from the Kestrane Omnivar Screen Saver list?";
-inline constexpr char16_t kAllRemoved[] =
-    u"All Photos Successfully Removed!\r\n\r\n"
-    u"You must re-install the Kestrane Omnivar Screen Saver \r\n"
-    u"if you have previously installed it to play Selected Photos.";
+inline constexpr char16_t kAllRemoved[] = u"All Photos Successfully Removed!\r\n\r\n"
+                                          u"You must re-install the Kestrane Omnivar Screen Saver \r\n"
+                                          u"if you have previously installed it to play Selected Photos.";
 inline constexpr char16_t kPhotoCopiedTo[] = u"Photo copied to: \r\n\r\n";
 inline constexpr char16_t kPrintQuestion[] = u"Would you like to print this photograph?";
 inline constexpr char16_t kCopyDialogTitle[] = u"Copy Kestrane photo to disk";
-inline constexpr char16_t kPlayListHelp[] =
-    u"Use this form to add or remove Kestrane photos from the\r\n"
-    u"Kestrane Omnivar Screen Saver play list. Pick and choose\r\n"
-    u"whatever photos that you would like to include.\r\n"
-    u"\r\n"
-    u"Select the Install Screen Saver option under the File menu\r\n"
-    u"to configure the Screen Saver to recognize selected photos.\r\n"
-    u"\r\n"
-    u"If you remove all photos, remember to re-install the \r\n"
-    u"Screen Saver and choose the Select All Photos option.";
+inline constexpr char16_t kPlayListHelp[] = u"Use this form to add or remove Kestrane photos from the\r\n"
+                                            u"Kestrane Omnivar Screen Saver play list. Pick and choose\r\n"
+                                            u"whatever photos that you would like to include.\r\n"
+                                            u"\r\n"
+                                            u"Select the Install Screen Saver option under the File menu\r\n"
+                                            u"to configure the Screen Saver to recognize selected photos.\r\n"
+                                            u"\r\n"
+                                            u"If you remove all photos, remember to re-install the \r\n"
+                                            u"Screen Saver and choose the Select All Photos option.";
 
 // A photograph that stays in the play list because it could not be deleted.
 QString playListRemoveFailedMessage(const QString& hostPath);

@@ -37,33 +37,11 @@ SaverSettings readSaverSettings(const SettingsStore& store)
     const QString app = saverApplicationName();
     SaverSettings settings;
     bool ok = false;
-    const int seconds = store.value(app, text(kSaverSection), text(kIntervalKey), QString()).trimmed().toInt(&ok);
+    const int seconds =
+        store.value(app, text(kSaverSection), text(kIntervalKey), QString()).trimmed().toInt(&ok);
     settings.intervalSeconds = ok ? std::clamp(seconds, 1, 60) : kDefaultSeconds;
     settings.folder = store.value(app, text(kSaverSection), text(kFolderKey), QString());
     return settings;
-}
-
-qint32 spinIntervalUp(qint32 ms)
-{
-    if (ms == 60000)
-        return 1000;
-    if (ms >= 1000 && ms <= 4000)
-        return ms + 1000;
-    return ms + 5000;
-}
-
-qint32 spinIntervalDown(qint32 ms)
-{
-    if (ms == 1000)
-        return 60000;
-    if (ms >= 2000 && ms <= 5000)
-        return ms - 1000;
-    return ms - 5000;
-}
-
-QString intervalCaption(qint32 ms)
-{
-    return QString::number(ms / 1000) + u" Seconds"_qs;
 }
 
 SaverFolder chooseSaverFolder(bool selectedChosen, bool photosOnDisk)
@@ -76,10 +54,13 @@ SaverFolder chooseSaverFolder(bool selectedChosen, bool photosOnDisk)
 QString saverFolderPath(SaverFolder choice, const QString& programFolder, const QString& cdRoot)
 {
     switch (choice) {
-    case SaverFolder::Selected: return programFolder + text(kPlayListFolder);
-    case SaverFolder::OnDisk: return programFolder + u"\\kestranes\\"_qs;
+    case SaverFolder::Selected:
+        return programFolder + text(kPlayListFolder);
+    case SaverFolder::OnDisk:
+        return programFolder + u"\\kestranes\\"_qs;
     case SaverFolder::AskToCopy:
-    case SaverFolder::Disc: break;
+    case SaverFolder::Disc:
+        break;
     }
     return cdRoot + u"\\kestranes\\"_qs;
 }

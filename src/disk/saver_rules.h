@@ -21,8 +21,8 @@ QString saverApplicationName();
 
 struct SaverSettings
 {
-    int intervalSeconds = 0;   // 1..60
-    QString folder;            // with its trailing backslash; empty when never installed
+    int intervalSeconds = 0; // 1..60
+    QString folder;          // with its trailing backslash; empty when never installed
 };
 
 // Interval in seconds as a plain number, and the photo folder.
@@ -30,18 +30,12 @@ void writeSaverSettings(SettingsStore& store, qint32 slideIntervalMs, const QStr
 // A missing or unreadable interval reads as 5 seconds; others are kept within 1..60.
 SaverSettings readSaverSettings(const SettingsStore& store);
 
-// The interval spin: 1, 2, 3, 4, 5 seconds and then every 5 up to 60, wrapping at both ends.
-qint32 spinIntervalUp(qint32 ms);
-qint32 spinIntervalDown(qint32 ms);
-// panInterval's caption: "12 Seconds".
-QString intervalCaption(qint32 ms);
-
 // Where the photos shown by the screen saver come from.
 enum class SaverFolder {
-    Selected,     // the play list
-    OnDisk,       // the photos copied to the hard drive
-    AskToCopy,    // neither: offer to copy them first
-    Disc,         // the disc's own photos, when the copy was declined or did not complete
+    Selected,  // the play list
+    OnDisk,    // the photos copied to the hard drive
+    AskToCopy, // neither: offer to copy them first
+    Disc,      // the disc's own photos, when the copy was declined or did not complete
 };
 SaverFolder chooseSaverFolder(bool selectedChosen, bool photosOnDisk);
 // The folder recorded for a choice; a copy still to be offered counts as the disc's.

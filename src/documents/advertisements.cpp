@@ -74,8 +74,8 @@ QString noAdvertisementText()
 QString noBrochureText()
 {
     const QString crlf = kCrLf.toString();
-    return u"Sorry!"_qs + crlf + crlf
-        + u"This Brochure was not available in time for the release of the Kestrane Omnivar 2002."_qs + crlf;
+    return u"Sorry!"_qs + crlf + crlf +
+           u"This Brochure was not available in time for the release of the Kestrane Omnivar 2002."_qs + crlf;
 }
 
 } // namespace kestrane

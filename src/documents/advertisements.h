@@ -26,8 +26,8 @@ bool hasNoAdvertisement(QStringView key);
 // What cmdAd shows for a selection.
 struct AdvertisementChoice
 {
-    QString file;      // the picture's name in the ads folder
-    QString caption;   // the viewer's caption
+    QString file;    // the picture's name in the ads folder
+    QString caption; // the viewer's caption
 };
 
 // The advertisement of `key`. The dealer's own advertisement needs its page on show, which the

@@ -62,8 +62,8 @@ QString narrationPath(const QString& cdRoot, QStringView readerCaption, QStringV
 
 QString printQuestion(QStringView readerCaption)
 {
-    return u"Would you like to print the "_qs + kCrLf.toString() + kCrLf.toString()
-        + readerCaption.toString() + u"?"_qs;
+    return u"Would you like to print the "_qs + kCrLf.toString() + kCrLf.toString() +
+           readerCaption.toString() + u"?"_qs;
 }
 
 QString printCompleteText(const QString& outputFile)
@@ -71,8 +71,9 @@ QString printCompleteText(const QString& outputFile)
     QString text = u"Printing complete!"_qs;
     // With no printer installed the job went to a file: say where, or the printout is lost.
     if (!outputFile.isEmpty())
-        text += kCrLf.toString() + kCrLf.toString() + u"No printer is installed; the document was saved as "_qs
-            + QDir::toNativeSeparators(outputFile);
+        text += kCrLf.toString() + kCrLf.toString() +
+                u"No printer is installed; the document was saved as "_qs +
+                QDir::toNativeSeparators(outputFile);
     return text;
 }
 
@@ -84,9 +85,9 @@ QString printFailedText()
 QString nostalgiaSorryText()
 {
     const QString crlf = kCrLf.toString();
-    return u"Sorry!"_qs + crlf + crlf
-        + u"Nostalgia will be included in the final release of the Kestrane Omnivar 2002"_qs + crlf + crlf
-        + u"Try 1956 to preview this feature."_qs + crlf;
+    return u"Sorry!"_qs + crlf + crlf +
+           u"Nostalgia will be included in the final release of the Kestrane Omnivar 2002"_qs + crlf + crlf +
+           u"Try 1956 to preview this feature."_qs + crlf;
 }
 
 } // namespace kestrane

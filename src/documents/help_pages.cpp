@@ -12,9 +12,8 @@ QString helpCaption(const QString& pageTitle)
 
 QString helpMissingText(const QString& helpFolder)
 {
-    return u"The help of the Kestrane Omnivar could not be found."_qs + u"\r\n\r\n"_qs
-        + u"It belongs in the folder "_qs + helpFolder
-        + u". Install the program again to restore it."_qs;
+    return u"The help of the Kestrane Omnivar could not be found."_qs + u"\r\n\r\n"_qs +
+           u"It belongs in the folder "_qs + helpFolder + u". Install the program again to restore it."_qs;
 }
 
 } // namespace kestrane

@@ -11,19 +11,19 @@ namespace kestrane {
 
 // How an entry of the catalogue shows its document in the reader.
 enum class CatalogueStyle : quint8 {
-    Standard,      // caption set on the reader after loading; narration disabled and hidden; OK widened; modal
-    Introduction,  // caption through DocumentCaption before the reader loads; narration only hidden
-    PanelHelp,     // missing-file test first, caption set before it; narration only hidden; modeless
-    SeriesText,    // missing-file test first; narration disabled and hidden; OK 481 pixels; modal
+    Standard,     // caption set on the reader after loading; narration disabled and hidden; OK widened; modal
+    Introduction, // caption through DocumentCaption before the reader loads; narration only hidden
+    PanelHelp,    // missing-file test first, caption set before it; narration only hidden; modeless
+    SeriesText,   // missing-file test first; narration disabled and hidden; OK 481 pixels; modal
 };
 
 // One document of the menus or of a panel's help button.
 struct CatalogueEntry
 {
-    const char16_t* control;   // the menu item or button
-    int index;                 // element of a menu array (mnuArticles, mnuMag), or kNotInArray
-    const char16_t* path;      // below the CD root, folder spelled as the handler spells it
-    const char16_t* title;     // reader caption after "The Kestrane Omnivar" and five blanks
+    const char16_t* control; // the menu item or button
+    int index;               // element of a menu array (mnuArticles, mnuMag), or kNotInArray
+    const char16_t* path;    // below the CD root, folder spelled as the handler spells it
+    const char16_t* title;   // reader caption after "The Kestrane Omnivar" and five blanks
     ErrorCode code;
     CatalogueStyle style = CatalogueStyle::Standard;
 };

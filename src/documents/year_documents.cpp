@@ -1,8 +1,8 @@
 #include "documents/year_documents.h"
 
-#include "state/app_state.h"
 #include "common/category_table.h"
 #include "documents/document_names.h"
+#include "state/app_state.h"
 
 namespace kestrane {
 
@@ -12,7 +12,7 @@ struct DescriptionRow
 {
     QStringView key;
     QStringView file;
-    QStringView title;   // the caption after the prefix
+    QStringView title; // the caption after the prefix
     CaptionRoute route = CaptionRoute::Direct;
 };
 
@@ -134,7 +134,8 @@ DocumentChoice descriptionDocument(QStringView key)
 {
     for (const DescriptionRow& row : kDescriptionRows) {
         if (key == row.key)
-            return {documents::kRichTextFolder.toString(), row.file.toString(), captionFor(row.title), row.route};
+            return {documents::kRichTextFolder.toString(), row.file.toString(), captionFor(row.title),
+                    row.route};
     }
     return {yearFolder(key, documents::kRichTextFolder), yearPart(key) + u"desc.rtf"_qs,
             captionFor(captionYear(key)) + u" Description"_qs, CaptionRoute::Direct};
@@ -149,8 +150,8 @@ DocumentChoice statisticsDocument(QStringView key)
 {
     for (const StatisticsRow& row : kStatisticsRows) {
         if (key == row.key)
-            return {documents::kRichTextFolder.toString(), row.file.toString(), captionFor(key) + row.suffix.toString(),
-                    CaptionRoute::Direct};
+            return {documents::kRichTextFolder.toString(), row.file.toString(),
+                    captionFor(key) + row.suffix.toString(), CaptionRoute::Direct};
     }
     return {yearFolder(key, documents::kRichTextFolder), yearPart(key) + u"stats.rtf"_qs,
             captionFor(captionYear(key)) + u" Statistics"_qs, CaptionRoute::Direct};
@@ -188,7 +189,8 @@ NostalgiaDocument nostalgiaDocument(const QString& cdRoot, QStringView key)
 {
     NostalgiaDocument doc;
     doc.twoDigitYear = keyDigits(key);
-    doc.path = cdRoot + documents::kRichTextFolder.toString() + u"nostalgia"_qs + doc.twoDigitYear + u".rtf"_qs;
+    doc.path =
+        cdRoot + documents::kRichTextFolder.toString() + u"nostalgia"_qs + doc.twoDigitYear + u".rtf"_qs;
     doc.caption = captionFor(u"Nostalgia ") + key.left(4).toString();
     return doc;
 }

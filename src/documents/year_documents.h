@@ -14,9 +14,9 @@ enum class CaptionRoute { DocumentCaption, Direct };
 // One page button's document for a selection key.
 struct DocumentChoice
 {
-    QString folder;   // "\richtext\" or "\RichText\"
-    QString file;     // the name looked up in that folder
-    QString caption;  // the whole caption the reader shows
+    QString folder;  // "\richtext\" or "\RichText\"
+    QString file;    // the name looked up in that folder
+    QString caption; // the whole caption the reader shows
     CaptionRoute route = CaptionRoute::Direct;
 };
 
@@ -40,8 +40,8 @@ QString detailDocumentName(QStringView key, const QString& photoRoot, const QStr
 // cmdNostalgia: there is no missing-file test, the load itself fails.
 struct NostalgiaDocument
 {
-    QString twoDigitYear;  // characters 3 and 4 of the key
-    QString path;          // CD root + "\richtext\nostalgia" + two-digit year + ".rtf"
+    QString twoDigitYear; // characters 3 and 4 of the key
+    QString path;         // CD root + "\richtext\nostalgia" + two-digit year + ".rtf"
     QString caption;
 };
 NostalgiaDocument nostalgiaDocument(const QString& cdRoot, QStringView key);

@@ -8,9 +8,7 @@
 
 namespace kestrane {
 
-MoviePlayback::MoviePlayback(AppContext& context, VideoPlayer& player)
-    : m_context(context)
-    , m_player(player)
+MoviePlayback::MoviePlayback(AppContext& context, VideoPlayer& player) : m_context(context), m_player(player)
 {
     VideoEvents events;
     events.stateChanged = [this](VideoState state) { Q_EMIT stateChanged(state); };
@@ -20,10 +18,13 @@ MoviePlayback::MoviePlayback(AppContext& context, VideoPlayer& player)
     // It is told from inside the back end's own signal, so the box waits for the next turn of the
     // event loop; a failure of a movie no longer chosen is not reported.
     events.failed = [this] {
-        QMetaObject::invokeMethod(this, [this, generation = m_generation] {
-            if (generation == m_generation && m_loaded)
-                fail(false);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation = m_generation] {
+                if (generation == m_generation && m_loaded)
+                    fail(false);
+            },
+            Qt::QueuedConnection);
     };
     m_player.setEvents(std::move(events));
 }

@@ -44,8 +44,8 @@ private:
     AppContext& m_context;
     VideoPlayer& m_player;
     int m_chosen = -1;
-    int m_generation = 0;    // counts the movies chosen
-    bool m_loaded = false;   // a movie is open in the player and has not failed
+    int m_generation = 0;  // counts the movies chosen
+    bool m_loaded = false; // a movie is open in the player and has not failed
 };
 
 } // namespace kestrane

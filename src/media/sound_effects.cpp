@@ -8,18 +8,15 @@
 
 namespace kestrane {
 
-SoundEffects::SoundEffects(AppContext& context, WavePlayer* player)
-    : m_context(context)
-    , m_player(player)
-{
-}
+SoundEffects::SoundEffects(AppContext& context, WavePlayer* player) : m_context(context), m_player(player) {}
 
 void SoundEffects::play(int index)
 {
     AppState& state = m_context.state;
     setErrorCode(m_context, ErrorCode::ER038);
     state.documents.wavePath = soundPath(state.disc.cdRoot, index);
-    if (state.documents.wavePath.isEmpty() || m_context.platform.fileSystem->dir(state.documents.wavePath).isEmpty()) {
+    if (state.documents.wavePath.isEmpty() ||
+        m_context.platform.fileSystem->dir(state.documents.wavePath).isEmpty()) {
         report(m_context, ErrorCode::ER038);
         return;
     }

@@ -18,7 +18,7 @@ struct AboutInfo
     QString makerName;
     QString makerStreet;
     QString makerTown;
-    QString copyrightLine;      // follows the copyright sign
+    QString copyrightLine; // follows the copyright sign
     std::array<QString, kWebSiteCount> sites;
 
     const QString& site(WebSite which) const { return sites[size_t(which)]; }

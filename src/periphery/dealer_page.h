@@ -21,8 +21,8 @@ inline constexpr QStringView kShowNamesCaption = u"Show File &Names";
 
 // The page buttons that have nothing to show for the dealer; cmdAd shows the dealer's
 // advertisement and cmdDesc the dealer's document.
-inline constexpr PageButtons kDisabledButtons = kNostalgia | kBrochure | kOptions | kStats | kColors | kClipArt
-                                                | kScript | kEmblem | kEmbRear | kEmbSide;
+inline constexpr PageButtons kDisabledButtons =
+    kNostalgia | kBrochure | kOptions | kStats | kColors | kClipArt | kScript | kEmblem | kEmbRear | kEmbSide;
 inline constexpr PageButtons kEnabledButtons = kAd;
 
 } // namespace dealer

@@ -17,7 +17,8 @@ inline constexpr int kIllustrationCount = 53;
 
 // The large-image viewer's caption while it shows an illustration of the series; clicks on the
 // picture do nothing under it.
-inline constexpr QStringView kSeriesCaption = u"The Kestrane Omnivar    Penrow: The Illustrated Kestrane Series";
+inline constexpr QStringView kSeriesCaption =
+    u"The Kestrane Omnivar    Penrow: The Illustrated Kestrane Series";
 
 inline constexpr QStringView kOverSizeFolder = u"\\OverSize\\";
 

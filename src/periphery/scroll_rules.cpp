@@ -10,8 +10,20 @@ namespace {
 
 // Keys whose advertisements are landscape pages, shown at the screen's full width.
 constexpr QStringView kFullWidthKeys[] = {
-    u"1990-1995 ZR-1 ", u"1970", u"1982", u"1984", u"1985", u"1987", u"1989",
-    u"1990", u"1991", u"1993", u"1994", u"1995", u"1997", u"1998",
+    u"1990-1995 ZR-1 ",
+    u"1970",
+    u"1982",
+    u"1984",
+    u"1985",
+    u"1987",
+    u"1989",
+    u"1990",
+    u"1991",
+    u"1993",
+    u"1994",
+    u"1995",
+    u"1997",
+    u"1998",
 };
 
 // Their pictures have no whole-screen view.
@@ -33,11 +45,13 @@ ScrollBarSetup scrollBarSetup(int pictureExtent, int viewportExtent)
 
 std::optional<WholeScreenView> wholeScreenView(QStringView key, QSize screen)
 {
-    if (std::find(std::begin(kNoWholeScreenKeys), std::end(kNoWholeScreenKeys), key) != std::end(kNoWholeScreenKeys))
+    if (std::find(std::begin(kNoWholeScreenKeys), std::end(kNoWholeScreenKeys), key) !=
+        std::end(kNoWholeScreenKeys))
         return std::nullopt;
     WholeScreenView view;
     view.height = screen.height();
-    const bool fullWidth = std::find(std::begin(kFullWidthKeys), std::end(kFullWidthKeys), key) != std::end(kFullWidthKeys);
+    const bool fullWidth =
+        std::find(std::begin(kFullWidthKeys), std::end(kFullWidthKeys), key) != std::end(kFullWidthKeys);
     view.width = fullWidth ? screen.width() : qRound(view.height * kPortraitAspect);
     view.left = (screen.width() - view.width) / 2;
     return view;

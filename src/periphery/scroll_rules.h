@@ -11,9 +11,9 @@ namespace kestrane {
 // extents in whole pixels along the bar.
 struct ScrollBarSetup
 {
-    int maximum = 0;       // picture minus viewport; zero or less when the picture fits
-    bool enabled = false;  // only when the picture is larger than the viewport
-    int largeChange = 1;   // (maximum \ (picture \ viewport)) \ 6, at least 1
+    int maximum = 0;      // picture minus viewport; zero or less when the picture fits
+    bool enabled = false; // only when the picture is larger than the viewport
+    int largeChange = 1;  // (maximum \ (picture \ viewport)) \ 6, at least 1
 };
 
 ScrollBarSetup scrollBarSetup(int pictureExtent, int viewportExtent);

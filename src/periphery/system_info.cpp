@@ -31,9 +31,10 @@ bool StartSystemInformation(AppContext& context)
     Platform& platform = context.platform;
     QStringList command;
     QString registered;
-    if (GetRegistryValue(*platform.settings, QString::fromUtf16(kAppTitle), QString::fromUtf16(kSystemInfoSection),
-                         QString::fromUtf16(kSystemInfoPathKey), registered)
-        && !registered.trimmed().isEmpty())
+    if (GetRegistryValue(*platform.settings, QString::fromUtf16(kAppTitle),
+                         QString::fromUtf16(kSystemInfoSection), QString::fromUtf16(kSystemInfoPathKey),
+                         registered) &&
+        !registered.trimmed().isEmpty())
         command = {registered.trimmed()};
     else
         command = firstToolOnSearchPath(*platform.processes);

@@ -25,8 +25,9 @@ constexpr WebLinkRow kRows[] = {
     {GameMaker, {u"Kestrane Monopoly Game "}},
     {DanburyMint, {u"Danbury Mint Die-cast Models  "}},
     {FranklinMint,
-     {u"Franklin Mint Collector Knives ", u"Franklin Mint Collector Plates ", u"Franklin Mint Die-cast Models  ",
-      u"Franklin Mint Fuel Injected Engine ", u"Franklin Mint Kestrane Pocket Watch "}},
+     {u"Franklin Mint Collector Knives ", u"Franklin Mint Collector Plates ",
+      u"Franklin Mint Die-cast Models  ", u"Franklin Mint Fuel Injected Engine ",
+      u"Franklin Mint Kestrane Pocket Watch "}},
     {SignMaker, {u"Kestrane Metal Signs "}},
     {ModelMaker, {u"Revell-Monogram Models  "}},
     {PinballMaker, {u"Kestrane Pinball Machine "}},
@@ -34,11 +35,10 @@ constexpr WebLinkRow kRows[] = {
 };
 
 constexpr std::array<const char16_t*, kWebSiteCount> kKeys = {
-    u"Dealer",       u"Marque",        u"Halvard",       u"Venzi",
-    u"Orbeck",       u"Dromell",       u"BoatMaker",     u"SpecterWerkes",
-    u"ArtistTwo",    u"Museum",        u"ArtistFive",    u"CalendarMaker",
-    u"OwnersAssociation", u"GameMaker", u"DanburyMint",  u"FranklinMint",
-    u"SignMaker",    u"ModelMaker",    u"PinballMaker",  u"Hoyle",
+    u"Dealer",       u"Marque",        u"Halvard",           u"Venzi",        u"Orbeck",
+    u"Dromell",      u"BoatMaker",     u"SpecterWerkes",     u"ArtistTwo",    u"Museum",
+    u"ArtistFive",   u"CalendarMaker", u"OwnersAssociation", u"GameMaker",    u"DanburyMint",
+    u"FranklinMint", u"SignMaker",     u"ModelMaker",        u"PinballMaker", u"Hoyle",
     u"Maker",
 };
 

@@ -13,18 +13,18 @@ class Processes;
 // The sites the program links to. Their addresses are configuration (AboutInfo).
 enum class WebSite : quint8 {
     Dealer,
-    Marque,              // the marque's official site
+    Marque, // the marque's official site
     Halvard,
     Venzi,
     Orbeck,
     Dromell,
     BoatMaker,
     SpecterWerkes,
-    ArtistTwo,           // the artist of Art Print Two
+    ArtistTwo, // the artist of Art Print Two
     Museum,
-    ArtistFive,          // the artist of Art Print Five
+    ArtistFive, // the artist of Art Print Five
     CalendarMaker,
-    OwnersAssociation,   // the NKOA
+    OwnersAssociation, // the NKOA
     GameMaker,
     DanburyMint,
     FranklinMint,
@@ -32,7 +32,7 @@ enum class WebSite : quint8 {
     ModelMaker,
     PinballMaker,
     Hoyle,
-    Maker,               // the program's maker
+    Maker, // the program's maker
 };
 inline constexpr int kWebSiteCount = int(WebSite::Maker) + 1;
 
@@ -44,7 +44,7 @@ const char16_t* webSiteKey(WebSite site);
 struct WebLinkRow
 {
     WebSite site;
-    std::array<const char16_t*, 5> keys{};   // unused places are null
+    std::array<const char16_t*, 5> keys{}; // unused places are null
     bool modelYears = false;
 };
 

@@ -20,7 +20,8 @@ struct BrowseFields
 
     static BrowseFields of(const AppState& s)
     {
-        return {s.photos.photoCursor, s.photos.skipFirstMatch, s.photos.lastStepNext, s.photos.lastStepBack, s.selection.categoryCode};
+        return {s.photos.photoCursor, s.photos.skipFirstMatch, s.photos.lastStepNext, s.photos.lastStepBack,
+                s.selection.categoryCode};
     }
     void restore(AppState& s) const
     {

@@ -39,11 +39,11 @@ QString saverPhotoCandidate(const QString& programFolder, const QString& key, co
 // One click on the photograph: the tour through every year and then the category chain.
 struct TourStep
 {
-    int frontBefore = 1;        // year button raised first
-    QString key;                // the next selection
-    int yearButton = 1;         // k: the current year button afterwards
-    bool categoryPage = false;  // run through the category-page routine instead of SelectKey
-    int frontAfter = 2;         // year button raised at the end
+    int frontBefore = 1;       // year button raised first
+    QString key;               // the next selection
+    int yearButton = 1;        // k: the current year button afterwards
+    bool categoryPage = false; // run through the category-page routine instead of SelectKey
+    int frontAfter = 2;        // year button raised at the end
 };
 TourStep tourStep(const QString& caption, int currentYearButton);
 

@@ -1,9 +1,9 @@
 #include "photos/photo_catalogue.h"
 
 #include "common/category_table.h"
+#include "common/error_reporter.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
-#include "common/error_reporter.h"
 #include "state/app_context.h"
 
 #include <algorithm>
@@ -63,7 +63,8 @@ QStringList runningNumbers(const QStringList& sortedNames)
     numbers.reserve(sortedNames.size());
     int running = 0;
     for (qsizetype i = 0; i < sortedNames.size(); ++i) {
-        const bool sameCode = i > 0 && QStringView(sortedNames[i]).left(2) == QStringView(sortedNames[i - 1]).left(2);
+        const bool sameCode =
+            i > 0 && QStringView(sortedNames[i]).left(2) == QStringView(sortedNames[i - 1]).left(2);
         running = sameCode ? running + 1 : 1;
         numbers << QString::number(running);
     }
@@ -122,7 +123,8 @@ QString slideCaption(const QString& photoPath)
 QString ShowSlideCaption(const AppState& state)
 {
     const int i = state.photos.photoCursor;
-    return slideCaption(i >= 0 && i < state.photos.photoFiles.size() ? state.photos.photoFiles[i] : QString());
+    return slideCaption(i >= 0 && i < state.photos.photoFiles.size() ? state.photos.photoFiles[i]
+                                                                     : QString());
 }
 
 } // namespace kestrane

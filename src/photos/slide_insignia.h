@@ -10,13 +10,13 @@ namespace kestrane {
 // The four insignia pictures of the slide-show window, in the order of `SlideInsignia::slots`.
 enum SlideSlot { kSlideRear = 0, kSlideSide = 1, kSlideFront = 2, kSlideScript = 3 };
 inline constexpr std::array<const char16_t*, 4> kSlideSlotNames{u"Image1", u"Picture2", u"Picture3",
-                                                               u"Picture4"};
+                                                                u"Picture4"};
 
 struct SlidePicture
 {
     enum class Action { KeepHidden, Empty, Load };
     Action action = Action::KeepHidden;
-    QString path;   // disc-form path when loaded
+    QString path; // disc-form path when loaded
 };
 
 // One insignia set of the slide show for InsigniaYear y: 53..102 the model years, 103..106 the
@@ -38,7 +38,7 @@ struct SlideArrangementInput
     int coStarLeft = 0;
     int coStarTop = 0;
     int captionHeight = 0;
-    std::array<QSize, 4> sizes;   // by SlideSlot
+    std::array<QSize, 4> sizes; // by SlideSlot
 };
 struct SlideArrangement
 {

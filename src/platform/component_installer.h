@@ -7,7 +7,7 @@ namespace kestrane {
 // How the desktop lists an installed program.
 struct DesktopEntry
 {
-    QString id;        // file name of the entry, without ".desktop"
+    QString id; // file name of the entry, without ".desktop"
     QString name;
     QString comment;
 };

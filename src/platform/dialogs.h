@@ -11,9 +11,24 @@ namespace kestrane {
 
 // Message-box buttons, icons and answers keep the original numeric values, so that stored answers
 // ("4" for Retry, "2" for Cancel) read the same.
-enum class MsgButtons { Ok = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
+enum class MsgButtons {
+    Ok = 0,
+    OkCancel = 1,
+    AbortRetryIgnore = 2,
+    YesNoCancel = 3,
+    YesNo = 4,
+    RetryCancel = 5
+};
 enum class MsgIcon { None = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
-enum MsgResult : int { MsgOk = 1, MsgCancel = 2, MsgAbort = 3, MsgRetry = 4, MsgIgnore = 5, MsgYes = 6, MsgNo = 7 };
+enum MsgResult : int {
+    MsgOk = 1,
+    MsgCancel = 2,
+    MsgAbort = 3,
+    MsgRetry = 4,
+    MsgIgnore = 5,
+    MsgYes = 6,
+    MsgNo = 7
+};
 
 struct MessageBoxRequest
 {
@@ -27,10 +42,10 @@ struct MessageBoxRequest
 struct SaveFileRequest
 {
     QString title;
-    QString initialFolder;   // host path
+    QString initialFolder; // host path
     QString fileName;
-    QStringList filters;     // "Bitmap (*.bmp)"
-    QString defaultSuffix;   // added to a name chosen without one ("jpg")
+    QStringList filters;   // "Bitmap (*.bmp)"
+    QString defaultSuffix; // added to a name chosen without one ("jpg")
 };
 
 // Message boxes and common dialogs.
@@ -43,7 +58,8 @@ public:
     virtual QString saveFileName(const SaveFileRequest& request) = 0;
     // The system's printer set-up dialog over `printers`, starting from `current`; the choice, or
     // nothing when cancelled.
-    virtual std::optional<PrinterChoice> printerSetup(const QStringList& printers, const PrinterChoice& current)
+    virtual std::optional<PrinterChoice> printerSetup(const QStringList& printers,
+                                                      const PrinterChoice& current)
     {
         (void)printers;
         (void)current;

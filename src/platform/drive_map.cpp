@@ -24,8 +24,8 @@ DriveMap DriveMap::fromSystem()
     if (!env.isNull())
         return parse(QString::fromLocal8Bit(env));
 
-    static const QStringList mediaTypes = {u"iso9660"_qs, u"udf"_qs, u"vfat"_qs, u"exfat"_qs,
-                                           u"ntfs"_qs, u"ntfs3"_qs, u"fuseblk"_qs};
+    static const QStringList mediaTypes = {u"iso9660"_qs, u"udf"_qs,   u"vfat"_qs,   u"exfat"_qs,
+                                           u"ntfs"_qs,    u"ntfs3"_qs, u"fuseblk"_qs};
     static const QStringList mediaParents = {u"/media/"_qs, u"/run/media/"_qs, u"/mnt/"_qs};
     DriveMap map;
     char16_t letter = u'D';

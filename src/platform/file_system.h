@@ -35,9 +35,13 @@ public:
     virtual QStringList list(const QString& pattern, bool* notReady = nullptr) const = 0;
 
     virtual bool exists(const QString& path) const { return !resolve(path).isEmpty(); }
-    virtual qint64 fileLength(const QString& path) const = 0;   // -1 when missing
+    virtual qint64 fileLength(const QString& path) const = 0; // -1 when missing
     // When the file was last written; invalid when missing or unknown.
-    virtual QDateTime lastModified(const QString& path) const { Q_UNUSED(path); return {}; }
+    virtual QDateTime lastModified(const QString& path) const
+    {
+        Q_UNUSED(path);
+        return {};
+    }
     virtual bool readAll(const QString& path, QByteArray* data) const = 0;
 
     // Writes through a temporary file and renames, so a failure leaves nothing half-written.
@@ -51,8 +55,8 @@ public:
     // Removes every file matching the pattern; returns how many were removed, -1 on failure.
     virtual int removeMatching(const QString& pattern) = 0;
     virtual bool makeFolder(const QString& path) = 0;
-    virtual bool removeFolder(const QString& path) = 0;   // only when empty
-    virtual qint64 freeSpace(const QString& path) const = 0;  // bytes, -1 when unknown
+    virtual bool removeFolder(const QString& path) = 0;      // only when empty
+    virtual qint64 freeSpace(const QString& path) const = 0; // bytes, -1 when unknown
 
     // The folder that holds the program (a host path used as a root in disc-form paths).
     virtual QString programFolder() const = 0;

@@ -65,9 +65,9 @@ bool copyProgram(const QString& from, const QString& to, QString* error)
         return false;
     }
     constexpr QFileDevice::Permissions executable =
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser
-        | QFileDevice::WriteUser | QFileDevice::ExeUser | QFileDevice::ReadGroup | QFileDevice::ExeGroup
-        | QFileDevice::ReadOther | QFileDevice::ExeOther;
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser |
+        QFileDevice::WriteUser | QFileDevice::ExeUser | QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+        QFileDevice::ReadOther | QFileDevice::ExeOther;
     if (!QFile::setPermissions(to, executable)) {
         *error = QFile(to).errorString();
         return false;
@@ -80,9 +80,8 @@ bool copyProgram(const QString& from, const QString& to, QString* error)
 QString desktopExecArgument(const QString& argument)
 {
     static const QString reserved = u" \t\n\"'\\><~|&;$*?#()`"_qs;
-    const bool plain = !argument.isEmpty()
-                       && std::none_of(argument.begin(), argument.end(),
-                                       [](QChar c) { return reserved.contains(c); });
+    const bool plain = !argument.isEmpty() && std::none_of(argument.begin(), argument.end(),
+                                                           [](QChar c) { return reserved.contains(c); });
     if (plain)
         return argument;
     QString quoted = u"\""_qs;
@@ -96,16 +95,15 @@ QString desktopExecArgument(const QString& argument)
 
 HostComponentInstaller::HostComponentInstaller(QString componentFolder, QString entryFolder,
                                                QString executableFolder)
-    : m_componentFolder(std::move(componentFolder))
-    , m_entryFolder(std::move(entryFolder))
-    , m_executableFolder(std::move(executableFolder))
+    : m_componentFolder(std::move(componentFolder)), m_entryFolder(std::move(entryFolder)),
+      m_executableFolder(std::move(executableFolder))
 {
 }
 
 QString HostComponentInstaller::defaultEntryFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-           + u"/applications/screensavers"_qs;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           u"/applications/screensavers"_qs;
 }
 
 QString HostComponentInstaller::bundledProgram(const QString& fileName) const
@@ -141,7 +139,7 @@ QString HostComponentInstaller::installScreenSaver(const QString& sourceHostPath
                              "Exec=%4\n"
                              "Categories=Screensaver;\n"
                              "NoDisplay=true\n"_qs.arg(entryString(entry.name), entryString(entry.comment),
-                                                      entryString(installed), entryString(exec));
+                                                       entryString(installed), entryString(exec));
         return writeEntry(m_entryFolder + u'/' + entry.id + u".desktop"_qs, text, &reason);
     }();
     if (!done) {

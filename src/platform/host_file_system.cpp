@@ -53,8 +53,8 @@ QString partialCopyName(const QString& target)
 {
     static std::atomic<int> serial{0};
     const QFileInfo info(target);
-    return info.path() + u"/."_qs + info.fileName() + u".part-"_qs
-           + QString::number(QCoreApplication::applicationPid()) + u'-' + QString::number(serial++);
+    return info.path() + u"/."_qs + info.fileName() + u".part-"_qs +
+           QString::number(QCoreApplication::applicationPid()) + u'-' + QString::number(serial++);
 }
 
 // Copies what is left of `source` into `out`, reporting the bytes copied after each chunk. The
@@ -73,7 +73,8 @@ bool copyContents(QFile& source, QFile& out, const std::function<bool(qint64)>& 
     };
 #ifdef Q_OS_LINUX
     for (;;) {
-        const ssize_t n = ::copy_file_range(source.handle(), nullptr, out.handle(), nullptr, size_t(kCopyChunk), 0);
+        const ssize_t n =
+            ::copy_file_range(source.handle(), nullptr, out.handle(), nullptr, size_t(kCopyChunk), 0);
         if (n > 0) {
             if (!report(n))
                 return false;
@@ -126,9 +127,8 @@ bool matchesPattern(const QString& name, const QString& pattern)
 }
 
 HostFileSystem::HostFileSystem(DriveMap drives, QString programFolder, QString systemFolder)
-    : m_drives(std::move(drives))
-    , m_programFolder(std::move(programFolder))
-    , m_systemFolder(systemFolder.isEmpty() ? defaultSystemFolder() : std::move(systemFolder))
+    : m_drives(std::move(drives)), m_programFolder(std::move(programFolder)),
+      m_systemFolder(systemFolder.isEmpty() ? defaultSystemFolder() : std::move(systemFolder))
 {
 }
 
@@ -144,8 +144,8 @@ QString HostFileSystem::defaultDataFolder()
 
 QString HostFileSystem::defaultSystemFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-           + u"/kestrane-omnivar/system"_qs;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           u"/kestrane-omnivar/system"_qs;
 }
 
 bool HostFileSystem::split(const QString& path, QString* base, QStringList* names) const
@@ -179,11 +179,10 @@ QString HostFileSystem::resolveNames(const QString& base, const QStringList& nam
             current = exact;
             continue;
         }
-        const QStringList entries = QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
-                                                            | QDir::NoDotAndDotDot);
-        auto it = std::find_if(entries.begin(), entries.end(), [&](const QString& e) {
-            return e.compare(name, Qt::CaseInsensitive) == 0;
-        });
+        const QStringList entries =
+            QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        auto it = std::find_if(entries.begin(), entries.end(),
+                               [&](const QString& e) { return e.compare(name, Qt::CaseInsensitive) == 0; });
         if (it == entries.end())
             return {};
         current += u'/' + *it;
@@ -241,7 +240,8 @@ QStringList HostFileSystem::list(const QString& pattern, bool* notReady) const
     }
     QStringList result;
     const QRegularExpression re = wildcard(mask);
-    const QStringList entries = QDir(host).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
+    const QStringList entries =
+        QDir(host).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
     for (const QString& entry : entries) {
         if (re.match(entry).hasMatch())
             result << entry;
@@ -327,7 +327,8 @@ bool HostFileSystem::copyFile(const QString& from, const QString& to,
     out.close();
     if (out.error() != QFileDevice::NoError)
         return abandon(out.errorString());
-    if (std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+    if (std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(target).constData()) !=
+        0)
         return abandon(qt_error_string(errno));
     return true;
 }

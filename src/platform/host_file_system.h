@@ -31,8 +31,8 @@ public:
     QDateTime lastModified(const QString& path) const override;
     bool readAll(const QString& path, QByteArray* data) const override;
     bool writeAll(const QString& path, const QByteArray& data) override;
-    bool copyFile(const QString& from, const QString& to,
-                  const std::function<bool(qint64)>& progress = {}, QString* error = nullptr) override;
+    bool copyFile(const QString& from, const QString& to, const std::function<bool(qint64)>& progress = {},
+                  QString* error = nullptr) override;
     bool removeFile(const QString& path) override;
     int removeMatching(const QString& pattern) override;
     bool makeFolder(const QString& path) override;

@@ -32,7 +32,7 @@ struct Platform
     WindowManager* windowManager = nullptr;
     Screen* screen = nullptr;
     AppControl* app = nullptr;
-    Clock* clock = nullptr;         // the time of day and the timers
+    Clock* clock = nullptr; // the time of day and the timers
     ComponentInstaller* installer = nullptr;
     // Each multimedia control owns its own device.
     std::function<std::unique_ptr<AudioDevice>()> makeAudioDevice;

@@ -12,7 +12,7 @@ namespace kestrane {
 struct PrinterChoice
 {
     QString printerName;
-    QString paperSize;        // a page-size key such as "Letter" or "A4"
+    QString paperSize; // a page-size key such as "Letter" or "A4"
     bool landscape = false;
 
     bool operator==(const PrinterChoice&) const = default;

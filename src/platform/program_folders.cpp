@@ -11,7 +11,8 @@ ProgramFolders decideProgramFolders(const ProgramFolderFacts& facts)
 {
     ProgramFolders folders;
     folders.installed = !facts.installedDataFolder.isEmpty() || !facts.executableFolderWritable;
-    folders.dataFolder = facts.installedDataFolder.isEmpty() ? facts.executableFolder : facts.installedDataFolder;
+    folders.dataFolder =
+        facts.installedDataFolder.isEmpty() ? facts.executableFolder : facts.installedDataFolder;
     if (!facts.overrideFolder.isEmpty())
         folders.programFolder = facts.overrideFolder;
     else if (folders.installed)
@@ -29,12 +30,12 @@ ProgramFolderFacts gatherProgramFolderFacts()
     const QByteArray override = qgetenv("KESTRANE_PROGRAM_FOLDER");
     if (!override.isEmpty())
         facts.overrideFolder = QDir::cleanPath(QDir(QString::fromLocal8Bit(override)).absolutePath());
-    const QString share = QDir::cleanPath(facts.executableFolder + u"/../share/"_qs
-                                          + QString::fromUtf16(kProgramDirName));
+    const QString share =
+        QDir::cleanPath(facts.executableFolder + u"/../share/"_qs + QString::fromUtf16(kProgramDirName));
     if (QFileInfo(share).isDir())
         facts.installedDataFolder = share;
-    facts.userDataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/'
-                           + QString::fromUtf16(kProgramDirName);
+    facts.userDataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/' +
+                           QString::fromUtf16(kProgramDirName);
     return facts;
 }
 
@@ -50,8 +51,8 @@ ProgramFolders programFolders()
 
 QString userCacheFolder()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u'/'
-                           + QString::fromUtf16(kProgramDirName);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u'/' +
+                           QString::fromUtf16(kProgramDirName);
     QDir().mkpath(folder);
     return folder;
 }

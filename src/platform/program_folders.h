@@ -11,11 +11,11 @@ inline constexpr char16_t kProgramDirName[] = u"kestrane-omnivar";
 // What the decision below looks at, gathered from the host by gatherProgramFolderFacts().
 struct ProgramFolderFacts
 {
-    QString executableFolder;        // the folder of the running executable
+    QString executableFolder; // the folder of the running executable
     bool executableFolderWritable = false;
-    QString overrideFolder;          // KESTRANE_PROGRAM_FOLDER, empty when unset
-    QString installedDataFolder;     // <executable>/../share/kestrane-omnivar when it exists, else empty
-    QString userDataFolder;          // $XDG_DATA_HOME/kestrane-omnivar
+    QString overrideFolder;      // KESTRANE_PROGRAM_FOLDER, empty when unset
+    QString installedDataFolder; // <executable>/../share/kestrane-omnivar when it exists, else empty
+    QString userDataFolder;      // $XDG_DATA_HOME/kestrane-omnivar
 };
 
 struct ProgramFolders

@@ -20,7 +20,8 @@ constexpr QStringView kNumberPrefix = u"dword:";
 // "hex:01,02" or "hex(7):...": bytes of a type the program does not convert.
 bool isRawBytes(const QString& stored)
 {
-    static const QRegularExpression raw(u"^hex(\\([0-9a-f]+\\))?:"_qs, QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression raw(u"^hex(\\([0-9a-f]+\\))?:"_qs,
+                                        QRegularExpression::CaseInsensitiveOption);
     return raw.match(stored).hasMatch();
 }
 

@@ -53,7 +53,7 @@ public:
     virtual int heightTwips() const = 0;
     virtual int twipsPerPixelX() const = 0;
     virtual int twipsPerPixelY() const = 0;
-    virtual void setBusy(bool busy) = 0;   // the hourglass pointer
+    virtual void setBusy(bool busy) = 0; // the hourglass pointer
     // The part of the screen that windows may cover (without task bars and panels), in pixels.
     virtual QRect availableArea() const
     {

@@ -14,8 +14,8 @@ enum class VideoState { Stopped, Playing, Paused };
 struct VideoEvents
 {
     std::function<void(VideoState)> stateChanged;
-    std::function<void(qint64)> positionChanged;   // milliseconds
-    std::function<void(qint64)> durationChanged;   // milliseconds
+    std::function<void(qint64)> positionChanged; // milliseconds
+    std::function<void(qint64)> durationChanged; // milliseconds
     // The back end cannot read or decode the file it opened (no decoder, a damaged file). Sent
     // once for each file opened, after open() has returned.
     std::function<void()> failed;
@@ -34,10 +34,10 @@ public:
     virtual void stop() = 0;
     virtual void close() = 0;
     virtual bool isPlaying() const = 0;
-    virtual qint64 position() const = 0;   // milliseconds
-    virtual qint64 duration() const = 0;   // milliseconds, 0 while unknown
+    virtual qint64 position() const = 0; // milliseconds
+    virtual qint64 duration() const = 0; // milliseconds, 0 while unknown
     virtual void setPosition(qint64 milliseconds) = 0;
-    virtual float volume() const = 0;      // 0..1
+    virtual float volume() const = 0; // 0..1
     virtual void setVolume(float volume) = 0;
     virtual void setEvents(VideoEvents events) = 0;
     // The surface that shows the picture, or nullptr for a silent double. The player owns it and

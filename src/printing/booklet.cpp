@@ -5,7 +5,7 @@ namespace kestrane {
 namespace {
 
 constexpr qint16 kZrIndex = 103;
-constexpr qint16 kNoYear = 83;   // there was no 1983 model
+constexpr qint16 kNoYear = 83; // there was no 1983 model
 
 } // namespace
 
@@ -23,12 +23,18 @@ qint16 bookletYearIndex(QStringView item)
 QString bookletYearCode(int index)
 {
     switch (index) {
-    case 100: return u"A0"_qs;
-    case 101: return u"A1"_qs;
-    case 102: return u"A2"_qs;
-    case 103: return u"ZR"_qs;
-    case 104: return u"SK"_qs;
-    default: return QString::number(index);
+    case 100:
+        return u"A0"_qs;
+    case 101:
+        return u"A1"_qs;
+    case 102:
+        return u"A2"_qs;
+    case 103:
+        return u"ZR"_qs;
+    case 104:
+        return u"SK"_qs;
+    default:
+        return QString::number(index);
     }
 }
 

@@ -52,13 +52,13 @@ struct BookletChoice
 struct BookletStep
 {
     enum Kind {
-        Cover,      // the four cover pictures on a page of their own
-        Document,   // a rich-text document starting on a new page
-        Stop,       // the range is wrong: report `error`, print nothing more
+        Cover,    // the four cover pictures on a page of their own
+        Document, // a rich-text document starting on a new page
+        Stop,     // the range is wrong: report `error`, print nothing more
     };
     Kind kind = Cover;
-    QString path;                       // Document: the disc-form path
-    ErrorCode error = ErrorCode::None;  // Stop: ER059 or ER036
+    QString path;                      // Document: the disc-form path
+    ErrorCode error = ErrorCode::None; // Stop: ER059 or ER036
 
     bool operator==(const BookletStep&) const = default;
 };

@@ -32,7 +32,8 @@ bool printDocument(PrintJob& job, const BookletSources& sources, const QString& 
     QTextDocument* document = sources.loadDocument(path);
     if (!document || !job.startSection())
         return false;
-    const QMarginsF margins(kBookletMarginTwips, kBookletMarginTwips, kBookletMarginTwips, kBookletMarginTwips);
+    const QMarginsF margins(kBookletMarginTwips, kBookletMarginTwips, kBookletMarginTwips,
+                            kBookletMarginTwips);
     return job.drawDocument(*document, margins);
 }
 
@@ -46,8 +47,12 @@ BookletOutcome printBooklet(Printer& printer, const std::vector<BookletStep>& pl
     for (const BookletStep& step : plan) {
         bool ok = true;
         switch (step.kind) {
-        case BookletStep::Cover: ok = printCover(job, sources, cdRoot); break;
-        case BookletStep::Document: ok = printDocument(job, sources, step.path); break;
+        case BookletStep::Cover:
+            ok = printCover(job, sources, cdRoot);
+            break;
+        case BookletStep::Document:
+            ok = printDocument(job, sources, step.path);
+            break;
         case BookletStep::Stop:
             outcome.error = step.error;
             ok = false;

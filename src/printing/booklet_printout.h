@@ -24,9 +24,9 @@ struct BookletSources
 
 struct BookletOutcome
 {
-    ErrorCode error = ErrorCode::None;   // ER040 for a file or printer failure, ER059 or ER036
-    int pages = 0;                       // pages printed, also those before a failure
-    bool printed = false;                // every step printed and the job ended well
+    ErrorCode error = ErrorCode::None; // ER040 for a file or printer failure, ER059 or ER036
+    int pages = 0;                     // pages printed, also those before a failure
+    bool printed = false;              // every step printed and the job ended well
 };
 
 inline constexpr char16_t kBookletJobName[] = u"The Kestrane Omnivar     Booklet";

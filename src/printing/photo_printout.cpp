@@ -43,7 +43,8 @@ QStringList photoHeaderLines(const QString& selectionKey)
     QStringList lines;
     for (int i = 0; i < kBlankLinesAbove; ++i)
         lines << u" "_qs;
-    lines << kIndent + QString::fromUtf16(kAppTitle) << u" "_qs << kIndent + shownKey(selectionKey) << u" "_qs;
+    lines << kIndent + QString::fromUtf16(kAppTitle) << u" "_qs << kIndent + shownKey(selectionKey)
+          << u" "_qs;
     return lines;
 }
 
@@ -62,8 +63,8 @@ bool printPhotoPage(Printer& printer, const QImage& picture, const QString& sele
     if (picture.isNull())
         return false;
     PrintJob job(printer, jobName(selectionKey));
-    const bool drawn = job.startSection() && job.drawLines(photoHeaderLines(selectionKey), photoFont())
-        && job.drawPicture(picture, QPointF(0, kPhotoTopTwips));
+    const bool drawn = job.startSection() && job.drawLines(photoHeaderLines(selectionKey), photoFont()) &&
+                       job.drawPicture(picture, QPointF(0, kPhotoTopTwips));
     const bool ended = job.isOpen() && job.finish();
     return drawn && ended;
 }
@@ -82,7 +83,8 @@ bool PrintPhoto(AppContext& context, const QImage& picture, const QString& selec
     // With no printer installed the page went to a file: say where, or the printout is lost.
     if (const QString file = platform.printer->outputFile(); !file.isEmpty()) {
         MessageBoxRequest saved;
-        saved.text = u"No printer is installed; the photograph was saved as "_qs + QDir::toNativeSeparators(file);
+        saved.text =
+            u"No printer is installed; the photograph was saved as "_qs + QDir::toNativeSeparators(file);
         saved.title = QString::fromUtf16(kAppTitle);
         saved.icon = MsgIcon::Information;
         platform.dialogs->messageBox(saved);

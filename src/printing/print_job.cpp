@@ -28,11 +28,7 @@ QRectF fitPictureTwips(const QSizeF& natural, const QPointF& at, const QSizeF& a
     return {at, natural.scaled(room, Qt::KeepAspectRatio)};
 }
 
-PrintJob::PrintJob(Printer& printer, QString name)
-    : m_printer(printer)
-    , m_name(std::move(name))
-{
-}
+PrintJob::PrintJob(Printer& printer, QString name) : m_printer(printer), m_name(std::move(name)) {}
 
 PrintJob::~PrintJob()
 {
@@ -94,9 +90,9 @@ bool PrintJob::drawPicture(const QImage& picture, const QPointF& atTwips)
     const QSizeF natural(picture.width() * kTwipsPerPicturePixel, picture.height() * kTwipsPerPicturePixel);
     const QRectF twips = fitPictureTwips(natural, atTwips, printableTwips());
     if (twips.isEmpty())
-        return true;   // nothing of it would be on the page
-    const QRectF target(twips.x() * unitsPerTwipX(), twips.y() * unitsPerTwipY(), twips.width() * unitsPerTwipX(),
-                        twips.height() * unitsPerTwipY());
+        return true; // nothing of it would be on the page
+    const QRectF target(twips.x() * unitsPerTwipX(), twips.y() * unitsPerTwipY(),
+                        twips.width() * unitsPerTwipX(), twips.height() * unitsPerTwipY());
     m_painter.save();
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
     m_painter.drawImage(target, picture);

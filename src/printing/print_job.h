@@ -64,7 +64,7 @@ private:
     bool m_begun = false;
     bool m_open = false;
     bool m_failed = false;
-    qreal m_lineTop = 0;   // twips: where the next line of drawLines goes
+    qreal m_lineTop = 0; // twips: where the next line of drawLines goes
 };
 
 } // namespace kestrane

@@ -60,9 +60,9 @@ void PrintSetup(AppContext& context)
     const QStringList printers = printer.installedPrinters();
     if (printers.isEmpty()) {
         MessageBoxRequest box;
-        box.text = u"No printer is installed."_qs + u"\r\n\r\n"_qs
-            + u"Printouts are saved as PDF files in the folder "_qs
-            + QDir::toNativeSeparators(printer.fallbackFolder()) + u"."_qs;
+        box.text = u"No printer is installed."_qs + u"\r\n\r\n"_qs +
+                   u"Printouts are saved as PDF files in the folder "_qs +
+                   QDir::toNativeSeparators(printer.fallbackFolder()) + u"."_qs;
         box.title = QString::fromUtf16(kAppTitle);
         box.icon = MsgIcon::Information;
         platform.dialogs->messageBox(box);

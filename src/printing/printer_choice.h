@@ -17,9 +17,9 @@ void writePrinterChoice(SettingsStore& settings, const PrinterChoice& choice);
 // the system's default in place. False when nothing was restored.
 bool restorePrinterChoice(Platform& platform);
 
-// mnuPrint (after the play list is closed): the system's printer set-up dialog; the choice becomes the printer of every later
-// printout (reader, booklet, photograph) and is remembered. With no printer installed the user is
-// told that printouts are saved as PDF files, and where.
+// mnuPrint (after the play list is closed): the system's printer set-up dialog; the choice becomes the
+// printer of every later printout (reader, booklet, photograph) and is remembered. With no printer installed
+// the user is told that printouts are saved as PDF files, and where.
 void PrintSetup(AppContext& context);
 
 } // namespace kestrane

@@ -18,7 +18,10 @@ namespace {
 constexpr int kMaxGridColumns = 128;
 constexpr int kDefaultCellWidth = 1440;
 
-double px(double twips) { return twips / kTwipsPerPixel; }
+double px(double twips)
+{
+    return twips / kTwipsPerPixel;
+}
 
 void insertFragments(QTextCursor& cursor, const model::Paragraph& para)
 {
@@ -43,14 +46,16 @@ void insertParagraph(QTextCursor& cursor, const model::Paragraph& p, bool reuseB
     insertFragments(cursor, p);
 }
 
-struct Placement {
+struct Placement
+{
     int row = 0, column = 0, rowSpan = 1, columnSpan = 1;
     const model::Cell* cell = nullptr;
     const model::CellDef* def = nullptr;
 };
 
 // Every row's cells as [left, right) edges in twips, with the union of all edges as the grid.
-struct Grid {
+struct Grid
+{
     std::vector<std::vector<std::pair<int, int>>> rowEdges;
     std::vector<int> edges; // empty: rows do not share a grid, cells are laid side by side
 };

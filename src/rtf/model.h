@@ -14,23 +14,27 @@
 // before the first cell can be placed, so the document is built in one pass at the end.
 namespace rtf::model {
 
-struct Fragment {
-    QString text;            // empty for an image
-    QTextCharFormat format;  // a QTextImageFormat for an image
+struct Fragment
+{
+    QString text;           // empty for an image
+    QTextCharFormat format; // a QTextImageFormat for an image
 };
 
-struct Paragraph {
+struct Paragraph
+{
     QTextBlockFormat format;
     std::vector<Fragment> fragments;
     bool isEmpty() const { return fragments.empty(); }
 };
 
-struct Border {
+struct Border
+{
     double widthTwips = 0; // 0: no border
     QColor color;
 };
 
-struct CellDef {
+struct CellDef
+{
     int rightEdge = 0; // twips, absolute
     Border borders[4]; // top, left, bottom, right
     QColor background;
@@ -39,36 +43,42 @@ struct CellDef {
     bool vmergeFirst = false, vmergeNext = false; // \clvmgf, \clvmrg
 };
 
-struct RowDef {
-    int left = 0;        // \trleft
-    int gap = 0;         // \trgaph
-    int height = 0;      // \trrh
+struct RowDef
+{
+    int left = 0;   // \trleft
+    int gap = 0;    // \trgaph
+    int height = 0; // \trrh
     Qt::Alignment align = Qt::AlignLeft;
     bool header = false;
     std::vector<CellDef> cells;
 };
 
-struct Cell {
+struct Cell
+{
     std::vector<Paragraph> paragraphs;
 };
 
-struct Row {
+struct Row
+{
     RowDef def;
     std::vector<Cell> cells;
 };
 
-struct Table {
+struct Table
+{
     std::vector<Row> rows;
 };
 
 using Block = std::variant<Paragraph, Table>;
 
-struct Image {
+struct Image
+{
     QString name;
     QImage image;
 };
 
-struct Document {
+struct Document
+{
     std::vector<Block> blocks;
     std::vector<Image> images;
     QFont defaultFont;

@@ -52,21 +52,21 @@ void prepareLayout(QTextDocument& doc, const QSizeF& pageSize)
 {
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
     const QTextFrameFormat root = doc.rootFrame()->frameFormat();
-    const bool marginsSet = root.leftMargin() != 0 || root.topMargin() != 0 || root.rightMargin() != 0
-        || root.bottomMargin() != 0 || doc.documentMargin() != 0;
+    const bool marginsSet = root.leftMargin() != 0 || root.topMargin() != 0 || root.rightMargin() != 0 ||
+                            root.bottomMargin() != 0 || doc.documentMargin() != 0;
     const bool deviceSet = layout->paintDevice() != &layoutDevice();
     if (!marginsSet && !deviceSet && doc.useDesignMetrics() && doc.pageSize() == pageSize)
         return;
     doc.setPageSize(kHoldLayout);
     layout->setPaintDevice(&layoutDevice());
-    doc.setUseDesignMetrics(true);   // unhinted advances scale cleanly to any printer
+    doc.setUseDesignMetrics(true); // unhinted advances scale cleanly to any printer
     if (marginsSet) {
         doc.setDocumentMargin(0);
         QTextFrameFormat format = doc.rootFrame()->frameFormat();
         format.setMargin(0);
         doc.rootFrame()->setFrameFormat(format);
     }
-    doc.setPageSize(pageSize);   // one layout for all the changes
+    doc.setPageSize(pageSize); // one layout for all the changes
     applyKeepRules(doc, pageSize.height());
 }
 
@@ -140,9 +140,9 @@ bool atPageTop(qreal top, qreal pageHeight)
 struct BlockSpan
 {
     bool valid = false;
-    qreal top = 0;           // of the first line
-    qreal firstBottom = 0;   // of the first line
-    qreal bottom = 0;        // of the last line
+    qreal top = 0;         // of the first line
+    qreal firstBottom = 0; // of the first line
+    qreal bottom = 0;      // of the last line
 };
 
 BlockSpan spanOf(const QAbstractTextDocumentLayout& layout, const QTextBlock& block)
@@ -177,7 +177,7 @@ void removeInsertedBreaks(QTextDocument& doc)
             continue;
         const int policy = format.intProperty(kInsertedBreakProperty) - 1;
         if (policy == QTextFormat::PageBreak_Auto)
-            format.clearProperty(QTextFormat::PageBreakPolicy);   // as it was: not set at all
+            format.clearProperty(QTextFormat::PageBreakPolicy); // as it was: not set at all
         else
             format.setPageBreakPolicy(QTextFormat::PageBreakFlags(policy));
         format.clearProperty(kInsertedBreakProperty);
@@ -199,8 +199,8 @@ void applyKeepRules(QTextDocument& doc, qreal pageHeight)
             continue;
         if (chainStart.isValid()) {
             const BlockSpan chain = spanOf(layout, chainStart);
-            if (chain.valid && pageOf(chain.top, pageHeight) != pageOf(span.top, pageHeight)
-                && span.firstBottom - chain.top <= pageHeight && !atPageTop(chain.top, pageHeight)) {
+            if (chain.valid && pageOf(chain.top, pageHeight) != pageOf(span.top, pageHeight) &&
+                span.firstBottom - chain.top <= pageHeight && !atPageTop(chain.top, pageHeight)) {
                 breakBefore(chainStart);
                 span = spanOf(layout, block);
             }
@@ -210,9 +210,9 @@ void applyKeepRules(QTextDocument& doc, qreal pageHeight)
             continue;
         }
         const QTextBlockFormat format = block.blockFormat();
-        if (format.boolProperty(kKeepTogetherProperty) && span.bottom - span.top <= pageHeight
-            && pageOf(span.top, pageHeight) != pageOf(span.bottom - kPageTolerance, pageHeight)
-            && !atPageTop(span.top, pageHeight) && !format.hasProperty(kInsertedBreakProperty)) {
+        if (format.boolProperty(kKeepTogetherProperty) && span.bottom - span.top <= pageHeight &&
+            pageOf(span.top, pageHeight) != pageOf(span.bottom - kPageTolerance, pageHeight) &&
+            !atPageTop(span.top, pageHeight) && !format.hasProperty(kInsertedBreakProperty)) {
             breakBefore(block);
         }
         if (!format.boolProperty(kKeepWithNextProperty))
@@ -228,13 +228,9 @@ class LayoutRestorer
 {
 public:
     explicit LayoutRestorer(QTextDocument& doc)
-        : m_doc(doc)
-        , m_pageSize(doc.pageSize())
-        , m_margin(doc.documentMargin())
-        , m_root(doc.rootFrame()->frameFormat())
-        , m_designMetrics(doc.useDesignMetrics())
-        , m_modified(doc.isModified())
-        , m_undo(doc.isUndoRedoEnabled())
+        : m_doc(doc), m_pageSize(doc.pageSize()), m_margin(doc.documentMargin()),
+          m_root(doc.rootFrame()->frameFormat()), m_designMetrics(doc.useDesignMetrics()),
+          m_modified(doc.isModified()), m_undo(doc.isUndoRedoEnabled())
     {
         // A view of the document (a text edit) answers the layout's size signals by showing or
         // hiding its scroll bar and laying the document out again for its viewport, which drops the
@@ -256,7 +252,7 @@ public:
         m_doc.setDocumentMargin(m_margin);
         m_doc.rootFrame()->setFrameFormat(m_root);
         m_doc.documentLayout()->blockSignals(m_layoutSignalsBlocked);
-        m_doc.setPageSize(m_pageSize);   // lays the document out again for its own view, which hears it
+        m_doc.setPageSize(m_pageSize); // lays the document out again for its own view, which hears it
         m_doc.setUndoRedoEnabled(m_undo);
         m_doc.setModified(m_modified);
     }
@@ -300,7 +296,7 @@ int formatRange(QTextDocument& doc, QPainter* painter, const QRectF& drawRect, i
     const QSignalBlocker quietLayout(doc.documentLayout());
     prepareLayout(doc, pageSize);
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
-    layout->documentSize();   // forces the whole layout, so that every page boundary is known
+    layout->documentSize(); // forces the whole layout, so that every page boundary is known
     const qreal pageHeight = pageSize.height();
     const int stop = contentEnd(doc);
     if (firstChar >= stop)
@@ -326,8 +322,7 @@ int formatRange(QTextDocument& doc, QPainter* painter, const QRectF& drawRect, i
         for (int i = 0; i < lines->lineCount(); ++i) {
             const QTextLine line = lines->lineAt(i);
             const int position = block.position() + line.textStart();
-            if (position >= firstChar && position < stop
-                && pageOf(blockTop + line.y(), pageHeight) > page) {
+            if (position >= firstChar && position < stop && pageOf(blockTop + line.y(), pageHeight) > page) {
                 next = position;
                 break;
             }
@@ -364,7 +359,7 @@ QRectF pageDrawRect(const QPageLayout& layout, qreal dpiX, qreal dpiY, const QMa
                            QPointF(paper.width() * kTwipsPerPoint - marginsTwips.right() - offsetLeft,
                                    paper.height() * kTwipsPerPoint - marginsTwips.bottom() - offsetTop));
     if (drawTwips.width() <= 0 || drawTwips.height() <= 0)
-        return {};   // margins that meet or cross leave no room
+        return {}; // margins that meet or cross leave no room
     const QRectF printableTwips(0, 0, printable.width() * kTwipsPerPoint,
                                 printable.height() * kTwipsPerPoint);
     const QRectF inside = drawTwips.intersected(printableTwips);
@@ -380,8 +375,8 @@ int printPages(QTextDocument& doc, QPainter& painter, const QMarginsF& marginsTw
     auto* device = dynamic_cast<QPagedPaintDevice*>(painter.device());
     if (!device || !painter.isActive())
         return 0;
-    const QRectF rect = pageDrawRect(device->pageLayout(), device->logicalDpiX(),
-                                     device->logicalDpiY(), marginsTwips);
+    const QRectF rect =
+        pageDrawRect(device->pageLayout(), device->logicalDpiX(), device->logicalDpiY(), marginsTwips);
     if (rect.isEmpty())
         return 0;
     const LayoutRestorer restorer(doc);

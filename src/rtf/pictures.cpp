@@ -109,11 +109,20 @@ QImage dibInWmf(const QByteArray& wmf)
             break;
         qsizetype dibAt = -1;
         switch (function) {
-        case 0x0F43: dibAt = 28; break; // META_STRETCHDIB
-        case 0x0B41: dibAt = 26; break; // META_DIBSTRETCHBLT
-        case 0x0940: dibAt = 22; break; // META_DIBBITBLT
-        case 0x0D33: dibAt = 24; break; // META_SETDIBTODEV
-        default: break;
+        case 0x0F43:
+            dibAt = 28;
+            break; // META_STRETCHDIB
+        case 0x0B41:
+            dibAt = 26;
+            break; // META_DIBSTRETCHBLT
+        case 0x0940:
+            dibAt = 22;
+            break; // META_DIBBITBLT
+        case 0x0D33:
+            dibAt = 24;
+            break; // META_SETDIBTODEV
+        default:
+            break;
         }
         if (dibAt > 0 && size - dibAt > bestSize) {
             bestStart = pos + dibAt;
@@ -139,7 +148,8 @@ QImage dibInEmf(const QByteArray& emf)
             if (cbBmi > 0 && offBmi + cbBmi <= size && offBits + cbBits <= size) {
                 const QByteArray dib = emf.mid(pos + offBmi, cbBmi) + emf.mid(pos + offBits, cbBits);
                 QImage image = fromDib(dib, cbBmi);
-                if (!image.isNull() && image.width() * qint64(image.height()) > best.width() * qint64(best.height()))
+                if (!image.isNull() &&
+                    image.width() * qint64(image.height()) > best.width() * qint64(best.height()))
                     best = std::move(image);
             }
         }
@@ -158,10 +168,17 @@ QImage fromDeviceBitmap(const PictureData& p)
         return {};
     QImage::Format format;
     switch (p.bitsPerPixel) {
-    case 1: format = QImage::Format_Mono; break;
-    case 24: format = QImage::Format_BGR888; break;
-    case 32: format = QImage::Format_RGB32; break;
-    default: return {};
+    case 1:
+        format = QImage::Format_Mono;
+        break;
+    case 24:
+        format = QImage::Format_BGR888;
+        break;
+    case 32:
+        format = QImage::Format_RGB32;
+        break;
+    default:
+        return {};
     }
     if (stride * 8 < w * p.bitsPerPixel)
         return {};
@@ -176,7 +193,10 @@ QImage fromDeviceBitmap(const PictureData& p)
     return image;
 }
 
-bool isMetafile(PictureType t) { return t == PictureType::Wmf || t == PictureType::Emf || t == PictureType::Other; }
+bool isMetafile(PictureType t)
+{
+    return t == PictureType::Wmf || t == PictureType::Emf || t == PictureType::Other;
+}
 
 } // namespace
 

@@ -28,8 +28,9 @@ model::Document Reader::read()
                 if (n < tok.bytes.size())
                     handleText(tok.bytes.sliced(n));
                 continue;
-            } else if (tok.type == T::Hex
-                       || (tok.type == T::Symbol && (tok.symbol == '\\' || tok.symbol == '{' || tok.symbol == '}'))) {
+            } else if (tok.type == T::Hex ||
+                       (tok.type == T::Symbol &&
+                        (tok.symbol == '\\' || tok.symbol == '{' || tok.symbol == '}'))) {
                 --m_unicodeSkipLeft;
                 continue;
             }
@@ -220,7 +221,9 @@ void Reader::emitText(const QString& input)
     const auto special = [](QChar c) { return c == u'\r' || c == u'\n' || c == QChar(0x2029) || c.isNull(); };
     if (std::any_of(input.begin(), input.end(), special)) {
         text.remove(QChar(0));
-        text.replace(u'\r', QChar(0x2028)).replace(u'\n', QChar(0x2028)).replace(QChar(0x2029), QChar(0x2028));
+        text.replace(u'\r', QChar(0x2028))
+            .replace(u'\n', QChar(0x2028))
+            .replace(QChar(0x2029), QChar(0x2028));
     }
     if (text.isEmpty())
         return;

@@ -14,30 +14,105 @@ namespace rtf {
 // What a control word does; the order groups them for dispatch.
 enum class Op : unsigned char {
     // destinations
-    DestSkip, DestNormal, DestFontTable, DestColorTable, DestField, DestFieldInst, DestFieldResult,
-    DestPicture, DestUpr,
+    DestSkip,
+    DestNormal,
+    DestFontTable,
+    DestColorTable,
+    DestField,
+    DestFieldInst,
+    DestFieldResult,
+    DestPicture,
+    DestUpr,
     // characters
-    Flag, Plain, FontSize, Font, Foreground, Background, Super, Sub, NoSuperSub, UnderlineNone, Insert,
-    Unicode, UnicodeSkip, Footnote,
+    Flag,
+    Plain,
+    FontSize,
+    Font,
+    Foreground,
+    Background,
+    Super,
+    Sub,
+    NoSuperSub,
+    UnderlineNone,
+    Insert,
+    Unicode,
+    UnicodeSkip,
+    Footnote,
     // paragraphs
-    Pard, Align, LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, LineSpacing,
-    LineMultiple, Keep, KeepNext, PageBreakBefore, InTable, Itap, TabPosition, TabType, BarTab,
+    Pard,
+    Align,
+    LeftIndent,
+    RightIndent,
+    FirstIndent,
+    SpaceBefore,
+    SpaceAfter,
+    LineSpacing,
+    LineMultiple,
+    Keep,
+    KeepNext,
+    PageBreakBefore,
+    InTable,
+    Itap,
+    TabPosition,
+    TabType,
+    BarTab,
     // breaks
-    Par, Line, Tab, Page, Sect, NoSectionBreak,
+    Par,
+    Line,
+    Tab,
+    Page,
+    Sect,
+    NoSectionBreak,
     // document
-    CodePage, AnsiCodePage, DefaultFont, DefaultTab, FontCharset, FontCodePage, FontFamily, Red, Green, Blue,
+    CodePage,
+    AnsiCodePage,
+    DefaultFont,
+    DefaultTab,
+    FontCharset,
+    FontCodePage,
+    FontFamily,
+    Red,
+    Green,
+    Blue,
     // tables
-    Trowd, CellX, Cell, Row, NestCell, NestRow, RowGap, RowLeft, RowAlign, RowHeight, RowHeader,
-    CellBorder, OtherBorder, BorderKind, BorderWidth, BorderColor, CellShading, CellVAlign,
-    CellMergeFirst, CellMerge, CellVMergeFirst, CellVMerge,
+    Trowd,
+    CellX,
+    Cell,
+    Row,
+    NestCell,
+    NestRow,
+    RowGap,
+    RowLeft,
+    RowAlign,
+    RowHeight,
+    RowHeader,
+    CellBorder,
+    OtherBorder,
+    BorderKind,
+    BorderWidth,
+    BorderColor,
+    CellShading,
+    CellVAlign,
+    CellMergeFirst,
+    CellMerge,
+    CellVMergeFirst,
+    CellVMerge,
     // pictures
-    PictType, PicWidth, PicHeight, PicGoalWidth, PicGoalHeight, PicScaleX, PicScaleY, PicBpp,
+    PictType,
+    PicWidth,
+    PicHeight,
+    PicGoalWidth,
+    PicGoalHeight,
+    PicScaleX,
+    PicScaleY,
+    PicBpp,
     PicWidthBytes,
 };
 
 // Reads RTF tokens into a model::Document. Any input is accepted; how much of it makes sense is
 // the only thing that varies.
-class Reader {
+class Reader
+{
 public:
     static constexpr int kMaxDepth = 400;
     static constexpr int kMaxTabs = 64;
@@ -47,13 +122,15 @@ public:
     model::Document read();
 
 private:
-    struct Field {
+    struct Field
+    {
         int depth = 0;
         Destination outerDest = Destination::Normal;
         QString instruction;
         qsizetype emittedAtResult = -1;
     };
-    struct Picture {
+    struct Picture
+    {
         int depth = 0;
         int type = 0;
         int width = 0, height = 0, goalWidth = 0, goalHeight = 0;
@@ -133,7 +210,7 @@ private:
     // tables
     model::RowDef m_rowDef;
     model::CellDef m_cellDef; // filled by the words before its \cellx
-    int m_borderTarget = -1; // 0..3 a cell side of the row being defined, -1 none
+    int m_borderTarget = -1;  // 0..3 a cell side of the row being defined, -1 none
     model::Cell m_cell;
     model::Row m_row;
     model::Table m_table;

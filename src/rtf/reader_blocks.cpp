@@ -14,7 +14,10 @@ namespace rtf {
 
 namespace {
 
-double px(int twips) { return std::clamp(twips, -31680, 31680) / kTwipsPerPixel; }
+double px(int twips)
+{
+    return std::clamp(twips, -31680, 31680) / kTwipsPerPixel;
+}
 
 // Splits a field instruction into its words; quoted words keep their blanks.
 QStringList instructionWords(const QString& instruction)

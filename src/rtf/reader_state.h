@@ -11,15 +11,16 @@
 namespace rtf {
 
 enum class Destination : unsigned char {
-    Normal,      // document text
-    Skip,        // never reached: skipped groups are consumed whole
+    Normal, // document text
+    Skip,   // never reached: skipped groups are consumed whole
     FontTable,
     ColorTable,
-    FieldInst,   // collects the field's instruction
-    Picture,     // collects \pict data
+    FieldInst, // collects the field's instruction
+    Picture,   // collects \pict data
 };
 
-struct CharState {
+struct CharState
+{
     enum class VAlign : unsigned char { Normal, Super, Sub };
     bool bold = false, italic = false, underline = false, strike = false;
     bool caps = false, smallCaps = false, hidden = false;
@@ -32,12 +33,14 @@ struct CharState {
     bool operator==(const CharState&) const = default;
 };
 
-struct TabStop {
+struct TabStop
+{
     int position = 0; // twips from the left margin
     QTextOption::TabType type = QTextOption::LeftTab;
 };
 
-struct ParaState {
+struct ParaState
+{
     Qt::Alignment align = Qt::AlignLeft;
     int leftIndent = 0, rightIndent = 0, firstIndent = 0; // twips
     int spaceBefore = 0, spaceAfter = 0;
@@ -50,19 +53,21 @@ struct ParaState {
 };
 
 // What '{' saves and '}' restores.
-struct GroupState {
+struct GroupState
+{
     CharState chr;
     ParaState para;
     Destination dest = Destination::Normal;
-    int unicodeSkip = 1; // \uc
+    int unicodeSkip = 1;  // \uc
     bool starred = false; // a \* opened this group
     bool upr = false;     // inside \upr: only its \*\ud part is shown
 };
 
-struct FontDef {
+struct FontDef
+{
     QString name;
     QFont::StyleHint family = QFont::AnyStyle; // \froman, \fswiss...: used when the font is missing
-    int codePage = 0; // 0: the document's code page
+    int codePage = 0;                          // 0: the document's code page
     bool symbol = false;
 };
 

@@ -41,13 +41,27 @@ void Reader::handleTableWord(Op op, bool hasParam, int param, int arg)
         break;
     case Op::NestRow:
         break;
-    case Op::RowGap: m_rowDef.gap = std::clamp(param, 0, 1440); break;
-    case Op::RowLeft: m_rowDef.left = std::clamp(param, -31680, 31680); break;
-    case Op::RowAlign: m_rowDef.align = Qt::Alignment(arg); break;
-    case Op::RowHeight: m_rowDef.height = param; break;
-    case Op::RowHeader: m_rowDef.header = on; break;
-    case Op::CellBorder: m_borderTarget = arg; break;
-    case Op::OtherBorder: m_borderTarget = -1; break;
+    case Op::RowGap:
+        m_rowDef.gap = std::clamp(param, 0, 1440);
+        break;
+    case Op::RowLeft:
+        m_rowDef.left = std::clamp(param, -31680, 31680);
+        break;
+    case Op::RowAlign:
+        m_rowDef.align = Qt::Alignment(arg);
+        break;
+    case Op::RowHeight:
+        m_rowDef.height = param;
+        break;
+    case Op::RowHeader:
+        m_rowDef.header = on;
+        break;
+    case Op::CellBorder:
+        m_borderTarget = arg;
+        break;
+    case Op::OtherBorder:
+        m_borderTarget = -1;
+        break;
     case Op::BorderKind:
         if (border)
             border->widthTwips = arg == 0 ? 0 : (border->widthTwips > 0 ? border->widthTwips : 15.0 * arg);
@@ -60,13 +74,26 @@ void Reader::handleTableWord(Op op, bool hasParam, int param, int arg)
         if (border)
             border->color = color(param);
         break;
-    case Op::CellShading: m_cellDef.background = color(param); break;
-    case Op::CellVAlign: m_cellDef.verticalAlign = Qt::Alignment(arg); break;
-    case Op::CellMergeFirst: m_cellDef.mergeFirst = true; break;
-    case Op::CellMerge: m_cellDef.mergeNext = true; break;
-    case Op::CellVMergeFirst: m_cellDef.vmergeFirst = true; break;
-    case Op::CellVMerge: m_cellDef.vmergeNext = true; break;
-    default: break;
+    case Op::CellShading:
+        m_cellDef.background = color(param);
+        break;
+    case Op::CellVAlign:
+        m_cellDef.verticalAlign = Qt::Alignment(arg);
+        break;
+    case Op::CellMergeFirst:
+        m_cellDef.mergeFirst = true;
+        break;
+    case Op::CellMerge:
+        m_cellDef.mergeNext = true;
+        break;
+    case Op::CellVMergeFirst:
+        m_cellDef.vmergeFirst = true;
+        break;
+    case Op::CellVMerge:
+        m_cellDef.vmergeNext = true;
+        break;
+    default:
+        break;
     }
 }
 

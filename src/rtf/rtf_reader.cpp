@@ -14,7 +14,8 @@ ReadResult readRtf(const QByteArray& data, QTextDocument* target)
     QByteArrayView view(data);
     if (view.startsWith("\xEF\xBB\xBF"))
         view = view.sliced(3);
-    while (!view.isEmpty() && (view.front() == ' ' || view.front() == '\t' || view.front() == '\r' || view.front() == '\n'))
+    while (!view.isEmpty() &&
+           (view.front() == ' ' || view.front() == '\t' || view.front() == '\r' || view.front() == '\n'))
         view = view.sliced(1);
     if (view.isEmpty())
         return {false, QStringLiteral("empty file")};

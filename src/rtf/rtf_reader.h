@@ -8,7 +8,8 @@ class QTextDocument;
 
 namespace rtf {
 
-struct ReadResult {
+struct ReadResult
+{
     bool ok = false;
     QString error; // short human reason when !ok
 };
@@ -17,8 +18,8 @@ struct ReadResult {
 constexpr double kTwipsPerPixel = 15.0;
 
 // Block properties without a Qt equivalent, kept on the block for the paginator (bool values).
-constexpr int kKeepTogetherProperty = QTextFormat::UserProperty + 1;  // \keep
-constexpr int kKeepWithNextProperty = QTextFormat::UserProperty + 2;  // \keepn
+constexpr int kKeepTogetherProperty = QTextFormat::UserProperty + 1; // \keep
+constexpr int kKeepWithNextProperty = QTextFormat::UserProperty + 2; // \keepn
 // Qt needs a block before a table that opens the document; this marks it as not the author's.
 constexpr int kLeadingBlockProperty = QTextFormat::UserProperty + 3;
 

@@ -7,8 +7,14 @@ namespace rtf {
 
 namespace {
 
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 int hexValue(char c)
 {
@@ -126,7 +132,8 @@ Tokenizer::Token Tokenizer::readControl()
         }
         if (negative)
             value = -value;
-        value = std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+        value =
+            std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
         tok.hasParam = true;
         tok.param = int(value);
     }

@@ -10,7 +10,7 @@ namespace kestrane {
 
 namespace {
 
-constexpr quint32 kCacheMagic = 0x4b4f5349;   // "KOSI"
+constexpr quint32 kCacheMagic = 0x4b4f5349; // "KOSI"
 constexpr quint32 kCacheVersion = 1;
 constexpr int kSnippetBefore = 40;
 constexpr int kSnippetLength = 160;
@@ -55,7 +55,7 @@ void SearchIndex::add(IndexedDocument document)
         const int id = termId(word.folded);
         captionTerms.push_back(id);
         if (!counts.contains(id))
-            counts.insert(id, 0);   // found by its caption alone
+            counts.insert(id, 0); // found by its caption alone
     }
     for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
         m_terms[size_t(it.key())].postings.emplace_back(doc, it.value());
@@ -84,28 +84,29 @@ QList<SearchHit> SearchIndex::query(QStringView text, int limit) const
     const size_t documents = m_documents.size();
     std::vector<double> score(documents, 0.0);
     std::vector<int> termsMatched(documents, 0);
-    std::vector<int> termQuery(m_terms.size(), -1);   // which typed word a term begins with
+    std::vector<int> termQuery(m_terms.size(), -1); // which typed word a term begins with
     std::vector<int> frequency(documents, 0);
     std::vector<int> touched;
 
     for (int q = 0; q < terms.size(); ++q) {
         const QString& typed = terms[q];
-        auto first = std::lower_bound(m_sorted.begin(), m_sorted.end(), typed,
-                                      [this](int id, const QString& w) { return m_terms[size_t(id)].word < w; });
+        auto first =
+            std::lower_bound(m_sorted.begin(), m_sorted.end(), typed,
+                             [this](int id, const QString& w) { return m_terms[size_t(id)].word < w; });
         touched.clear();
         for (auto it = first; it != m_sorted.end() && m_terms[size_t(*it)].word.startsWith(typed); ++it) {
             if (termQuery[size_t(*it)] < 0)
                 termQuery[size_t(*it)] = q;
             for (const auto& [doc, count] : m_terms[size_t(*it)].postings) {
                 if (termsMatched[size_t(doc)] != q)
-                    continue;   // it lacks an earlier word
+                    continue; // it lacks an earlier word
                 if (frequency[size_t(doc)] == 0)
                     touched.push_back(doc);
-                frequency[size_t(doc)] += count + 1;   // +1: a posting of the caption alone counts too
+                frequency[size_t(doc)] += count + 1; // +1: a posting of the caption alone counts too
             }
         }
         if (touched.empty())
-            return {};   // every word must match
+            return {}; // every word must match
         const double idf = std::log(1.0 + double(documents) / double(touched.size()));
         for (const int doc : touched) {
             double s = std::log(double(frequency[size_t(doc)])) + 1.0;
@@ -164,7 +165,8 @@ QString SearchIndex::snippetFor(int document, const std::vector<int>& termQuery,
     }
     int to = std::min(int(text.size()), from + kSnippetLength);
     // End after a whole word.
-    const auto cut = std::find_if(tokens.begin(), tokens.end(), [&](const Token& t) { return t.start + t.length > to; });
+    const auto cut =
+        std::find_if(tokens.begin(), tokens.end(), [&](const Token& t) { return t.start + t.length > to; });
     if (cut != tokens.end() && cut->start < to)
         to = cut->start;
 
@@ -176,7 +178,7 @@ QString SearchIndex::snippetFor(int document, const std::vector<int>& termQuery,
     }
     int at = from;
     for (auto it = std::lower_bound(tokens.begin(), tokens.end(), from,
-                                    [](const Token& t, int pos) { return t.start < pos; });
+                                    [](const Token&t, int pos) { return t.start < pos; });
          it != tokens.end() && it->start + it->length <= to; ++it) {
         if (!isMatch(*it))
             continue;
@@ -216,7 +218,8 @@ bool SearchIndex::deserialize(const QByteArray& data, const QByteArray& key, Sea
     quint32 magic = 0, version = 0, count = 0;
     QByteArray storedKey;
     in >> magic >> version >> storedKey >> count;
-    if (in.status() != QDataStream::Ok || magic != kCacheMagic || version != kCacheVersion || storedKey != key)
+    if (in.status() != QDataStream::Ok || magic != kCacheMagic || version != kCacheVersion ||
+        storedKey != key)
         return false;
     SearchIndex loaded;
     for (quint32 i = 0; i < count; ++i) {

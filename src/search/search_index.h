@@ -15,10 +15,10 @@ namespace kestrane {
 // One document as the search knows it: where it is, how the reader titles it, and its plain text.
 struct IndexedDocument
 {
-    QString path;                 // disc form: "E:\richtext\57desc.rtf"
-    QString caption;              // the reader's whole caption
+    QString path;    // disc form: "E:\richtext\57desc.rtf"
+    QString caption; // the reader's whole caption
     ErrorCode errorCode = ErrorCode::ER008;
-    QString text;                 // plain text, one line per paragraph, table cells by tabs
+    QString text; // plain text, one line per paragraph, table cells by tabs
 };
 
 // One document that holds every word typed, with where it matched.
@@ -26,8 +26,8 @@ struct SearchHit
 {
     int document = -1;
     double score = 0;
-    QString snippet;              // rich text: the words around the first match, matches in <b>
-    QString plainSnippet;         // the same without marks, for screen readers
+    QString snippet;      // rich text: the words around the first match, matches in <b>
+    QString plainSnippet; // the same without marks, for screen readers
 };
 
 // Every word of every document, for answers while the user types. Each word typed must begin a
@@ -60,17 +60,17 @@ private:
     struct Term
     {
         QString word;
-        std::vector<std::pair<int, int>> postings;   // document, count
+        std::vector<std::pair<int, int>> postings; // document, count
     };
 
     int termId(const QString& word);
     QString snippetFor(int document, const std::vector<int>& termQuery, QString* plain) const;
 
     std::vector<IndexedDocument> m_documents;
-    std::vector<std::vector<Token>> m_tokens;          // per document
-    std::vector<std::vector<int>> m_captionTerms;      // per document, term ids of its caption
-    std::vector<Term> m_terms;                         // by id, in the order first met
-    std::vector<int> m_sorted;                         // term ids by word, made by finish()
+    std::vector<std::vector<Token>> m_tokens;     // per document
+    std::vector<std::vector<int>> m_captionTerms; // per document, term ids of its caption
+    std::vector<Term> m_terms;                    // by id, in the order first met
+    std::vector<int> m_sorted;                    // term ids by word, made by finish()
     QHash<QString, int> m_termIds;
     WordFolder m_folder;
 };

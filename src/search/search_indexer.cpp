@@ -25,7 +25,8 @@ IndexBuild buildSearchIndex(const IndexSource& source, const std::function<void(
 {
     FileSystem& fileSystem = *source.fileSystem;
     const DocumentTitles titles;
-    const QList<CatalogueEntry> entries = searchCatalogue(fileSystem, source.cdRoot, source.dataFolder, titles);
+    const QList<CatalogueEntry> entries =
+        searchCatalogue(fileSystem, source.cdRoot, source.dataFolder, titles);
     const QByteArray key = catalogueKey(entries);
     const QString cacheFile = source.cacheFolder.isEmpty() ? QString() : searchCacheFile(source.cacheFolder);
 
@@ -56,8 +57,8 @@ IndexBuild buildSearchIndex(const IndexSource& source, const std::function<void(
             IndexedDocument indexed;
             indexed.path = entry.path;
             indexed.text = rtf::plainText(document);
-            const DocumentTitle title = entry.title.value_or(
-                DocumentTitles::fromFirstLine(indexed.text, QStringView(entry.path).mid(entry.path.lastIndexOf(u'\\') + 1)));
+            const DocumentTitle title = entry.title.value_or(DocumentTitles::fromFirstLine(
+                indexed.text, QStringView(entry.path).mid(entry.path.lastIndexOf(u'\\') + 1)));
             indexed.caption = title.caption;
             indexed.errorCode = title.errorCode;
             index->add(std::move(indexed));
@@ -73,10 +74,7 @@ IndexBuild buildSearchIndex(const IndexSource& source, const std::function<void(
     return build;
 }
 
-SearchIndexer::SearchIndexer(QObject* parent)
-    : QObject(parent)
-{
-}
+SearchIndexer::SearchIndexer(QObject* parent) : QObject(parent) {}
 
 SearchIndexer::~SearchIndexer()
 {
@@ -95,10 +93,13 @@ void SearchIndexer::start(const IndexSource& source)
     auto pending = std::make_shared<IndexBuild>();
     m_pending = pending;
     m_thread = QThread::create([this, source, pending] {
-        *pending = buildSearchIndex(source, [this](int done, int total) {
-            QMetaObject::invokeMethod(this, [this, done, total] { Q_EMIT progress(done, total); },
-                                      Qt::QueuedConnection);
-        }, &m_cancel);
+        *pending = buildSearchIndex(
+            source,
+            [this](int done, int total) {
+                QMetaObject::invokeMethod(
+                    this, [this, done, total] { Q_EMIT progress(done, total); }, Qt::QueuedConnection);
+            },
+            &m_cancel);
     });
     connect(m_thread, &QThread::finished, this, [this] {
         m_thread->deleteLater();

@@ -18,17 +18,17 @@ class FileSystem;
 // Where the documents are and where the index is kept between runs.
 struct IndexSource
 {
-    FileSystem* fileSystem = nullptr;       // also writes the cache
+    FileSystem* fileSystem = nullptr; // also writes the cache
     QString cdRoot;
-    QString dataFolder;     // the program's own files (help pages), may be empty
-    QString cacheFolder;    // a host folder; empty keeps no cache
+    QString dataFolder;  // the program's own files (help pages), may be empty
+    QString cacheFolder; // a host folder; empty keeps no cache
 };
 
 struct IndexBuild
 {
     std::shared_ptr<const SearchIndex> index;
     bool fromCache = false;
-    int unreadable = 0;     // documents that could not be read as RTF
+    int unreadable = 0; // documents that could not be read as RTF
 };
 
 // Reads every document's plain text with our RTF reader, or takes the cached index when the

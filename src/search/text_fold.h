@@ -12,9 +12,9 @@ namespace kestrane {
 // A word of a text: where it stands in the original and how the search compares it.
 struct TextWord
 {
-    int start = 0;    // index into the original text
-    int length = 0;   // in the original text
-    QString folded;   // lower case, accents removed: "Décapotable" -> "decapotable"
+    int start = 0;  // index into the original text
+    int length = 0; // in the original text
+    QString folded; // lower case, accents removed: "Décapotable" -> "decapotable"
 };
 
 // Splits text into words and folds them so that case and accents do not matter. Keeps the folding

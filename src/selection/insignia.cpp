@@ -74,8 +74,7 @@ constexpr FileRule kClipArtRules[] = {
     {u"1990-1995 ZR-1 ", u"\\ClipArt\\ZRkes.jpg"},
 };
 
-template <size_t N>
-const FileRule* findRule(const FileRule (&rules)[N], const QString& key)
+template <size_t N> const FileRule* findRule(const FileRule (&rules)[N], const QString& key)
 {
     for (const FileRule& rule : rules)
         if (QStringView(key) == QStringView(rule.key))
@@ -86,11 +85,16 @@ const FileRule* findRule(const FileRule (&rules)[N], const QString& key)
 const FileRule* ruleFor(Insignia picture, const QString& key)
 {
     switch (picture) {
-    case kScriptPicture: return findRule(kScriptRules, key);
-    case kFrontEmblem: return findRule(kFrontRules, key);
-    case kRearEmblem: return findRule(kRearRules, key);
-    case kSideEmblem: return findRule(kSideRules, key);
-    case kClipArtPicture: return findRule(kClipArtRules, key);
+    case kScriptPicture:
+        return findRule(kScriptRules, key);
+    case kFrontEmblem:
+        return findRule(kFrontRules, key);
+    case kRearEmblem:
+        return findRule(kRearRules, key);
+    case kSideEmblem:
+        return findRule(kSideRules, key);
+    case kClipArtPicture:
+        return findRule(kClipArtRules, key);
     }
     return nullptr;
 }
@@ -113,11 +117,16 @@ QString insigniaFile(Insignia picture, const QString& key)
     // clip art the whole four (2000.jpg, never the photographs' A0 form).
     const QString yy = key.mid(2, 2);
     switch (picture) {
-    case kScriptPicture: return u"\\scripts\\scri"_qs + yy + u".jpg"_qs;
-    case kFrontEmblem: return u"\\embfront\\emb"_qs + yy + u"f.jpg"_qs;
-    case kRearEmblem: return u"\\embrear\\emb"_qs + yy + u"r.jpg"_qs;
-    case kSideEmblem: return u"\\embside\\emb"_qs + yy + u"s.jpg"_qs;
-    case kClipArtPicture: return u"\\ClipArt\\"_qs + key.left(2) + yy + u".jpg"_qs;
+    case kScriptPicture:
+        return u"\\scripts\\scri"_qs + yy + u".jpg"_qs;
+    case kFrontEmblem:
+        return u"\\embfront\\emb"_qs + yy + u"f.jpg"_qs;
+    case kRearEmblem:
+        return u"\\embrear\\emb"_qs + yy + u"r.jpg"_qs;
+    case kSideEmblem:
+        return u"\\embside\\emb"_qs + yy + u"s.jpg"_qs;
+    case kClipArtPicture:
+        return u"\\ClipArt\\"_qs + key.left(2) + yy + u".jpg"_qs;
     }
     return {};
 }
@@ -135,11 +144,16 @@ QPoint insigniaPosition(Insignia picture, const QRect& photo, int frameTop, cons
     // the front emblem meets its right edge and the side emblem stands 8 pixels inside it.
     const int rightEdge = photo.width() - size.width();
     switch (picture) {
-    case kScriptPicture: return {photo.left() + 1, photo.top() + 50};
-    case kRearEmblem: return {photo.left() + 1, aboveFrame};
-    case kSideEmblem: return {rightEdge, aboveFrame};
-    case kFrontEmblem: return {rightEdge + 8, aboveFrame};
-    case kClipArtPicture: return designed;
+    case kScriptPicture:
+        return {photo.left() + 1, photo.top() + 50};
+    case kRearEmblem:
+        return {photo.left() + 1, aboveFrame};
+    case kSideEmblem:
+        return {rightEdge, aboveFrame};
+    case kFrontEmblem:
+        return {rightEdge + 8, aboveFrame};
+    case kClipArtPicture:
+        return designed;
     }
     return designed;
 }

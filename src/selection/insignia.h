@@ -15,11 +15,11 @@ namespace kestrane {
 struct InsigniaInfo
 {
     Insignia picture;
-    const char16_t* pictureName;   // objectName of the picture box
-    const char16_t* buttonName;    // objectName of its toggle button
+    const char16_t* pictureName; // objectName of the picture box
+    const char16_t* buttonName;  // objectName of its toggle button
     PageButton button;
-    ErrorCode loaderCode;          // reported by the loader
-    ErrorCode buttonCode;          // reported by the toggle button
+    ErrorCode loaderCode; // reported by the loader
+    ErrorCode buttonCode; // reported by the toggle button
 };
 
 inline constexpr std::array<InsigniaInfo, 5> kInsigniaInfo{{
@@ -32,8 +32,8 @@ inline constexpr std::array<InsigniaInfo, 5> kInsigniaInfo{{
 const InsigniaInfo& insigniaInfo(Insignia picture);
 
 // The order in which the page refresh reloads the pictures that are showing.
-inline constexpr std::array<Insignia, 5> kInsigniaRefreshOrder{
-    kClipArtPicture, kScriptPicture, kFrontEmblem, kRearEmblem, kSideEmblem};
+inline constexpr std::array<Insignia, 5> kInsigniaRefreshOrder{kClipArtPicture, kScriptPicture, kFrontEmblem,
+                                                               kRearEmblem, kSideEmblem};
 
 // The file of a picture for a selection key, below the CD root: "\embfront\emb57f.jpg".
 QString insigniaFile(Insignia picture, const QString& key);

@@ -1,8 +1,8 @@
 #include "selection/page_setup.h"
 
 #include "common/category_table.h"
-#include "selection/insignia.h"
 #include "common/year_keys.h"
+#include "selection/insignia.h"
 
 #include <QStringView>
 
@@ -55,7 +55,8 @@ constexpr SetupRow kSetup[] = {
     {u"Revell-Monogram Models  ", kNoAdDetails},
     {u"Art Print Five ", kNoAdDetails},
     {u"Race Cars ",
-     {kDesc | kStats | kOptions | kColors | kEmbRear | kEmbSide | kClipArt | kAd | kNostalgia | kBrochure, 0, false}},
+     {kDesc | kStats | kOptions | kColors | kEmbRear | kEmbSide | kClipArt | kAd | kNostalgia | kBrochure, 0,
+      false}},
     {u"Halvard C12 ", {kOptions | kColors | kClipArt | kNostalgia | kBrochure, kClipArtPicture, false}},
     {u"Halvard Twin-Turbo ", {kNostalgia | kBrochure | kAd, 0, false}},
     {u"Orbeck Cars ",

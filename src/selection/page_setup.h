@@ -19,9 +19,9 @@ ButtonSetup categoryButtonSetup(const QString& key);
 // The page refresh for a key, after the button set-up.
 struct RefreshPlan
 {
-    ButtonSetup setup;            // disabled also holds the ZR-1 page's own two buttons
+    ButtonSetup setup; // disabled also holds the ZR-1 page's own two buttons
     QString categoryCode;
-    bool hideAll = false;         // a category without insignia: every picture is hidden
+    bool hideAll = false; // a category without insignia: every picture is hidden
     // Pictures whose file the rules name from the title's characters as if they were a year's
     // digits: reloaded only where the disc has that file, hidden (with no error) where it has not.
     InsigniaSet hideInstead = 0;

@@ -11,9 +11,10 @@ namespace {
 // The toolkit's options with a value, and those without: known here only so that they are not
 // taken for mistakes. The toolkit reads them itself when the application object is made.
 constexpr const char* kToolkitValueOptions[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-    "qwindowtitle", "session", "style", "stylesheet", "display", "geometry", "title", "name", "visual",
-    "ncols", "qmljsdebugger"};
+    "platform",    "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "session",       "style",  "stylesheet",
+    "display",     "geometry",           "title",         "name",   "visual",
+    "ncols",       "qmljsdebugger"};
 constexpr const char* kToolkitFlagOptions[] = {"reverse", "widgetcount", "cmap", "nograb", "dograb", "sync"};
 
 QString programName(const QStringList& arguments)
@@ -26,7 +27,8 @@ CommandLineRequest fail(const QString& program, const QString& message)
     CommandLineRequest request;
     request.action = CommandLineRequest::Action::Fail;
     request.exitCode = 2;
-    request.output = program + u": "_qs + message + u"\nTry '"_qs + program + u" --help' for more information.\n"_qs;
+    request.output =
+        program + u": "_qs + message + u"\nTry '"_qs + program + u" --help' for more information.\n"_qs;
     return request;
 }
 
@@ -42,9 +44,8 @@ CommandLineRequest parseCommandLine(const QStringList& arguments)
         "Without --disc the program looks for the disc on the mounted media (or in KESTRANE_DRIVES)."_qs);
     const QCommandLineOption help({u"h"_qs, u"help"_qs}, u"Shows this help and ends."_qs);
     const QCommandLineOption version({u"v"_qs, u"version"_qs}, u"Shows the program's version and ends."_qs);
-    const QCommandLineOption disc(u"disc"_qs,
-                                  u"Reads the disc from <folder>: a copied disc or a mounted disc image."_qs,
-                                  u"folder"_qs);
+    const QCommandLineOption disc(
+        u"disc"_qs, u"Reads the disc from <folder>: a copied disc or a mounted disc image."_qs, u"folder"_qs);
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(disc);
@@ -58,8 +59,8 @@ CommandLineRequest parseCommandLine(const QStringList& arguments)
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    parser.addPositionalArgument(u"HWI"_qs, u"Uses the program folder as the disc (the whole command line)."_qs,
-                                 u"[HWI]"_qs);
+    parser.addPositionalArgument(
+        u"HWI"_qs, u"Uses the program folder as the disc (the whole command line)."_qs, u"[HWI]"_qs);
 
     if (!parser.parse(arguments.isEmpty() ? QStringList{program} : arguments))
         return fail(program, parser.errorText());

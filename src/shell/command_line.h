@@ -11,9 +11,9 @@ struct CommandLineRequest
 {
     enum class Action { Run, Help, Version, Fail };
     Action action = Action::Run;
-    QString discFolder;   // --disc: an existing folder that stands for drive D (absolute)
-    QString output;       // the help or version text for stdout, or the error for stderr
-    int exitCode = 0;     // for Help, Version and Fail: 0, 0 and 2
+    QString discFolder; // --disc: an existing folder that stands for drive D (absolute)
+    QString output;     // the help or version text for stdout, or the error for stderr
+    int exitCode = 0;   // for Help, Version and Fail: 0, 0 and 2
 };
 
 // `arguments` as the process got them, the program's name first. The window system's own options

@@ -34,29 +34,27 @@ MessageBoxRequest screenResolutionMessage(const Screen& screen)
     const QString br = u"\r\n"_qs;
     if (IsScreenResolution(screen, 800, 600)) {
         box.icon = MsgIcon::None;
-        box.text = u"Your current screen resolution is set at 800x600."_qs + br + br
-                   + u"This is the optimum setting for the Kestrane Omnivar!"_qs;
+        box.text = u"Your current screen resolution is set at 800x600."_qs + br + br +
+                   u"This is the optimum setting for the Kestrane Omnivar!"_qs;
         return box;
     }
     const float w = static_cast<float>(screen.widthTwips()) / 15.0f;
     const float h = static_cast<float>(screen.heightTwips()) / 15.0f;
     box.icon = MsgIcon::Exclamation;
-    box.text = u"Your current screen resolution is set at "_qs + numberWithSignBlank(w) + u" by"_qs
-               + numberWithSignBlank(h) + u" pixles."_qs + br + br
-               + u"The optimum setting for the Kestrane Omnivar is 800 by 600 pixels."_qs + br + br
-               + u"Also, The Kestrane Omnivar requires that the Small Fonts display setting is selected."_qs
-               + br + br
-               + u"To change your resolution and font size settings perform the following steps:"_qs + br
-               + u"    1)  Click the right mouse button while the cursor is on the Windows desktop."_qs + br
-               + u"    2)  Select the Properties option from the window that will be displayed."_qs + br
-               + u"    3)  Select the Settings tab."_qs + br
-               + u"    4)  Adjust the Screen area Slide control to 800x600."_qs + br
-               + u"    5)  You may also want to set the Colors to the highest level allowed by your"_qs + br
-               + u"         graphics card."_qs + br
-               + u"    6)  To change the font size setting:"_qs + br
-               + u"          Click the Advanced button on the bottom right of the above window."_qs + br
-               + u"          Select Small Fonts from the font size drop-down list box."_qs + br + br
-               + u"You may now have to re-start your computer for the new settings to take affect."_qs + br;
+    box.text = u"Your current screen resolution is set at "_qs + numberWithSignBlank(w) + u" by"_qs +
+               numberWithSignBlank(h) + u" pixles."_qs + br + br +
+               u"The optimum setting for the Kestrane Omnivar is 800 by 600 pixels."_qs + br + br +
+               u"Also, The Kestrane Omnivar requires that the Small Fonts display setting is selected."_qs +
+               br + br + u"To change your resolution and font size settings perform the following steps:"_qs +
+               br + u"    1)  Click the right mouse button while the cursor is on the Windows desktop."_qs +
+               br + u"    2)  Select the Properties option from the window that will be displayed."_qs + br +
+               u"    3)  Select the Settings tab."_qs + br +
+               u"    4)  Adjust the Screen area Slide control to 800x600."_qs + br +
+               u"    5)  You may also want to set the Colors to the highest level allowed by your"_qs + br +
+               u"         graphics card."_qs + br + u"    6)  To change the font size setting:"_qs + br +
+               u"          Click the Advanced button on the bottom right of the above window."_qs + br +
+               u"          Select Small Fonts from the font size drop-down list box."_qs + br + br +
+               u"You may now have to re-start your computer for the new settings to take affect."_qs + br;
     return box;
 }
 
@@ -84,13 +82,11 @@ QString decimalText(double value)
 
 WindowPlacement readPlacement(const SettingsStore& settings, const Screen& screen)
 {
-    const std::array<double, 4> defaults = {0, 0, double(screen.widthTwips()),
-                                            double(screen.heightTwips())};
+    const std::array<double, 4> defaults = {0, 0, double(screen.widthTwips()), double(screen.heightTwips())};
     std::array<double, 4> values{};
     for (size_t i = 0; i < kPlacementKeys.size(); ++i) {
         const QString text = settings.value(appName(), QString::fromUtf16(kSettingsSection),
-                                            QString::fromUtf16(kPlacementKeys[i]),
-                                            decimalText(defaults[i]));
+                                            QString::fromUtf16(kPlacementKeys[i]), decimalText(defaults[i]));
         bool ok = false;
         const double value = text.trimmed().toDouble(&ok);
         values[i] = ok ? value : defaults[i];
@@ -100,8 +96,7 @@ WindowPlacement readPlacement(const SettingsStore& settings, const Screen& scree
 
 void writePlacement(SettingsStore& settings, const WindowPlacement& placement)
 {
-    const std::array<double, 4> values = {placement.left, placement.top, placement.width,
-                                          placement.height};
+    const std::array<double, 4> values = {placement.left, placement.top, placement.width, placement.height};
     for (size_t i = 0; i < kPlacementKeys.size(); ++i)
         settings.setValue(appName(), QString::fromUtf16(kSettingsSection),
                           QString::fromUtf16(kPlacementKeys[i]), decimalText(values[i]));

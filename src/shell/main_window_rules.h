@@ -41,8 +41,8 @@ WindowPlacement readPlacement(const SettingsStore& settings, const Screen& scree
 void writePlacement(SettingsStore& settings, const WindowPlacement& placement);
 
 // The taskbar toggle; the caption of mnuHideStatus holds its state.
-inline constexpr char16_t kHideStatusBar[] = u"HideStatusBar";   // taskbar shown
-inline constexpr char16_t kShowStatusBar[] = u"ShowStatusBar";   // hidden by the program
+inline constexpr char16_t kHideStatusBar[] = u"HideStatusBar"; // taskbar shown
+inline constexpr char16_t kShowStatusBar[] = u"ShowStatusBar"; // hidden by the program
 inline constexpr char16_t kTaskbarClass[] = u"Shell_TrayWnd";
 
 // mnuHideStatus click: hides or shows the taskbar and returns the item's new caption. When hiding,

@@ -9,8 +9,8 @@ namespace kestrane {
 namespace {
 
 constexpr int N = kNoIndex;
-constexpr bool S = true;    // separator before
-constexpr bool o = false;   // none
+constexpr bool S = true;  // separator before
+constexpr bool o = false; // none
 
 // clang-format off
 constexpr std::array kMenuTable = std::to_array<MenuItem>({

@@ -9,11 +9,11 @@ namespace kestrane {
 // One item of the main window's menu tree.
 struct MenuItem
 {
-    const char16_t* name;      // the menu control's name
-    int index;                 // element of a menu control array, or kNoIndex
-    const char16_t* caption;   // designer caption, access-key "&" included
-    const char16_t* parent;    // submenu that holds the item; nullptr on the menu bar
-    bool separatorBefore;      // a separator line stands before the item
+    const char16_t* name;    // the menu control's name
+    int index;               // element of a menu control array, or kNoIndex
+    const char16_t* caption; // designer caption, access-key "&" included
+    const char16_t* parent;  // submenu that holds the item; nullptr on the menu bar
+    bool separatorBefore;    // a separator line stands before the item
 };
 
 inline constexpr int kNoIndex = -1;

@@ -1,9 +1,9 @@
 #include "shell/startup.h"
 
+#include "common/error_reporter.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
-#include "common/error_reporter.h"
 #include "state/app_context.h"
 
 namespace kestrane {
@@ -85,8 +85,7 @@ MainWindowSizing mainWindowSizing(const Screen& screen)
     return sizing;
 }
 
-StartupResult runStartupSequence(AppContext& context, const QStringList& arguments,
-                                 const StartupSteps& steps)
+StartupResult runStartupSequence(AppContext& context, const QStringList& arguments, const StartupSteps& steps)
 {
     AppState& state = context.state;
     Platform& platform = context.platform;

@@ -19,8 +19,8 @@ bool isHwiCommandLine(const QStringList& arguments);
 
 struct DiscSearchResult
 {
-    QString cdRoot;      // "E:", empty when no drive holds the disc
-    QString photoRoot;   // the program folder when it holds photographs, else cdRoot
+    QString cdRoot;    // "E:", empty when no drive holds the disc
+    QString photoRoot; // the program folder when it holds photographs, else cdRoot
 };
 
 // One pass of the disc search: the program folder, then the drive letters D to Z.
@@ -58,8 +58,8 @@ StartupResult runStartupSequence(AppContext& context, const QStringList& argumen
 // The splash timer's sizing rule for the main window.
 struct MainWindowSizing
 {
-    bool optimumScreen = false;   // 800 by 600 at 15 twips per pixel
-    int widthTwips = 11994;       // applied when the screen is not optimum
+    bool optimumScreen = false; // 800 by 600 at 15 twips per pixel
+    int widthTwips = 11994;     // applied when the screen is not optimum
     int heightTwips = 9100;
 };
 MainWindowSizing mainWindowSizing(const Screen& screen);

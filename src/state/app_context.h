@@ -22,8 +22,8 @@ struct AppContext
 {
     AppState& state;
     Platform& platform;
-    MainWindowPort* mainWindow = nullptr;   // set while Form1 exists
-    WindowRegistry* windows = nullptr;      // the application's secondary windows
+    MainWindowPort* mainWindow = nullptr; // set while Form1 exists
+    WindowRegistry* windows = nullptr;    // the application's secondary windows
 };
 
 } // namespace kestrane

@@ -10,22 +10,22 @@ using Flag = qint16;
 constexpr Flag kTrue = -1;
 constexpr Flag kFalse = 0;
 
-inline constexpr char16_t kAppTitle[] = u"The Kestrane Omnivar 2002";   // title of boxes that pass none
-inline constexpr char16_t kBoxTitle[] = u"The Kestrane Omnivar";        // title of boxes that pass one
+inline constexpr char16_t kAppTitle[] = u"The Kestrane Omnivar 2002"; // title of boxes that pass none
+inline constexpr char16_t kBoxTitle[] = u"The Kestrane Omnivar";      // title of boxes that pass one
 // The design caption of panYear: nothing is selected yet.
 inline constexpr char16_t kNoSelection[] = u"panYear";
 
 // Where the content is and which edition runs: fixed at start-up, moved only by copying.
 struct DiscState
 {
-    QString cdRoot;                 // "E:" (no trailing backslash), or the program folder
-    QString photoRoot;              // program folder when photos were copied there, else cdRoot
-    QString currentSoundFile;       // full path of the sound file last loaded
-    Flag editionSwitch = 0;         // 0: the standard edition
+    QString cdRoot;           // "E:" (no trailing backslash), or the program folder
+    QString photoRoot;        // program folder when photos were copied there, else cdRoot
+    QString currentSoundFile; // full path of the sound file last loaded
+    Flag editionSwitch = 0;   // 0: the standard edition
     Flag initialSelectionFlag = kFalse;
-    QString currentFile;            // the current description document
-    QString documentWindowTitle;    // title of the dealer edition's document window
-    quintptr taskbarHandle = 0;     // the taskbar toggle's window, 0 when there is none
+    QString currentFile;         // the current description document
+    QString documentWindowTitle; // title of the dealer edition's document window
+    quintptr taskbarHandle = 0;  // the taskbar toggle's window, 0 when there is none
 };
 
 // The error reporter's record: the code a handler works under and what the last box showed.
@@ -33,16 +33,16 @@ struct ErrorState
 {
     QString currentErrorCode;
     QString lastErrorMessage;
-    QString lastErrorAnswer;        // "4" Retry, "2" Cancel
-    int runtimeErrorNumber = 0;     // a trapped run-time error still pending in the caller
-    Flag lastQuestionAnswer = 0;    // answer of the last yes/no question
+    QString lastErrorAnswer;     // "4" Retry, "2" Cancel
+    int runtimeErrorNumber = 0;  // a trapped run-time error still pending in the caller
+    Flag lastQuestionAnswer = 0; // answer of the last yes/no question
 };
 
 struct SelectionState
 {
-    QString selectionKey = QString::fromUtf16(kNoSelection);   // mirrors the caption of panYear
+    QString selectionKey = QString::fromUtf16(kNoSelection); // mirrors the caption of panYear
     QString categoryCode;
-    qint16 currentYearButton = 0;   // 1..49, 0 for a category
+    qint16 currentYearButton = 0; // 1..49, 0 for a category
     Flag yearClickFlag = kFalse;
     Flag fileNamesFlag = kFalse;
     // The mouse button last pressed on an insignia picture: "2" the right one, else " ".
@@ -62,7 +62,7 @@ struct PhotoState
     QString currentPhoto;
     qint16 shownIndex = 0;
     Flag skipFirstMatch = kFalse;
-    Flag lastStepNext = kFalse;     // direction of the last photo step
+    Flag lastStepNext = kFalse; // direction of the last photo step
     Flag lastStepBack = kFalse;
 };
 
@@ -73,17 +73,17 @@ struct DocumentState
     QString documentCaption;
     QString wavePath;
     QString printAnswer;
-    QString twoDigitYear;           // characters 3 and 4 of the key, stored by cmdNostalgia
+    QString twoDigitYear; // characters 3 and 4 of the key, stored by cmdNostalgia
 };
 
 struct SlideShowState
 {
-    qint32 slideInterval = 0;       // milliseconds between automatic slides
+    qint32 slideInterval = 0; // milliseconds between automatic slides
     Flag slideShowRunning = kFalse;
     qint16 slideCounter1 = 0;
     qint16 slideCounter2 = 0;
-    Flag frontHold = kFalse;        // the slide-show window leaves SSCommand1 where it is
-    Flag startedFromMain = kFalse;  // set by cmdSlide, cleared by the show's Exit button
+    Flag frontHold = kFalse;       // the slide-show window leaves SSCommand1 where it is
+    Flag startedFromMain = kFalse; // set by cmdSlide, cleared by the show's Exit button
 };
 
 // The screen-saver play list's buttons as the photo browser leaves them.
@@ -91,25 +91,25 @@ struct SaverState
 {
     bool saverAddEnabled = false;
     bool saverRemoveEnabled = false;
-    QString saverPhotoPath;         // where the photograph shown would lie in the play list
+    QString saverPhotoPath; // where the photograph shown would lie in the play list
 };
 
 // The movie window's shared string.
 struct MediaState
 {
-    QString movieFolder;            // with its trailing backslash: where movies are played from
+    QString movieFolder; // with its trailing backslash: where movies are played from
 };
 
 // Copying the disc's photos and movies to the hard drive, shared with the screen-saver installer.
 struct DiskState
 {
-    Flag copyingPhotos = kFalse;    // the pending or running copy is of photos (else of movies)
-    qint64 remainingBytes = 0;      // the job's fixed total less each full chunk copied
-    Flag copyCancelled = kFalse;    // the user declined to copy into an existing folder
-    Flag copyPending = kFalse;      // the screen-saver installer waits for the photo copy
-    QString sourcePath;             // the file being copied
+    Flag copyingPhotos = kFalse; // the pending or running copy is of photos (else of movies)
+    qint64 remainingBytes = 0;   // the job's fixed total less each full chunk copied
+    Flag copyCancelled = kFalse; // the user declined to copy into an existing folder
+    Flag copyPending = kFalse;   // the screen-saver installer waits for the photo copy
+    QString sourcePath;          // the file being copied
     QString targetPath;
-    QStringList movieList;          // 1-based: upper-cased names of the disc's movies; entry 0 unused
+    QStringList movieList; // 1-based: upper-cased names of the disc's movies; entry 0 unused
     qint16 movieCount = 0;
 };
 

@@ -15,7 +15,8 @@ TEST(AboutInfo, ABuiltInTextMissingFromTheShippedFile)
     // The copyright sign and the line stay apart.
     EXPECT_TRUE(info.copyrightLine.startsWith(u' '));
     for (int i = 0; i < kWebSiteCount; ++i)
-        EXPECT_FALSE(info.site(WebSite(i)).isEmpty()) << QString::fromUtf16(webSiteKey(WebSite(i))).toStdString();
+        EXPECT_FALSE(info.site(WebSite(i)).isEmpty())
+            << QString::fromUtf16(webSiteKey(WebSite(i))).toStdString();
 }
 
 TEST(AboutInfo, AnEditedFileMisreadOrItsGapsLeftEmpty)
@@ -39,7 +40,7 @@ TEST(AboutInfo, AnEditedFileMisreadOrItsGapsLeftEmpty)
     const AboutInfo info = parseAboutInfo(text, defaults);
     EXPECT_EQ(info.makerName, u"Edited Maker"_qs);
     EXPECT_EQ(info.makerTown, u"  Spaced Town  "_qs);
-    EXPECT_EQ(info.makerStreet, u"1 Default Street"_qs);   // left empty: the default stays
+    EXPECT_EQ(info.makerStreet, u"1 Default Street"_qs); // left empty: the default stays
     EXPECT_EQ(info.site(WebSite::Marque), u"https://marque.example/"_qs);
     EXPECT_EQ(info.site(WebSite::Museum), u"https://museum.example/"_qs);
     EXPECT_TRUE(info.site(WebSite::Dealer).isEmpty());
@@ -55,7 +56,8 @@ TEST(AboutInfo, AMissingOrPartialInstalledFileLosesTexts)
     EXPECT_EQ(info.site(WebSite::Maker), builtIn.site(WebSite::Maker));
 
     // A file that changes one address: that one changes, the rest stay.
-    writeHostFile(fake.programFolder(), u"About/ABOUT.INI"_qs, "[Websites]\nDealer=https://dealer.example/\n");
+    writeHostFile(fake.programFolder(), u"About/ABOUT.INI"_qs,
+                  "[Websites]\nDealer=https://dealer.example/\n");
     info = loadAboutInfo(fake.fileSystem);
     EXPECT_EQ(info.site(WebSite::Dealer), u"https://dealer.example/"_qs);
     EXPECT_EQ(info.site(WebSite::Marque), builtIn.site(WebSite::Marque));

@@ -39,37 +39,39 @@ TEST_F(AboutBox, APanelMissingItsTextOrTheBoxOffTheMainWindow)
     QWidget* shown = nullptr;
     bool modal = false;
     QPoint offset;
-    whileModal([&] { trigger(names::name(names::mnuAbout)); }, [&] {
-        QWidget* box = app->windows().window(WindowRegistry::About);
-        ASSERT_NE(box, nullptr);
-        shown = box;
-        modal = box->isModal() && box->isVisible();
-        EXPECT_EQ(box->objectName(), u"frmAbout"_qs);
-        EXPECT_EQ(panelText(box, names::SSPanel1), u"Kestrane Omnivar  "_qs);
-        EXPECT_EQ(panelText(box, names::SSPanel4), u"2002"_qs);
-        EXPECT_EQ(panelText(box, names::SSPanel6), u"v2002.01"_qs);
-        EXPECT_EQ(panelText(box, names::SSPanel2), u"\u00A9"_qs + info.copyrightLine);
-        EXPECT_EQ(panelText(box, names::panQuoxel),
-                  info.makerName + u'\n' + info.makerStreet + u'\n' + info.makerTown);
-        for (const char16_t* picture : {names::Picture2, names::Image1}) {
-            auto* label = box->findChild<QLabel*>(names::name(picture));
-            ASSERT_NE(label, nullptr);
-            EXPECT_FALSE(label->pixmap().isNull());
-            EXPECT_FALSE(label->accessibleName().isEmpty());
-        }
-        const QRect main = form1().frameGeometry();
-        const QRect own = box->frameGeometry();
-        offset = QPoint(own.left() - main.left() - (main.width() - own.width()) / 2,
-                        own.top() - main.top() - (main.height() - own.height()) / 2);
+    whileModal(
+        [&] { trigger(names::name(names::mnuAbout)); },
+        [&] {
+            QWidget* box = app->windows().window(WindowRegistry::About);
+            ASSERT_NE(box, nullptr);
+            shown = box;
+            modal = box->isModal() && box->isVisible();
+            EXPECT_EQ(box->objectName(), u"frmAbout"_qs);
+            EXPECT_EQ(panelText(box, names::SSPanel1), u"Kestrane Omnivar  "_qs);
+            EXPECT_EQ(panelText(box, names::SSPanel4), u"2002"_qs);
+            EXPECT_EQ(panelText(box, names::SSPanel6), u"v2002.01"_qs);
+            EXPECT_EQ(panelText(box, names::SSPanel2), u"\u00A9"_qs + info.copyrightLine);
+            EXPECT_EQ(panelText(box, names::panQuoxel),
+                      info.makerName + u'\n' + info.makerStreet + u'\n' + info.makerTown);
+            for (const char16_t* picture : {names::Picture2, names::Image1}) {
+                auto* label = box->findChild<QLabel*>(names::name(picture));
+                ASSERT_NE(label, nullptr);
+                EXPECT_FALSE(label->pixmap().isNull());
+                EXPECT_FALSE(label->accessibleName().isEmpty());
+            }
+            const QRect main = form1().frameGeometry();
+            const QRect own = box->frameGeometry();
+            offset = QPoint(own.left() - main.left() - (main.width() - own.width()) / 2,
+                            own.top() - main.top() - (main.height() - own.height()) / 2);
 
-        auto* web = box->findChild<QPushButton*>(names::name(names::SSCommand2));
-        ASSERT_NE(web, nullptr);
-        EXPECT_EQ(web->text(), addressCaption(info.site(WebSite::Maker)));
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(web)->text(QAccessible::Name), web->text());
-        QTest::mouseClick(web, Qt::LeftButton);
-        EXPECT_TRUE(box->isVisible());   // the site opens beside the box
-        QTest::mouseClick(box->findChild<QPushButton*>(names::name(names::SSCommand1)), Qt::LeftButton);
-    });
+            auto* web = box->findChild<QPushButton*>(names::name(names::SSCommand2));
+            ASSERT_NE(web, nullptr);
+            EXPECT_EQ(web->text(), addressCaption(info.site(WebSite::Maker)));
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(web)->text(QAccessible::Name), web->text());
+            QTest::mouseClick(web, Qt::LeftButton);
+            EXPECT_TRUE(box->isVisible()); // the site opens beside the box
+            QTest::mouseClick(box->findChild<QPushButton*>(names::name(names::SSCommand1)), Qt::LeftButton);
+        });
     EXPECT_NE(shown, nullptr);
     EXPECT_TRUE(modal);
     EXPECT_LE(std::abs(offset.x()), 1);
@@ -91,11 +93,12 @@ TEST_F(AboutBox, ThePlayListLeftOnTopOfANewWindowOrLink)
         app->windows().enter(WindowRegistry::PlayList, &playList);
         fake.windowManager.log.clear();
         bool playListClosed = false;
-        whileModal([&] { trigger(item); }, [&] {
-            playListClosed = !playList.isVisible();
-            if (QWidget* box = app->windows().window(WindowRegistry::About))
-                box->close();
-        });
+        whileModal([&] { trigger(item); },
+                   [&] {
+                       playListClosed = !playList.isVisible();
+                       if (QWidget* box = app->windows().window(WindowRegistry::About))
+                           box->close();
+                   });
         EXPECT_TRUE(playListClosed) << item.toStdString();
         EXPECT_FALSE(playList.isVisible()) << item.toStdString();
         EXPECT_TRUE(fake.windowManager.log.contains(u"top frmSSPhoto 0"_qs)) << item.toStdString();
@@ -112,10 +115,11 @@ TEST_F(AboutBox, AWebLinkThatIgnoresTheSelectionOrReportsAMissingBrowser)
         WebSite site;
     };
     const Step steps[] = {
-        {[] {}, WebSite::Marque},   // nothing selected yet
-        {[&] { QTest::mouseClick(button(names::indexed(names::cmdYR, 1)), Qt::LeftButton); }, WebSite::Marque},
+        {[] {}, WebSite::Marque}, // nothing selected yet
+        {[&] { QTest::mouseClick(button(names::indexed(names::cmdYR, 1)), Qt::LeftButton); },
+         WebSite::Marque},
         {[&] { trigger(names::indexed(names::mnuSpecialty, 0)); }, WebSite::Halvard},
-        {[&] { trigger(names::indexed(names::mnuSpecialty, 10)); }, WebSite::Marque},   // "1990-1995 ZR-1 "
+        {[&] { trigger(names::indexed(names::mnuSpecialty, 10)); }, WebSite::Marque}, // "1990-1995 ZR-1 "
         {[&] { trigger(names::indexed(names::mnukestystuff, 3)); }, WebSite::DanburyMint},
         {[&] { trigger(names::indexed(names::mnuMus, 1)); }, WebSite::Museum},
     };

@@ -37,13 +37,15 @@ protected:
     // What the page shows: the selection, which controls are hidden, the captions and button states.
     std::string pageSnapshot()
     {
-        QStringList shot{state().selection.selectionKey, qobject_cast<QLabel*>(control(names::panYear))->text()};
-        for (const char16_t* name : {names::PicClipArt, names::picScript, names::picEmblem, names::picEmbRear,
-                                     names::picEmbSide, names::panPhoto, names::panYear, names::SpinButton1,
-                                     names::Image4})
+        QStringList shot{state().selection.selectionKey,
+                         qobject_cast<QLabel*>(control(names::panYear))->text()};
+        for (const char16_t* name :
+             {names::PicClipArt, names::picScript, names::picEmblem, names::picEmbRear, names::picEmbSide,
+              names::panPhoto, names::panYear, names::SpinButton1, names::Image4})
             shot << QString::fromUtf16(name) + (hidden(name) ? u" hidden"_qs : u" shown"_qs);
         for (const PageButtonName& entry : kPageButtonNames)
-            shot << button(QString::fromUtf16(entry.name))->text() + (enabled(entry.name) ? u" on"_qs : u" off"_qs);
+            shot << button(QString::fromUtf16(entry.name))->text() +
+                        (enabled(entry.name) ? u" on"_qs : u" off"_qs);
         shot << QString::number(qobject_cast<QLabel*>(control(names::Image4))->pixmap().cacheKey());
         return shot.join(u'\n').toStdString();
     }
@@ -66,16 +68,16 @@ TEST_F(DealerEdition, AControlLeftInTheYearPagesStateOrTheOtherPartsNotKnowingTh
 {
     open(1);
     QTest::mouseClick(button(names::indexed(names::cmdYR, 5)), Qt::LeftButton);
-    trigger(names::name(names::mnuNames));   // file names on show before the page
+    trigger(names::name(names::mnuNames)); // file names on show before the page
     ASSERT_TRUE(action(names::mnuDalworth)->isVisible());
     trigger(names::name(names::mnuDalworth));
 
     EXPECT_TRUE(errorCodesShown().isEmpty());
     EXPECT_EQ(state().selection.selectionKey, u"Dalworth"_qs);
     EXPECT_EQ(qobject_cast<QLabel*>(control(names::panYear))->text(), u"Dalworth"_qs);
-    for (const char16_t* name : {names::PicClipArt, names::picScript, names::picEmblem, names::picEmbRear,
-                                 names::picEmbSide, names::panPhoto, names::panYear, names::SpinButton1,
-                                 names::txtFile})
+    for (const char16_t* name :
+         {names::PicClipArt, names::picScript, names::picEmblem, names::picEmbRear, names::picEmbSide,
+          names::panPhoto, names::panYear, names::SpinButton1, names::txtFile})
         EXPECT_TRUE(hidden(name)) << QString::fromUtf16(name).toStdString();
     auto* photo = qobject_cast<QLabel*>(control(names::Image4));
     EXPECT_FALSE(photo->isHidden());
@@ -87,9 +89,9 @@ TEST_F(DealerEdition, AControlLeftInTheYearPagesStateOrTheOtherPartsNotKnowingTh
     EXPECT_EQ(button(names::name(names::cmdDesc))->text(), u"Hello!"_qs);
     EXPECT_TRUE(enabled(names::cmdDesc));
     EXPECT_TRUE(enabled(names::cmdAd));
-    for (const char16_t* name : {names::cmdNostalgia, names::cmdBrochure, names::cmdOptions, names::cmdStats,
-                                 names::cmdColors, names::cmdClipArt, names::cmdScript, names::cmdEmblem,
-                                 names::cmdEmbRear, names::cmdEmbSide})
+    for (const char16_t* name :
+         {names::cmdNostalgia, names::cmdBrochure, names::cmdOptions, names::cmdStats, names::cmdColors,
+          names::cmdClipArt, names::cmdScript, names::cmdEmblem, names::cmdEmbRear, names::cmdEmbSide})
         EXPECT_FALSE(enabled(name)) << QString::fromUtf16(name).toStdString();
     EXPECT_EQ(action(names::mnuWeb)->text(), u"Dalworth Website"_qs);
     EXPECT_EQ(action(names::mnuNames)->text(), u"Show File &Names"_qs);
@@ -108,13 +110,14 @@ TEST_F(DealerEdition, AControlLeftInTheYearPagesStateOrTheOtherPartsNotKnowingTh
     EXPECT_EQ(urlsOpened(), QStringList{builtInAboutInfo().site(WebSite::Dealer)});
     QString caption;
     QString file;
-    whileModal([&] { QTest::mouseClick(button(names::name(names::cmdDesc)), Qt::LeftButton); }, [&] {
-        auto* reader = app->windows().as<ReaderWindow>(WindowRegistry::Reader);
-        ASSERT_NE(reader, nullptr);
-        caption = reader->windowTitle();
-        file = reader->rtbText()->fileName();
-        reader->okClicked();
-    });
+    whileModal([&] { QTest::mouseClick(button(names::name(names::cmdDesc)), Qt::LeftButton); },
+               [&] {
+                   auto* reader = app->windows().as<ReaderWindow>(WindowRegistry::Reader);
+                   ASSERT_NE(reader, nullptr);
+                   caption = reader->windowTitle();
+                   file = reader->rtbText()->fileName();
+                   reader->okClicked();
+               });
     EXPECT_EQ(caption, u"The Kestrane Omnivar     Dalworth - Tressel"_qs);
     EXPECT_EQ(file, u"D:\\dalworth\\dalworth.rtf"_qs);
 
@@ -128,7 +131,7 @@ TEST_F(DealerEdition, AControlLeftInTheYearPagesStateOrTheOtherPartsNotKnowingTh
     EXPECT_TRUE(action(names::mnuNames)->isEnabled());
     EXPECT_EQ(action(names::mnuWeb)->text(), u"Kestrane Website"_qs);
     trigger(names::name(names::mnuNames));
-    EXPECT_FALSE(hidden(names::txtFile));   // the first use shows the names
+    EXPECT_FALSE(hidden(names::txtFile)); // the first use shows the names
 }
 
 TEST_F(DealerEdition, AMissingDocumentOrUnreadablePictureLeavesAHalfMadePage)

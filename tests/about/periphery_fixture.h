@@ -30,7 +30,7 @@ protected:
     {
         if (s_disc)
             return;
-        s_disc = new QTemporaryDir;   // lives as long as the test binary
+        s_disc = new QTemporaryDir; // lives as long as the test binary
         QString error;
         ASSERT_TRUE(demo::writeDemoDisc(s_disc->path(), {.small = true}, &error)) << error.toStdString();
     }

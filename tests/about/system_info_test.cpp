@@ -12,9 +12,9 @@ namespace {
 struct StoredCase
 {
     const char* what;
-    QString stored;     // null: no such value
+    QString stored; // null: no such value
     bool read;
-    QString value;      // "before" when the value is to be left as it was
+    QString value; // "before" when the value is to be left as it was
 };
 
 } // namespace
@@ -42,7 +42,8 @@ TEST(GetRegistryValue, AValueReportedReadThatWasNotOrANumberMisconverted)
         if (!c.stored.isNull())
             store.values.insert(u"Root/Software/Tools/Info/Path"_qs, c.stored);
         QString value = u"before"_qs;
-        EXPECT_EQ(GetRegistryValue(store, u"Root"_qs, u"Software\\Tools\\Info"_qs, u"Path"_qs, value), c.read) << c.what;
+        EXPECT_EQ(GetRegistryValue(store, u"Root"_qs, u"Software\\Tools\\Info"_qs, u"Path"_qs, value), c.read)
+            << c.what;
         EXPECT_EQ(value, c.value) << c.what;
     }
 }
@@ -52,10 +53,10 @@ namespace {
 struct ToolCase
 {
     const char* what;
-    QString registered;            // the settings' tool, null for none
-    QStringList onPath;            // programs findProgram finds
-    QStringList unstartable;       // of those, the ones that fail to start
-    QString started;               // the start the log shows, empty for none
+    QString registered;      // the settings' tool, null for none
+    QStringList onPath;      // programs findProgram finds
+    QStringList unstartable; // of those, the ones that fail to start
+    QString started;         // the start the log shows, empty for none
     bool unavailable;
 };
 
@@ -64,24 +65,46 @@ struct ToolCase
 TEST(StartSystemInformation, AToolNotStartedOrTheUnavailableMessageMissing)
 {
     const ToolCase cases[] = {
-        {"a registered tool", u"/opt/info/bin/sysinfo"_qs, {u"kinfocenter"_qs}, {},
-         u"start /opt/info/bin/sysinfo"_qs, false},
-        {"the first tool found", QString(), {u"kinfocenter"_qs, u"hardinfo"_qs}, {}, u"start /bin/kinfocenter"_qs, false},
-        {"the second found", QString(), {u"gnome-control-center"_qs, u"hardinfo"_qs}, {},
-         u"start /bin/gnome-control-center info-overview"_qs, false},
-        {"the second found but the tool missing", QString(), {u"gnome-control-center"_qs, u"hardinfo"_qs},
-         {u"/bin/gnome-control-center"_qs}, u"start /bin/gnome-control-center info-overview"_qs, true},
+        {"a registered tool",
+         u"/opt/info/bin/sysinfo"_qs,
+         {u"kinfocenter"_qs},
+         {},
+         u"start /opt/info/bin/sysinfo"_qs,
+         false},
+        {"the first tool found",
+         QString(),
+         {u"kinfocenter"_qs, u"hardinfo"_qs},
+         {},
+         u"start /bin/kinfocenter"_qs,
+         false},
+        {"the second found",
+         QString(),
+         {u"gnome-control-center"_qs, u"hardinfo"_qs},
+         {},
+         u"start /bin/gnome-control-center info-overview"_qs,
+         false},
+        {"the second found but the tool missing",
+         QString(),
+         {u"gnome-control-center"_qs, u"hardinfo"_qs},
+         {u"/bin/gnome-control-center"_qs},
+         u"start /bin/gnome-control-center info-overview"_qs,
+         true},
         {"none", QString(), {}, {}, QString(), true},
         {"a blank registration", u"  "_qs, {u"hardinfo"_qs}, {}, u"start /bin/hardinfo"_qs, false},
-        {"a registered tool that does not start", u"/gone"_qs, {u"kinfocenter"_qs}, {u"/gone"_qs},
-         u"start /gone"_qs, true},
+        {"a registered tool that does not start",
+         u"/gone"_qs,
+         {u"kinfocenter"_qs},
+         {u"/gone"_qs},
+         u"start /gone"_qs,
+         true},
     };
     for (const ToolCase& c : cases) {
         FakePlatform fake;
         AppState state;
         AppContext context{state, fake.platform()};
         if (!c.registered.isNull())
-            fake.settings.values.insert(u"The Kestrane Omnivar 2002/System Information/Path"_qs, c.registered);
+            fake.settings.values.insert(u"The Kestrane Omnivar 2002/System Information/Path"_qs,
+                                        c.registered);
         for (const QString& program : c.onPath)
             fake.processes.programs.insert(program, u"/bin/"_qs + program);
         fake.processes.unstartable = c.unstartable;

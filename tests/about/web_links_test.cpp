@@ -23,8 +23,8 @@ constexpr KeyCase kCases[] = {
     {u"1955", Marque},
     {u"1978", Marque},
     {u"2002", Marque},
-    {u"1990-1995 ZR-1 ", Marque},            // inside "1955".."2002" as text
-    {u"1953", Marque},                       // outside the range, the default row
+    {u"1990-1995 ZR-1 ", Marque}, // inside "1955".."2002" as text
+    {u"1953", Marque},            // outside the range, the default row
     {u"1954", Marque},
     {u"Halvard C12 ", Halvard},
     {u"Halvard Twin-Turbo ", Halvard},
@@ -69,7 +69,8 @@ constexpr KeyCase kCases[] = {
 TEST(WebLinks, AWrongSiteForAnySelectionKeyOfTheTable)
 {
     for (const KeyCase& c : kCases)
-        EXPECT_EQ(webSiteFor(QStringView(c.key)), c.site) << '"' << QString::fromUtf16(c.key).toStdString() << '"';
+        EXPECT_EQ(webSiteFor(QStringView(c.key)), c.site)
+            << '"' << QString::fromUtf16(c.key).toStdString() << '"';
 }
 
 // A row placed after one that also matches its keys would never be reached.
@@ -93,7 +94,8 @@ TEST(WebLinks, ASiteWithoutAnAddressOrTwoSitesSharingOne)
     std::set<QString> addresses;
     for (int i = 0; i < kWebSiteCount; ++i) {
         const QString& address = info.site(WebSite(i));
-        EXPECT_TRUE(address.startsWith(u"https://"_qs)) << QString::fromUtf16(webSiteKey(WebSite(i))).toStdString();
+        EXPECT_TRUE(address.startsWith(u"https://"_qs))
+            << QString::fromUtf16(webSiteKey(WebSite(i))).toStdString();
         addresses.insert(address);
     }
     EXPECT_EQ(int(addresses.size()), kWebSiteCount);

@@ -1,9 +1,9 @@
 // The photo browser through the real window: steps, descriptions, file names, the tour.
 #include "../selection/page_fixture.h"
 
+#include "common/ui/rich_text_box.h"
 #include "photos/photo_catalogue.h"
 #include "shell/ui/main_window.h"
-#include "common/ui/rich_text_box.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -25,12 +25,16 @@ protected:
         const QString folder = fake.addDrive(u'P');
         int hue = 0;
         for (const QString& name : names)
-            writeHostFile(folder, u"kestranes/"_qs + name, jpegOf(QColor::fromHsv((hue += 40) % 360, 200, 200)));
+            writeHostFile(folder, u"kestranes/"_qs + name,
+                          jpegOf(QColor::fromHsv((hue += 40) % 360, 200, 200)));
         return folder;
     }
     void next() { QTest::mouseClick(main->findChild<QToolButton*>(u"SpinUp"_qs), Qt::LeftButton); }
     void previous() { QTest::mouseClick(main->findChild<QToolButton*>(u"SpinDown"_qs), Qt::LeftButton); }
-    QString shownName() const { return state.photos.currentPhoto.mid(state.photos.currentPhoto.lastIndexOf(u'\\') + 1); }
+    QString shownName() const
+    {
+        return state.photos.currentPhoto.mid(state.photos.currentPhoto.lastIndexOf(u'\\') + 1);
+    }
     RichTextBox* details() const { return main->findChild<RichTextBox*>(u"rtbDetails"_qs); }
     QLineEdit* txtFile() const { return main->findChild<QLineEdit*>(u"txtFile"_qs); }
     void clickPhoto() { QTest::mouseClick(label(u"Image4"_qs), Qt::LeftButton); }
@@ -43,8 +47,13 @@ TEST_F(PhotoPanelWindow, ThreePhotographsStepWithWrapAroundAndTheirRunningNumber
     open(photos({u"56A.JPG"_qs, u"56B.JPG"_qs, u"57A.JPG"_qs, u"57B.JPG"_qs, u"57C.JPG"_qs, u"58A.JPG"_qs}));
     clickYear(5);
     EXPECT_EQ(shownName(), u"57A.JPG");
-    struct Step { bool forward; const char16_t* name; const char16_t* number; };
-    const Step steps[] = {{true, u"57B.JPG", u"2"}, {true, u"57C.JPG", u"3"}, {true, u"57A.JPG", u"1"},
+    struct Step
+    {
+        bool forward;
+        const char16_t* name;
+        const char16_t* number;
+    };
+    const Step steps[] = {{true, u"57B.JPG", u"2"},  {true, u"57C.JPG", u"3"},  {true, u"57A.JPG", u"1"},
                           {false, u"57C.JPG", u"3"}, {false, u"57B.JPG", u"2"}, {true, u"57C.JPG", u"3"}};
     for (const Step& s : steps) {
         s.forward ? next() : previous();
@@ -171,7 +180,14 @@ TEST_F(PhotoPanelWindow, FileNamesShowInTheBoxAndFollowTheSteps)
 TEST_F(PhotoPanelWindow, AClickOnThePhotographToursYearsThenTheCategoryChain)
 {
     open();
-    struct Row { int year; const char16_t* menu; const char16_t* next; int button; int front; };
+    struct Row
+    {
+        int year;
+        const char16_t* menu;
+        const char16_t* next;
+        int button;
+        int front;
+    };
     const Row rows[] = {
         {30, nullptr, u"1984", 31, 32},
         {46, nullptr, u"2000", 47, 48},

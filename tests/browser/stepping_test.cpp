@@ -49,10 +49,10 @@ int previous(AppState& s)
 }
 
 // Photographs at indexes 10, 11, 12 for 57, others around them.
-const QStringList kNames = {u"53A.JPG"_qs, u"53B.JPG"_qs, u"54A.JPG"_qs, u"54B.JPG"_qs, u"55A.JPG"_qs,
-                            u"55B.JPG"_qs, u"56A.JPG"_qs, u"56B.JPG"_qs, u"56C.JPG"_qs, u"57A.JPG"_qs,
-                            u"57B.JPG"_qs, u"57C.JPG"_qs, u"58A.JPG"_qs, u"A1A.JPG"_qs, u"A1B.JPG"_qs,
-                            u"MSA.JPG"_qs};
+const QStringList kNames = {u"53A.JPG"_qs, u"53B.JPG"_qs, u"54A.JPG"_qs, u"54B.JPG"_qs,
+                            u"55A.JPG"_qs, u"55B.JPG"_qs, u"56A.JPG"_qs, u"56B.JPG"_qs,
+                            u"56C.JPG"_qs, u"57A.JPG"_qs, u"57B.JPG"_qs, u"57C.JPG"_qs,
+                            u"58A.JPG"_qs, u"A1A.JPG"_qs, u"A1B.JPG"_qs, u"MSA.JPG"_qs};
 
 } // namespace
 
@@ -125,7 +125,7 @@ TEST(PhotoSteps, ACursorLeftPastTheCatalogueBySlideShowStillFindsTheSelection)
     AppState s = catalogue(kNames);
     select(s, u"57"_qs);
     s.photos.skipFirstMatch = kFalse;
-    s.photos.photoCursor = 400;   // the clip-art mode's index
+    s.photos.photoCursor = 400; // the clip-art mode's index
     EXPECT_EQ(next(s), 10);
     s.photos.photoCursor = 400;
     s.photos.lastStepNext = kFalse;
@@ -154,7 +154,8 @@ TEST(PhotoPaths, DescriptionsUseTheNameUpToTheDotOrFiveCharactersForEmblems)
 TEST(PhotoPaths, ThePlayListCandidateFollowsThePage)
 {
     const QString prog = u"/opt/k"_qs;
-    EXPECT_EQ(saverPhotoCandidate(prog, u"panYear"_qs, u"Description"_qs, {}), u"/opt/k\\sskestys\\EMB972.jpg");
+    EXPECT_EQ(saverPhotoCandidate(prog, u"panYear"_qs, u"Description"_qs, {}),
+              u"/opt/k\\sskestys\\EMB972.jpg");
     EXPECT_EQ(saverPhotoCandidate(prog, u"Dalworth"_qs, u"Hello!"_qs, u"E:\\kestranes\\57A.JPG"_qs),
               u"/opt/k\\sskestys\\dalworth3.jpg");
     EXPECT_EQ(saverPhotoCandidate(prog, u"1957"_qs, u"Description"_qs, u"E:\\kestranes\\57A.JPG"_qs),
@@ -163,7 +164,16 @@ TEST(PhotoPaths, ThePlayListCandidateFollowsThePage)
 
 TEST(PhotoTour, YearsRunWithout1983ThenThroughTheChainAndBack)
 {
-    struct Row { const char16_t* caption; int button; const char16_t* key; int k; bool page; int before; int after; };
+    struct Row
+    {
+        const char16_t* caption;
+        int button;
+        const char16_t* key;
+        int k;
+        bool page;
+        int before;
+        int after;
+    };
     const Row rows[] = {
         {u"1953", 1, u"1954", 2, false, 2, 3},
         {u"1982", 30, u"1984", 31, false, 31, 32},

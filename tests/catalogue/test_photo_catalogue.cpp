@@ -53,7 +53,8 @@ struct Catalogue : ::testing::Test
 
 TEST_F(Catalogue, AnyListingOrderEndsSortedByCharacterCodeAndNumberedPerCode)
 {
-    const struct {
+    const struct
+    {
         QStringList onDisc;
         QStringList sorted;
         QStringList numbers;
@@ -103,8 +104,9 @@ TEST_F(Catalogue, PhotoNamesAreUpperCasedWhileClipArtKeepsItsCaseAndItsDisc)
               (QStringList{program + u"\\kestranes\\57A.JPG"_qs, program + u"\\kestranes\\57B.JPG"_qs}));
     ASSERT_EQ(state.photos.clipCount, 3);
     // Character-code order: upper-case letters sort before lower-case ones.
-    EXPECT_EQ(state.photos.clipFiles.mid(1, 3), (QStringList{u"E:\\clipart\\1957.jpg"_qs, u"E:\\clipart\\C1958.JPG"_qs,
-                                                       u"E:\\clipart\\b1957.jpg"_qs}));
+    EXPECT_EQ(state.photos.clipFiles.mid(1, 3),
+              (QStringList{u"E:\\clipart\\1957.jpg"_qs, u"E:\\clipart\\C1958.JPG"_qs,
+                           u"E:\\clipart\\b1957.jpg"_qs}));
     EXPECT_TRUE(state.photos.clipFiles.back().isEmpty());
     EXPECT_EQ(state.photos.clipFiles.size(), 5);
 }
@@ -138,7 +140,8 @@ TEST_F(Catalogue, AReloadReplacesEverythingAndFollowsThePhotoRoot)
     EXPECT_EQ(names(state.photos.photoFiles, state.photos.photoCount), namesOnDisc);
     EXPECT_EQ(state.photos.photoNumbers, numbersOnDisc);
     for (int i = 1; i <= state.photos.photoCount; ++i)
-        EXPECT_TRUE(state.photos.photoFiles[i].startsWith(program + u"\\kestranes\\"_qs)) << state.photos.photoFiles[i].toStdString();
+        EXPECT_TRUE(state.photos.photoFiles[i].startsWith(program + u"\\kestranes\\"_qs))
+            << state.photos.photoFiles[i].toStdString();
 
     // Fewer photographs after a reload: nothing of the longer array survives.
     QFile::remove(program + u"/kestranes/EM1.JPG"_qs);

@@ -7,7 +7,8 @@ using namespace kestrane;
 
 TEST(SlideCaption, EachCodeGetsItsCaptionWithItsExactBlanks)
 {
-    const struct {
+    const struct
+    {
         const char16_t* photo;
         const char16_t* caption;
     } cases[] = {
@@ -34,7 +35,8 @@ TEST(SlideCaption, EachCodeGetsItsCaptionWithItsExactBlanks)
 TEST(SlideCaption, ReadsThePhotographAtThePhotoCursor)
 {
     AppState state;
-    state.photos.photoFiles = {QString(), u"E:\\kestranes\\57A.JPG"_qs, u"E:\\kestranes\\GH2.JPG"_qs, QString()};
+    state.photos.photoFiles = {QString(), u"E:\\kestranes\\57A.JPG"_qs, u"E:\\kestranes\\GH2.JPG"_qs,
+                               QString()};
     state.photos.photoCount = 2;
     state.photos.photoCursor = 2;
     EXPECT_EQ(ShowSlideCaption(state), u"National Kestrane Museum Print "_qs);

@@ -26,7 +26,8 @@ protected:
     QString target(const QString& name) const { return fake.programFolder() + u"/movies/"_qs + name; }
     QStringList leftovers() const
     {
-        return QDir(fake.programFolder() + u"/movies"_qs).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot);
+        return QDir(fake.programFolder() + u"/movies"_qs)
+            .entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot);
     }
 
     FakePlatform fake;
@@ -50,11 +51,12 @@ TEST_F(CopyJobTest, FailedFileLeavesAPartialCopyOrStopsTheJob)
     QSignalSpy finished(&job, &CopyJob::finished);
     QStringList failures;
     int startedWhenFailed = -1;
-    QObject::connect(&job, &CopyJob::fileFailed, &job, [&](const QString& source, const QString&, const QString& reason) {
-        failures << source + u": "_qs + reason;
-        startedWhenFailed = int(started.size());
-        job.resume();
-    });
+    QObject::connect(&job, &CopyJob::fileFailed, &job,
+                     [&](const QString& source, const QString&, const QString& reason) {
+                         failures << source + u": "_qs + reason;
+                         startedWhenFailed = int(started.size());
+                         job.resume();
+                     });
     job.start();
     ASSERT_TRUE(finished.wait(10'000));
 
@@ -67,7 +69,8 @@ TEST_F(CopyJobTest, FailedFileLeavesAPartialCopyOrStopsTheJob)
     EXPECT_EQ(started.size(), 3);
     EXPECT_EQ(QFileInfo(target(u"A.AVI"_qs)).size(), 180'000);
     EXPECT_EQ(QFileInfo(target(u"C.AVI"_qs)).size(), 10);
-    EXPECT_EQ(leftovers(), (QStringList{u"A.AVI"_qs, u"B.AVI"_qs, u"C.AVI"_qs})) << "no partial copy under any name";
+    EXPECT_EQ(leftovers(), (QStringList{u"A.AVI"_qs, u"B.AVI"_qs, u"C.AVI"_qs}))
+        << "no partial copy under any name";
     EXPECT_TRUE(QFileInfo(target(u"B.AVI"_qs)).isDir());
 }
 
@@ -76,7 +79,8 @@ TEST_F(CopyJobTest, EarlierLongerCopyKeepsItsTail)
     const QByteArray fresh(60'000, 'n');
     writeHostFile(disc, u"movies/A.AVI"_qs, fresh);
     writeHostFile(fake.programFolder(), u"movies/A.AVI"_qs, QByteArray(400'000, 'o'));
-    CopyJob job(fake.fileSystem, {{u"E:\\movies\\a.avi"_qs, fake.programFolder() + u"\\movies\\A.AVI"_qs}}, 120'000'000);
+    CopyJob job(fake.fileSystem, {{u"E:\\movies\\a.avi"_qs, fake.programFolder() + u"\\movies\\A.AVI"_qs}},
+                120'000'000);
     QSignalSpy progress(&job, &CopyJob::progress);
     QSignalSpy finished(&job, &CopyJob::finished);
     job.start();
@@ -93,12 +97,13 @@ TEST_F(CopyJobTest, StoppedJobLeavesItsFileBehind)
 {
     writeHostFile(disc, u"movies/BIG.AVI"_qs, QByteArray(8'000'000, 'b'));
     auto job = std::make_unique<CopyJob>(
-        fake.fileSystem, QList<CopyItem>{{u"E:\\movies\\BIG.AVI"_qs, fake.programFolder() + u"\\movies\\BIG.AVI"_qs}},
+        fake.fileSystem,
+        QList<CopyItem>{{u"E:\\movies\\BIG.AVI"_qs, fake.programFolder() + u"\\movies\\BIG.AVI"_qs}},
         440'000'000);
     QSignalSpy started(job.get(), &CopyJob::fileStarted);
     job->start();
     ASSERT_TRUE(started.wait(10'000));
-    job.reset();   // the program ends while it copies
+    job.reset(); // the program ends while it copies
     const QStringList left = leftovers();
     EXPECT_TRUE(left.isEmpty() || left == QStringList{u"BIG.AVI"_qs}) << left.join(u' ').toStdString();
     if (!left.isEmpty()) {
@@ -109,7 +114,8 @@ TEST_F(CopyJobTest, StoppedJobLeavesItsFileBehind)
 TEST_F(CopyJobTest, MissingSourceReportedWithoutAReason)
 {
     QString reason;
-    EXPECT_FALSE(fake.fileSystem.copyFile(u"E:\\movies\\NONE.AVI"_qs, fake.programFolder() + u"\\movies\\X.AVI"_qs, {}, &reason));
+    EXPECT_FALSE(fake.fileSystem.copyFile(u"E:\\movies\\NONE.AVI"_qs,
+                                          fake.programFolder() + u"\\movies\\X.AVI"_qs, {}, &reason));
     EXPECT_FALSE(reason.isEmpty());
     EXPECT_TRUE(leftovers().isEmpty());
 }
@@ -124,18 +130,20 @@ TEST(ComponentInstaller, ScreenSaverNotRunnableOrNotListed)
     EXPECT_TRUE(installer.bundledProgram(u"Kestrane2002.scr"_qs).isEmpty());
 
     QString reason;
-    const QString installed =
-        installer.installScreenSaver(program, u"Kestrane2002.scr"_qs, {u"kestrane2002"_qs, u"Kestrane2002"_qs, u"Photos"_qs}, &reason);
+    const QString installed = installer.installScreenSaver(
+        program, u"Kestrane2002.scr"_qs, {u"kestrane2002"_qs, u"Kestrane2002"_qs, u"Photos"_qs}, &reason);
     ASSERT_EQ(installed, fake.root() + u"/data/system/Kestrane2002.scr"_qs) << reason.toStdString();
     EXPECT_TRUE(QFileInfo(installed).isExecutable());
     QFile entry(fake.root() + u"/data/screensavers/kestrane2002.desktop"_qs);
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(entry.readAll());
-    EXPECT_TRUE(text.startsWith(u"[Desktop Entry]\nType=Application\nName=Kestrane2002\n"_qs)) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(u"[Desktop Entry]\nType=Application\nName=Kestrane2002\n"_qs))
+        << text.toStdString();
     EXPECT_TRUE(text.contains(u"\nExec="_qs + installed + u" -root\n"_qs)) << text.toStdString();
     EXPECT_TRUE(text.contains(u"\nCategories=Screensaver;\n"_qs));
 
-    EXPECT_TRUE(installer.installScreenSaver(fake.root() + u"/none"_qs, u"Kestrane2002.scr"_qs, {}, &reason).isEmpty());
+    EXPECT_TRUE(installer.installScreenSaver(fake.root() + u"/none"_qs, u"Kestrane2002.scr"_qs, {}, &reason)
+                    .isEmpty());
     EXPECT_FALSE(reason.isEmpty());
     EXPECT_TRUE(QFileInfo(installed).isExecutable()) << "a failed installation keeps the earlier one";
 }
@@ -149,7 +157,8 @@ TEST(ComponentInstaller, ExecArgumentBreaksOnBlanksOrQuotes)
         {"/x/back\\slash", "\"/x/back\\\\slash\""},
     };
     for (const auto& [argument, quoted] : rows)
-        EXPECT_EQ(desktopExecArgument(QString::fromLatin1(argument)), QString::fromLatin1(quoted)) << argument;
+        EXPECT_EQ(desktopExecArgument(QString::fromLatin1(argument)), QString::fromLatin1(quoted))
+            << argument;
 }
 
 } // namespace

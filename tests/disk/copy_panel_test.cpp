@@ -3,9 +3,9 @@
 #include "disk_fixture.h"
 
 #include "disk/ui/copy_controller.h"
+#include "disk/ui/disk_operations.h"
 #include "disk/ui/flood_gauge.h"
 #include "disk/ui/play_list_window.h"
-#include "disk/ui/disk_operations.h"
 #include "shell/ui/main_window.h"
 
 #include <QDir>
@@ -111,7 +111,8 @@ TEST_F(CopyPanelTest, CopiedPhotosNotReadOrWindowLeftDisabled)
     EXPECT_EQ(done.title, u"The Kestrane Omnivar"_qs);
     EXPECT_EQ(done.icon, MsgIcon::Exclamation);
 
-    EXPECT_EQ(programFiles(u"kestranes"_qs).size(), QDir(disc() + u"/kestranes"_qs).entryList(QDir::Files).size());
+    EXPECT_EQ(programFiles(u"kestranes"_qs).size(),
+              QDir(disc() + u"/kestranes"_qs).entryList(QDir::Files).size());
     EXPECT_EQ(state.disc.photoRoot, fake.programFolder());
     ASSERT_GT(state.photos.photoCount, 0);
     EXPECT_TRUE(state.photos.photoFiles.value(1).startsWith(fake.programFolder() + u"\\kestranes\\"_qs))
@@ -129,8 +130,9 @@ TEST_F(CopyPanelTest, SecondCopyAsksOrCopiesOverTheFirstSilently)
     QSignalSpy closed(&copy(), &CopyController::panelClosed);
     QTest::mouseClick(panel().cmdCopy, Qt::LeftButton);
     ASSERT_EQ(fake.dialogs.boxes.size(), 1);
-    EXPECT_EQ(fake.dialogs.boxes[0].text,
-              u"These files have already been copied\r\nto your hard drive.\r\n\r\nWould you like to copy them again?"_qs);
+    EXPECT_EQ(
+        fake.dialogs.boxes[0].text,
+        u"These files have already been copied\r\nto your hard drive.\r\n\r\nWould you like to copy them again?"_qs);
     EXPECT_EQ(fake.dialogs.boxes[0].buttons, MsgButtons::OkCancel);
     EXPECT_EQ(state.disk.copyCancelled, kTrue);
     EXPECT_TRUE(panel().panel->isHidden());
@@ -169,7 +171,8 @@ TEST_F(CopyPanelTest, FailedFileReportedAsSuccessOrLeftHalfWritten)
     const QString last = fake.dialogs.boxes.last().text;
     EXPECT_FALSE(last.contains(u"successfully"_qs));
     const int count = int(QDir(disc() + u"/kestranes"_qs).entryList(QDir::Files).size());
-    EXPECT_TRUE(last.startsWith(u"2 of the %1 photos could not be copied"_qs.arg(count))) << last.toStdString();
+    EXPECT_TRUE(last.startsWith(u"2 of the %1 photos could not be copied"_qs.arg(count)))
+        << last.toStdString();
     EXPECT_FALSE(QFileInfo::exists(program(u"kestranes/53B.JPG"_qs)));
     EXPECT_EQ(programFiles(u"kestranes"_qs).size(), count - 2) << "no partial or hidden files";
     EXPECT_EQ(state.disc.photoRoot, u"E:"_qs) << "an incomplete set is not read in place of the disc";
@@ -205,7 +208,7 @@ TEST_F(CopyPanelTest, MoviesCopiedWithoutTheirNamesOrWithoutAnyReportsFailure)
 
 TEST_F(CopyPanelTest, MovieListingFailureNotOfferedARetry)
 {
-    state.disc.cdRoot = u"G:"_qs;   // a drive that is not ready
+    state.disc.cdRoot = u"G:"_qs; // a drive that is not ready
     trigger(names::mnuCopyMovies);
     QTest::mouseClick(panel().cmdCopy, Qt::LeftButton);
     EXPECT_EQ(errorCodesShown(), QStringList{u"ER055"_qs});
@@ -229,12 +232,11 @@ TEST_F(CopyPanelTest, RemovedPhotosLeftOrProgramKeptRunning)
     EXPECT_EQ(fake.dialogs.boxes[0].text,
               u"Would you like to remove all Kestrane Omnivar photos from your hard drive?"_qs);
     EXPECT_EQ(fake.dialogs.boxes[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(fake.dialogs.boxes[1].text,
-              u"All Photos Successfully Removed!\r\n\r\n"
-              "You must now exit and re-enter the Kestrane Omnivar to allow \r\n"
-              "the software to find the photos on the cdrom drive.\r\n\r\n"
-              "You must also re-install the Kestrane Omnivar Screen Saver \r\n"
-              "if you have previously installed it."_qs);
+    EXPECT_EQ(fake.dialogs.boxes[1].text, u"All Photos Successfully Removed!\r\n\r\n"
+                                          "You must now exit and re-enter the Kestrane Omnivar to allow \r\n"
+                                          "the software to find the photos on the cdrom drive.\r\n\r\n"
+                                          "You must also re-install the Kestrane Omnivar Screen Saver \r\n"
+                                          "if you have previously installed it."_qs);
     EXPECT_FALSE(QFileInfo::exists(program(u"kestranes"_qs)));
     EXPECT_EQ(state.disc.photoRoot, u"E:"_qs);
     EXPECT_TRUE(fake.app.ended) << "removing the photos ends the program";
@@ -249,8 +251,10 @@ TEST_F(CopyPanelTest, PhotoThatStaysReportedAsRemoved)
     fs.failRemoving = {u"57B.JPG"_qs};
     trigger(names::mnuRemove);
     const QString said = fake.dialogs.boxes.last().text;
-    EXPECT_EQ(said, u"1 photo could not be removed from your hard drive.\r\n\r\nThey are still in the folder\r\n"_qs
-                        + program(u"kestranes"_qs));
+    EXPECT_EQ(
+        said,
+        u"1 photo could not be removed from your hard drive.\r\n\r\nThey are still in the folder\r\n"_qs +
+            program(u"kestranes"_qs));
     EXPECT_EQ(programFiles(u"kestranes"_qs), QStringList{u"57B.JPG"_qs}) << "every other file was tried";
 }
 

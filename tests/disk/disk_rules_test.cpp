@@ -3,6 +3,7 @@
 #include "disk/copy_rules.h"
 #include "disk/play_list_rules.h"
 #include "disk/saver_rules.h"
+#include "photos/slide_rules.h"
 #include "platform/fakes/fake_services.h"
 #include "state/app_state.h"
 
@@ -16,8 +17,10 @@ namespace {
 TEST(FreeSpaceMessage, FiguresMisgroupedOrZeroShownAsDigits)
 {
     const std::vector<std::pair<qint64, const char*>> rows = {
-        {0, ""},          {7, "7"},
-        {999, "999"},     {1000, "1,000"},
+        {0, ""},
+        {7, "7"},
+        {999, "999"},
+        {1000, "1,000"},
         {120000000, "120,000,000"},
         {1234567890, "1,234,567,890"},
         {5000000000001, "5,000,000,000,001"},
@@ -49,7 +52,7 @@ TEST(FreeSpaceMessage, LinesOrBlanksOfTheRefusalChanged)
 
 struct GaugeStep
 {
-    qint64 copied;      // bytes of the file so far; -1 ends the file
+    qint64 copied; // bytes of the file so far; -1 ends the file
     int file;
     int overall;
     qint64 remaining;
@@ -70,9 +73,15 @@ TEST(CopyGauges, ChunkOrRemainderMiscounted)
         // 100 and the job's total does not move.
         {"shorter than a chunk", 100'000, 24'999, {{24'999, 0, 0, 100'000}, {-1, 100, 0, 100'000}}},
         // An exact multiple: the last full chunk already shows 100; no remainder.
-        {"exact multiple", 100'000, 50'000, {{25'000, 50, 25, 75'000}, {50'000, 100, 50, 50'000}, {-1, 100, 50, 50'000}}},
+        {"exact multiple",
+         100'000,
+         50'000,
+         {{25'000, 50, 25, 75'000}, {50'000, 100, 50, 50'000}, {-1, 100, 50, 50'000}}},
         // Chunks reported in bigger steps count off every chunk completed in between.
-        {"several chunks at once", 1'000'000, 60'000, {{40'000, 42, 2, 975'000}, {60'000, 83, 5, 950'000}, {-1, 100, 5, 950'000}}},
+        {"several chunks at once",
+         1'000'000,
+         60'000,
+         {{40'000, 42, 2, 975'000}, {60'000, 83, 5, 950'000}, {-1, 100, 5, 950'000}}},
         // More content than the fixed total: the job's gauge stops at 100, the copy goes on.
         {"beyond the total", 50'000, 100'000, {{100'000, 100, 100, -50'000}, {-1, 100, 100, -50'000}}},
     };
@@ -108,19 +117,19 @@ TEST(SaverInterval, SpinSkipsOrRepeatsAStep)
 {
     std::vector<qint32> up = {1000};
     for (int i = 0; i < 16; ++i)
-        up.push_back(spinIntervalUp(up.back()));
+        up.push_back(spinSlideInterval(up.back(), true));
     const std::vector<qint32> expectedUp = {1000,  2000,  3000,  4000,  5000,  10000, 15000, 20000, 25000,
                                             30000, 35000, 40000, 45000, 50000, 55000, 60000, 1000};
     EXPECT_EQ(up, expectedUp);
 
     std::vector<qint32> down = {1000};
     for (int i = 0; i < 16; ++i)
-        down.push_back(spinIntervalDown(down.back()));
+        down.push_back(spinSlideInterval(down.back(), false));
     std::vector<qint32> expectedDown(expectedUp.rbegin(), expectedUp.rend());
     EXPECT_EQ(down, expectedDown);
 
-    EXPECT_EQ(intervalCaption(1000), u"1 Seconds"_qs);
-    EXPECT_EQ(intervalCaption(45000), u"45 Seconds"_qs);
+    EXPECT_EQ(saverIntervalCaption(1000), u"1 Seconds"_qs);
+    EXPECT_EQ(saverIntervalCaption(45000), u"45 Seconds"_qs);
 }
 
 TEST(SaverSettings, IntervalOrFolderWrittenWhereTheSaverDoesNotLook)
@@ -129,7 +138,8 @@ TEST(SaverSettings, IntervalOrFolderWrittenWhereTheSaverDoesNotLook)
     const std::vector<std::pair<qint32, const char*>> rows = {{1000, "1"}, {5000, "5"}, {60000, "60"}};
     for (const auto& [ms, text] : rows) {
         writeSaverSettings(store, ms, u"C:\\prog\\sskestys\\"_qs);
-        EXPECT_EQ(store.values.value(u"SCRNSAVE: The Kestrane Omnivar 2002/Settings/Interval"_qs), QString::fromLatin1(text));
+        EXPECT_EQ(store.values.value(u"SCRNSAVE: The Kestrane Omnivar 2002/Settings/Interval"_qs),
+                  QString::fromLatin1(text));
         const SaverSettings read = readSaverSettings(store);
         EXPECT_EQ(read.intervalSeconds * 1000, ms);
         EXPECT_EQ(read.folder, u"C:\\prog\\sskestys\\"_qs);
@@ -137,7 +147,8 @@ TEST(SaverSettings, IntervalOrFolderWrittenWhereTheSaverDoesNotLook)
     EXPECT_EQ(store.values.value(u"SCRNSAVE: The Kestrane Omnivar 2002/Settings/KestranesDir"_qs),
               u"C:\\prog\\sskestys\\"_qs);
 
-    const std::vector<std::pair<const char*, int>> odd = {{"", 5}, {"x", 5}, {"0", 1}, {"900", 60}, {" 7", 7}};
+    const std::vector<std::pair<const char*, int>> odd = {
+        {"", 5}, {"x", 5}, {"0", 1}, {"900", 60}, {" 7", 7}};
     for (const auto& [text, seconds] : odd) {
         store.setValue(saverApplicationName(), u"Settings"_qs, u"Interval"_qs, QString::fromLatin1(text));
         EXPECT_EQ(readSaverSettings(store).intervalSeconds, seconds) << text;
@@ -185,8 +196,13 @@ TEST(PlayListRules, CopyTargetOverTheSourceOrIntoThePhotosAccepted)
     };
     for (const auto& [chosen, refusal] : rows)
         EXPECT_EQ(refuseCopyTarget(QString::fromLatin1(chosen), source, photos), refusal) << chosen;
-    EXPECT_TRUE(refusalMessage(CopyTargetRefusal::SameFile).endsWith(u"\r\n\r\nPlease choose a different location and/or filename for this photo."_qs));
-    EXPECT_TRUE(refusalMessage(CopyTargetRefusal::PhotoFolder).startsWith(u"The target file directory location can not be the same as the Kestrane Omnivar photos!"_qs));
+    EXPECT_TRUE(
+        refusalMessage(CopyTargetRefusal::SameFile)
+            .endsWith(u"\r\n\r\nPlease choose a different location and/or filename for this photo."_qs));
+    EXPECT_TRUE(
+        refusalMessage(CopyTargetRefusal::PhotoFolder)
+            .startsWith(
+                u"The target file directory location can not be the same as the Kestrane Omnivar photos!"_qs));
 }
 
 } // namespace

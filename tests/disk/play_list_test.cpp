@@ -3,10 +3,10 @@
 #include "disk_fixture.h"
 
 #include "common/picture_file.h"
+#include "common/ui/spin_button.h"
 #include "disk/ui/disk_operations.h"
 #include "disk/ui/flood_gauge.h"
 #include "disk/ui/play_list_window.h"
-#include "common/ui/spin_button.h"
 #include "shell/ui/main_window.h"
 
 #include <QAccessible>
@@ -34,7 +34,10 @@ protected:
     }
     const PlayListControls& buttons() { return playList()->controls(); }
     bool listed(const QString& name) const { return QFileInfo::exists(program(u"sskestys/"_qs + name)); }
-    QString currentName() const { return state.photos.currentPhoto.mid(state.photos.currentPhoto.lastIndexOf(u'\\') + 1); }
+    QString currentName() const
+    {
+        return state.photos.currentPhoto.mid(state.photos.currentPhoto.lastIndexOf(u'\\') + 1);
+    }
 };
 
 TEST_F(PlayListTest, RightPressShowsAnotherPhotoOrLeavesItBehindWindows)
@@ -122,10 +125,9 @@ TEST_F(PlayListTest, RemoveAllLeavesPhotosOrButtonsEnabled)
     ASSERT_EQ(fake.dialogs.boxes.size(), 2);
     EXPECT_EQ(fake.dialogs.boxes[0].text,
               u"Would you like to remove all photos from the Kestrane Omnivar Screen Saver list?"_qs);
-    EXPECT_EQ(fake.dialogs.boxes[1].text,
-              u"All Photos Successfully Removed!\r\n\r\n"
-              "You must re-install the Kestrane Omnivar Screen Saver \r\n"
-              "if you have previously installed it to play Selected Photos."_qs);
+    EXPECT_EQ(fake.dialogs.boxes[1].text, u"All Photos Successfully Removed!\r\n\r\n"
+                                          "You must re-install the Kestrane Omnivar Screen Saver \r\n"
+                                          "if you have previously installed it to play Selected Photos."_qs);
     EXPECT_FALSE(listed(u"53A.JPG"_qs) || listed(u"60B.jpg"_qs));
     EXPECT_TRUE(buttons().add->isEnabled());
     EXPECT_FALSE(buttons().remove->isEnabled());
@@ -193,7 +195,8 @@ TEST_F(PlayListTest, ClipboardPrintOrHelpLoseThePhotograph)
     EXPECT_EQ(fake.clipboard.image.size(), main->controls().image4->pixmap().size());
 
     QTest::mouseClick(buttons().help, Qt::LeftButton);
-    EXPECT_TRUE(boxTexts().last().startsWith(u"Use this form to add or remove Kestrane photos from the\r\n"_qs));
+    EXPECT_TRUE(
+        boxTexts().last().startsWith(u"Use this form to add or remove Kestrane photos from the\r\n"_qs));
     EXPECT_TRUE(boxTexts().last().endsWith(u"Screen Saver and choose the Select All Photos option."_qs));
 
     QImage printed;
@@ -233,8 +236,9 @@ TEST_F(PlayListTest, CaptionsHiddenFromAssistiveTools)
     trigger(names::mnuSaver);
     trigger(names::mnuCopy);
     PlayListWindow& window = opened();
-    const QList<QWidget*> shown = window.findChildren<QWidget*>() + main->controls().pnlProgress->findChildren<QWidget*>()
-                                  + main->controls().pnlSSaver->findChildren<QWidget*>();
+    const QList<QWidget*> shown = window.findChildren<QWidget*>() +
+                                  main->controls().pnlProgress->findChildren<QWidget*>() +
+                                  main->controls().pnlSSaver->findChildren<QWidget*>();
     int checked = 0;
     for (QWidget* widget : shown) {
         const QString text = widget->property("text").toString().trimmed();
@@ -242,8 +246,10 @@ TEST_F(PlayListTest, CaptionsHiddenFromAssistiveTools)
             continue;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         ASSERT_NE(accessible, nullptr) << widget->objectName().toStdString();
-        const QString heard = accessible->text(QAccessible::Name) + u' ' + accessible->text(QAccessible::Value);
-        EXPECT_TRUE(heard.contains(text)) << widget->objectName().toStdString() << ": " << heard.toStdString();
+        const QString heard =
+            accessible->text(QAccessible::Name) + u' ' + accessible->text(QAccessible::Value);
+        EXPECT_TRUE(heard.contains(text))
+            << widget->objectName().toStdString() << ": " << heard.toStdString();
         ++checked;
     }
     EXPECT_GE(checked, 20);

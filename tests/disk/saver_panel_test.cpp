@@ -49,12 +49,12 @@ TEST_F(SaverPanelTest, IntervalCaptionOrSettingOutOfStep)
     EXPECT_EQ(panel().spinInterval->toolTip(), u"Set Slide Show Delay"_qs);
 
     const std::vector<std::pair<bool, const char*>> steps = {
-        {true, "2"},  {true, "3"},  {true, "4"},  {true, "5"},   {true, "10"}, {false, "5"},
-        {false, "4"}, {false, "3"}, {false, "2"}, {false, "1"},  {false, "60"}, {false, "55"},
-        {true, "60"}, {true, "1"},
+        {true, "2"},  {true, "3"},  {true, "4"},  {true, "5"},   {true, "10"},  {false, "5"}, {false, "4"},
+        {false, "3"}, {false, "2"}, {false, "1"}, {false, "60"}, {false, "55"}, {true, "60"}, {true, "1"},
     };
     for (const auto& [up, seconds] : steps) {
-        QTest::mouseClick(up ? panel().spinInterval->upButton() : panel().spinInterval->downButton(), Qt::LeftButton);
+        QTest::mouseClick(up ? panel().spinInterval->upButton() : panel().spinInterval->downButton(),
+                          Qt::LeftButton);
         EXPECT_EQ(panel().panInterval->text(), QString::fromLatin1(seconds) + u" Seconds"_qs);
         install();
         EXPECT_EQ(setting(u"Interval"), QString::fromLatin1(seconds));
@@ -105,7 +105,8 @@ TEST_F(SaverPanelTest, InstallRecordsAnotherFolderThanChosen)
     install();
     EXPECT_EQ(setting(u"KestranesDir"), fake.programFolder() + u"\\kestranes\\"_qs);
     ASSERT_EQ(fake.dialogs.boxes.size(), 1) << "photos on the hard drive: no question";
-    EXPECT_TRUE(fake.dialogs.boxes[0].text.startsWith(u"The Kestrane Omnivar Screen Saver has been installed!"_qs));
+    EXPECT_TRUE(
+        fake.dialogs.boxes[0].text.startsWith(u"The Kestrane Omnivar Screen Saver has been installed!"_qs));
 }
 
 TEST_F(SaverPanelTest, InstalledMessageOrProgramMissing)
@@ -124,19 +125,18 @@ TEST_F(SaverPanelTest, InstalledMessageOrProgramMissing)
 
     const MessageBoxRequest& done = fake.dialogs.boxes[1];
     EXPECT_EQ(done.title, u"The Kestrane Omnivar 2002"_qs);
-    EXPECT_EQ(done.text,
-              u"The Kestrane Omnivar Screen Saver has been installed!\r\n\r\n"
-              "If you have not already done so, you must now activate \r\n"
-              "the Kestrane Omnivar Screen Saver.\r\n\r\n"
-              "To do this follow these steps:\r\n"
-              "    1) Click the Start button on the Windows desktop \r\n"
-              "    2) Click the Settings button                    \r\n"
-              "    3) Click on Control Panel                       \r\n"
-              "    4) Double click on the Display icon             \r\n"
-              "    5) Select the Screen Saver tab                  \r\n"
-              "    6) Click the dropdown arrow to the left of the Settings button\r\n"
-              "    7) Select Kestrane2002                              \r\n"
-              "    8) Click OK                            "_qs);
+    EXPECT_EQ(done.text, u"The Kestrane Omnivar Screen Saver has been installed!\r\n\r\n"
+                         "If you have not already done so, you must now activate \r\n"
+                         "the Kestrane Omnivar Screen Saver.\r\n\r\n"
+                         "To do this follow these steps:\r\n"
+                         "    1) Click the Start button on the Windows desktop \r\n"
+                         "    2) Click the Settings button                    \r\n"
+                         "    3) Click on Control Panel                       \r\n"
+                         "    4) Double click on the Display icon             \r\n"
+                         "    5) Select the Screen Saver tab                  \r\n"
+                         "    6) Click the dropdown arrow to the left of the Settings button\r\n"
+                         "    7) Select Kestrane2002                              \r\n"
+                         "    8) Click OK                            "_qs);
     EXPECT_EQ(panel().cancel->text(), u"Exit"_qs);
     EXPECT_TRUE(panel().panel->isVisible());
     EXPECT_TRUE(QFileInfo(installedProgram()).isExecutable());
@@ -177,7 +177,8 @@ TEST_F(SaverPanelTest, InstallWaitsForeverOrRecordsPhotosNotCopied)
     QTest::mouseClick(copyPanel.cmdCopy, Qt::LeftButton);
     ASSERT_TRUE(closed.wait(20'000));
     EXPECT_EQ(setting(u"KestranesDir"), fake.programFolder() + u"\\kestranes\\"_qs);
-    EXPECT_TRUE(fake.dialogs.boxes.last().text.startsWith(u"The Kestrane Omnivar Screen Saver has been installed!"_qs));
+    EXPECT_TRUE(fake.dialogs.boxes.last().text.startsWith(
+        u"The Kestrane Omnivar Screen Saver has been installed!"_qs));
 }
 
 TEST_F(SaverPanelTest, ShortSpaceLeavesTheInstallWaiting)
@@ -189,7 +190,8 @@ TEST_F(SaverPanelTest, ShortSpaceLeavesTheInstallWaiting)
     EXPECT_TRUE(copy().panel().panel->isHidden());
     EXPECT_EQ(setting(u"KestranesDir"), u"E:\\kestranes\\"_qs);
     EXPECT_EQ(state.disk.copyPending, kFalse);
-    EXPECT_TRUE(fake.dialogs.boxes.last().text.startsWith(u"The Kestrane Omnivar Screen Saver has been installed!"_qs));
+    EXPECT_TRUE(fake.dialogs.boxes.last().text.startsWith(
+        u"The Kestrane Omnivar Screen Saver has been installed!"_qs));
 }
 
 } // namespace

@@ -25,14 +25,20 @@ public:
 
     QString resolve(const QString& path) const override { return m_inner.resolve(path); }
     QString hostPathForWrite(const QString& path) const override { return m_inner.hostPathForWrite(path); }
-    QString dir(const QString& pattern, bool* notReady = nullptr) const override { return m_inner.dir(pattern, notReady); }
+    QString dir(const QString& pattern, bool* notReady = nullptr) const override
+    {
+        return m_inner.dir(pattern, notReady);
+    }
     QStringList list(const QString& pattern, bool* notReady = nullptr) const override
     {
         return m_inner.list(pattern, notReady);
     }
     qint64 fileLength(const QString& path) const override { return m_inner.fileLength(path); }
     bool readAll(const QString& path, QByteArray* data) const override { return m_inner.readAll(path, data); }
-    bool writeAll(const QString& path, const QByteArray& data) override { return m_inner.writeAll(path, data); }
+    bool writeAll(const QString& path, const QByteArray& data) override
+    {
+        return m_inner.writeAll(path, data);
+    }
     bool copyFile(const QString& from, const QString& to, const std::function<bool(qint64)>& progress = {},
                   QString* error = nullptr) override
     {

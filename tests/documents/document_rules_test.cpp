@@ -7,12 +7,13 @@ using namespace kestrane;
 
 TEST(YearPart, TwoThousandsUseTheLetterFormAndOtherKeysTheirThirdAndFourthCharacters)
 {
-    const struct { QString key, part, captionYear; } rows[] = {
-        {u"1957"_qs, u"57"_qs, u"1957"_qs},
-        {u"2000"_qs, u"a0"_qs, u"2000"_qs},
-        {u"2002"_qs, u"a2"_qs, u"2002"_qs},
-        {u"Custom Kestranes"_qs, u"st"_qs, u"19st"_qs},
-        {u"1"_qs, u""_qs, u"19"_qs},   // a key shorter than four characters must not read past it
+    const struct
+    {
+        QString key, part, captionYear;
+    } rows[] = {
+        {u"1957"_qs, u"57"_qs, u"1957"_qs}, {u"2000"_qs, u"a0"_qs, u"2000"_qs},
+        {u"2002"_qs, u"a2"_qs, u"2002"_qs}, {u"Custom Kestranes"_qs, u"st"_qs, u"19st"_qs},
+        {u"1"_qs, u""_qs, u"19"_qs}, // a key shorter than four characters must not read past it
     };
     for (const auto& row : rows) {
         EXPECT_EQ(yearPart(row.key), row.part) << row.key.toStdString();
@@ -24,7 +25,10 @@ TEST(Narration, NamedKeysIntroductionAndBlanksKeptInTheFileName)
 {
     const QString intro = u"The Kestrane Omnivar     Introduction"_qs;
     const QString other = u"The Kestrane Omnivar     1957 Description"_qs;
-    const struct { QString caption, key, path; } rows[] = {
+    const struct
+    {
+        QString caption, key, path;
+    } rows[] = {
         {intro, u"1957"_qs, u"E:\\wav\\intro.wav"_qs},
         {other, u"panYear"_qs, u"E:\\wav\\intro.wav"_qs},
         {other, u"1957"_qs, u"E:\\wav\\1957.wav"_qs},
@@ -44,7 +48,8 @@ TEST(DetailDocuments, NameFollowsThePhotoFolderAndEmblemsTakeFiveCharacters)
     const QString root = u"/home/u/my.programs/kestrane"_qs;
     const QString photo = root + u"\\kestranes\\MS004.JPG"_qs;
     EXPECT_EQ(detailDocumentName(u"Miscellany ", root, photo), u"MS004"_qs);
-    EXPECT_EQ(detailDocumentName(u"Kestrane Emblems ", u"E:"_qs, u"E:\\kestranes\\EMB972.JPG"_qs), u"EMB97"_qs);
+    EXPECT_EQ(detailDocumentName(u"Kestrane Emblems ", u"E:"_qs, u"E:\\kestranes\\EMB972.JPG"_qs),
+              u"EMB97"_qs);
     EXPECT_TRUE(isDetailCategory(u"Custom Kestranes"));
     EXPECT_FALSE(isDetailCategory(u"Custom Kestranes "));
     EXPECT_FALSE(isDetailCategory(u"Dromell Cars "));

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "common/control_names.h"
+#include "common/ui/rich_text_box.h"
 #include "common/ui/window_registry.h"
 #include "demo_disc.h"
 #include "documents/ui/reader_window.h"
 #include "documents/ui/year_documents_controller.h"
 #include "platform/fakes/fake_platform.h"
-#include "common/control_names.h"
 #include "shell/ui/main_window.h"
-#include "common/ui/rich_text_box.h"
 #include "state/app_context.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -33,11 +33,11 @@ struct ReaderShot
     QString caption;
     QString file;
     int okWidth = 0;
-    int okRight = 0;        // first pixel after OK
+    int okRight = 0; // first pixel after OK
     int printLeft = 0;
     bool narrationVisible = true;
     bool narrationEnabled = true;
-    bool scrollsSideways = false;   // the text box shows a horizontal scroll bar
+    bool scrollsSideways = false; // the text box shows a horizontal scroll bar
 };
 
 // The real main window with the documents controller attached, over a small demo disc in E:
@@ -103,7 +103,7 @@ protected:
             shot.narrationVisible = !reader->playButton()->isHidden() || !reader->stopButton()->isHidden();
             shot.narrationEnabled = reader->playButton()->isEnabled() || reader->stopButton()->isEnabled();
             RichTextBox& text = *reader->rtbText();
-            text.document()->documentLayout()->documentSize();   // the whole layout, not an estimate
+            text.document()->documentLayout()->documentSize(); // the whole layout, not an estimate
             shot.scrollsSideways = text.horizontalScrollBar()->isVisible();
             if (whileOpen)
                 whileOpen(*reader);
@@ -127,7 +127,12 @@ protected:
         // The year page's button states are not under test here.
         if (target)
             target->setEnabled(true);
-        return capture([target] { if (target) QTest::mouseClick(target, Qt::LeftButton); }, whileOpen);
+        return capture(
+            [target] {
+                if (target)
+                    QTest::mouseClick(target, Qt::LeftButton);
+            },
+            whileOpen);
     }
 
     QStringList errorCodesShown() const

@@ -18,9 +18,9 @@ const QString kPrefix = u"The Kestrane Omnivar     "_qs;
 
 struct Entry
 {
-    const char16_t* item;   // object name of the menu item
-    const char16_t* path;   // below the CD root, as the handler spells it
-    const char16_t* title;  // reader caption after the prefix
+    const char16_t* item;  // object name of the menu item
+    const char16_t* path;  // below the CD root, as the handler spells it
+    const char16_t* title; // reader caption after the prefix
     const char* code;
 };
 
@@ -46,7 +46,8 @@ const Entry kEntries[] = {
     {u"mnuArticles(3)", u"\\richtext\\theking.rtf", u"Long Live the King", "ER008"},
     {u"mnuArticles(4)", u"\\richtext\\savewave.rtf", u"Save the Wave", "ER008"},
     {u"mnuArticles(5)", u"\\richtext\\10second.rtf", u"The Ten Second Trip", "ER008"},
-    {u"mnuArticles(6)", u"\\richtext\\moment.rtf", u"Sometimes You Just Get Caught Up In The Moment", "ER008"},
+    {u"mnuArticles(6)", u"\\richtext\\moment.rtf", u"Sometimes You Just Get Caught Up In The Moment",
+     "ER008"},
     {u"mnuArticles(7)", u"\\richtext\\Z06CofY.rtf", u"Z06 2001 Automobile Magazine Car of the Year", "ER008"},
     {u"mnuMag(1)", u"\\richtext\\magcaprs.rtf", u"Magazines", "ER008"},
     {u"mnuMag(2)", u"\\richtext\\magKF.rtf", u"Magazines", "ER008"},
@@ -67,7 +68,8 @@ const Entry kEntries[] = {
 bool sameDocument(const QString& loaded, const QString& expected)
 {
     const qsizetype cut = expected.lastIndexOf(u'\\') + 1;
-    return loaded.startsWith(expected.left(cut)) && loaded.mid(cut).compare(expected.mid(cut), Qt::CaseInsensitive) == 0;
+    return loaded.startsWith(expected.left(cut)) &&
+           loaded.mid(cut).compare(expected.mid(cut), Qt::CaseInsensitive) == 0;
 }
 
 // Form1 with the menu documents and the illustrated series attached (the series' panel holds the
@@ -95,7 +97,10 @@ protected:
     {
         QAction* action = item(name);
         EXPECT_NE(action, nullptr) << name.toStdString();
-        return capture([action] { if (action) action->trigger(); });
+        return capture([action] {
+            if (action)
+                action->trigger();
+        });
     }
 
     // A stand-in for the screen saver's play list, open on top.
@@ -137,7 +142,8 @@ TEST_F(MenuDocumentsTest, MenuEntryShowsAnotherDocumentCaptionOrButtonsThanItsRo
         EXPECT_TRUE(shot.modal);
         // Article 6 and the magazines are captioned by their rows, not by their menu texts.
         EXPECT_EQ(shot.caption, kPrefix + QString::fromUtf16(entry.title));
-        EXPECT_TRUE(sameDocument(shot.file, u"E:"_qs + QString::fromUtf16(entry.path))) << shot.file.toStdString();
+        EXPECT_TRUE(sameDocument(shot.file, u"E:"_qs + QString::fromUtf16(entry.path)))
+            << shot.file.toStdString();
         EXPECT_EQ(state.documents.documentPath, shot.file);
         EXPECT_FALSE(shot.narrationVisible);
         // The introduction only hides the narration buttons; its own narration stays playable.
@@ -190,7 +196,8 @@ TEST_F(MenuDocumentsTest, PlayListStaysOnTopOfANewDocument)
     QWidget* list = openPlayList();
     ASSERT_TRUE(trigger(u"mnuMag(4)"_qs).shown);
     EXPECT_FALSE(list->isVisible());
-    EXPECT_TRUE(fake.windowManager.log.contains(u"top frmSSPhoto 0"_qs)) << fake.windowManager.log.join(u' ').toStdString();
+    EXPECT_TRUE(fake.windowManager.log.contains(u"top frmSSPhoto 0"_qs))
+        << fake.windowManager.log.join(u' ').toStdString();
 }
 
 TEST_F(MenuDocumentsTest, ScreenSaverHelpBlocksThePanelBehindIt)
@@ -205,7 +212,7 @@ TEST_F(MenuDocumentsTest, ScreenSaverHelpBlocksThePanelBehindIt)
     EXPECT_EQ(shot.caption, u"The Kestrane Omnivar     Install Screen Saver Help"_qs);
     EXPECT_TRUE(sameDocument(shot.file, u"E:\\richtext\\sshelp.rtf"_qs)) << shot.file.toStdString();
     EXPECT_FALSE(shot.narrationVisible);
-    EXPECT_TRUE(shot.narrationEnabled);   // hidden, not disabled
+    EXPECT_TRUE(shot.narrationEnabled); // hidden, not disabled
     EXPECT_EQ(shot.okWidth, 484);
 }
 
@@ -228,7 +235,11 @@ TEST_F(MenuDocumentsTest, MissingPanelHelpOpensTheReaderOrShowsAnotherCode)
 {
     QTemporaryDir empty;
     fake.mapDrive(u'E', empty.path());
-    const struct { std::function<void()> click; const char* code; } rows[] = {
+    const struct
+    {
+        std::function<void()> click;
+        const char* code;
+    } rows[] = {
         {[this] { menus->SSCommand5Click(); }, "ER052"},
         {[this] { series->SSCommand7Click(); }, "ER029"},
     };

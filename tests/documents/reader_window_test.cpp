@@ -1,7 +1,7 @@
 #include "documents_fixture.h"
 
-#include "documents/ui/reader_opener.h"
 #include "common/ui/shared_routines.h"
+#include "documents/ui/reader_opener.h"
 
 #include <QApplication>
 #include <QFile>
@@ -36,7 +36,8 @@ protected:
     void SetUp() override
     {
         DocumentsWindowTest::SetUp();
-        writeHostFile(m_disc.path(), u"richtext/one.rtf"_qs, "{\\rtf1\\ansi A document that fits one page.\\par}");
+        writeHostFile(m_disc.path(), u"richtext/one.rtf"_qs,
+                      "{\\rtf1\\ansi A document that fits one page.\\par}");
         writeHostFile(m_disc.path(), u"richtext/three.rtf"_qs,
                       "{\\rtf1\\ansi First page.\\page Second page.\\page Third page, the last.\\par}");
         fake.mapDrive(u'E', m_disc.path());
@@ -82,7 +83,7 @@ TEST_F(ReaderTest, NewReaderStartsFromTheDesignStateCentredUnderDocumentCaption)
     }
     const QSize frame = reader.frameGeometry().size().expandedTo(reader.size());
     EXPECT_EQ(reader.pos(), QPoint((800 - frame.width()) / 2, (600 - frame.height()) / 2));
-    EXPECT_EQ(&txtForm(environment()), &reader);   // a second reference finds the loaded reader
+    EXPECT_EQ(&txtForm(environment()), &reader); // a second reference finds the loaded reader
     reader.unload();
     EXPECT_EQ(findReader(context), nullptr);
 }
@@ -133,8 +134,12 @@ TEST_F(ReaderTest, WidenedOkEndsFourPixelsBeforeThePrintButton)
 
 TEST_F(ReaderTest, OkAndAClickOnTheTextCloseTheReaderAndRestoreTheYearButton)
 {
-    const struct { qint16 current; int expected; bool byText; } rows[] = {
-        {5, 6, false}, {49, 1, false}, {0, 1, true}, {30, 31, true}};
+    const struct
+    {
+        qint16 current;
+        int expected;
+        bool byText;
+    } rows[] = {{5, 6, false}, {49, 1, false}, {0, 1, true}, {30, 31, true}};
     for (const auto& row : rows) {
         state.selection.currentYearButton = row.current;
         form1->setEnabled(false);
@@ -175,14 +180,19 @@ TEST_F(ReaderTest, SetWindowOnTopKnowsTrueFalseAndAnyOtherValue)
     window.show();
     SetWindowOnTop(context, &window, kTrue);
     SetWindowOnTop(context, &window, kFalse);
-    SetWindowOnTop(context, &window, 1);   // only raised among ordinary windows
+    SetWindowOnTop(context, &window, 1); // only raised among ordinary windows
     EXPECT_EQ(fake.windowManager.log.filter(u"top w"_qs), (QStringList{u"top w 1"_qs, u"top w 0"_qs}));
     EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(ReaderTest, NarrationFileFollowsCaptionAndKeyWithBlanksKept)
 {
-    const struct { const char16_t* key; const char16_t* caption; const char16_t* file; } rows[] = {
+    const struct
+    {
+        const char16_t* key;
+        const char16_t* caption;
+        const char16_t* file;
+    } rows[] = {
         {u"Miscellany ", nullptr, u"Miscellany .wav"},
         {u"Halvard Twin-Turbo ", nullptr, u"halvard.wav"},
         {u"1957", nullptr, u"1957.wav"},
@@ -224,7 +234,11 @@ TEST_F(ReaderTest, MissingNarrationReportsEr032NamingTheFileAndPlaysNothing)
 
 TEST_F(ReaderTest, PrintingPrintsEveryPageAndSaysSoAfterTheQuestion)
 {
-    const struct { const char16_t* file; int pages; } rows[] = {{u"one.rtf", 1}, {u"three.rtf", 3}};
+    const struct
+    {
+        const char16_t* file;
+        int pages;
+    } rows[] = {{u"one.rtf", 1}, {u"three.rtf", 3}};
     for (const auto& row : rows) {
         const QString file = QString::fromUtf16(row.file);
         fake.dialogs.boxes.clear();
@@ -245,7 +259,8 @@ TEST_F(ReaderTest, PrintingPrintsEveryPageAndSaysSoAfterTheQuestion)
         EXPECT_EQ(state.documents.printAnswer, u"6"_qs);
         ASSERT_EQ(fake.dialogs.boxes.size(), 2);
         const MessageBoxRequest& question = fake.dialogs.boxes[0];
-        EXPECT_EQ(question.text, u"Would you like to print the \r\n\r\nThe Kestrane Omnivar     Test "_qs + file + u'?');
+        EXPECT_EQ(question.text,
+                  u"Would you like to print the \r\n\r\nThe Kestrane Omnivar     Test "_qs + file + u'?');
         EXPECT_EQ(question.buttons, MsgButtons::YesNo);
         EXPECT_EQ(question.icon, MsgIcon::Question);
         EXPECT_EQ(question.title, u"The Kestrane Omnivar"_qs);

@@ -15,7 +15,7 @@ struct Row
     const char16_t* key;
     const char16_t* folder;
     const char16_t* file;
-    const char16_t* title;   // caption after the prefix
+    const char16_t* title; // caption after the prefix
 };
 
 // Expected documents, as the year page's rules name them: every category of cmdDesc, the special
@@ -30,24 +30,31 @@ const Row kRows[] = {
     {names::cmdDesc, u"Revell-Monogram Models  ", kLower, u"revell.rtf", u"Revell-Monogram Models  "},
     {names::cmdDesc, u"Kestrane Americana ", kLower, u"musamer.rtf", u"Kestrane Americana Hall of Fame "},
     {names::cmdDesc, u"National Kestrane Museum ", kLower, u"mndesc.rtf", u"National Kestrane Museum "},
-    {names::cmdDesc, u"Car Stuff Kestrane Calendars ", kLower, u"carstuff.rtf", u"Car Stuff Kestrane Calendars "},
+    {names::cmdDesc, u"Car Stuff Kestrane Calendars ", kLower, u"carstuff.rtf",
+     u"Car Stuff Kestrane Calendars "},
     {names::cmdDesc, u"Kestrane Holiday Cards ", kLower, u"nkoa.rtf", u"Kestrane Holiday Cards "},
     {names::cmdDesc, u"Kestrane Monopoly Game ", kLower, u"monopoly.rtf", u"Kestrane Monopoly Game "},
-    {names::cmdDesc, u"Hoyle Kestrane Playing Cards ", kLower, u"zxhoyle.rtf", u"Hoyle Kestrane Playing Cards "},
-    {names::cmdDesc, u"Franklin Mint Collector Knives ", kLower, u"knives.rtf", u"Franklin Mint Collector Knives "},
-    {names::cmdDesc, u"Franklin Mint Collector Plates ", kLower, u"plates.rtf", u"Franklin Mint Collector Plates "},
-    {names::cmdDesc, u"Franklin Mint Die-cast Models  ", kLower, u"franklin.rtf", u"Franklin Mint Die-cast Models  "},
+    {names::cmdDesc, u"Hoyle Kestrane Playing Cards ", kLower, u"zxhoyle.rtf",
+     u"Hoyle Kestrane Playing Cards "},
+    {names::cmdDesc, u"Franklin Mint Collector Knives ", kLower, u"knives.rtf",
+     u"Franklin Mint Collector Knives "},
+    {names::cmdDesc, u"Franklin Mint Collector Plates ", kLower, u"plates.rtf",
+     u"Franklin Mint Collector Plates "},
+    {names::cmdDesc, u"Franklin Mint Die-cast Models  ", kLower, u"franklin.rtf",
+     u"Franklin Mint Die-cast Models  "},
     {names::cmdDesc, u"Franklin Mint Fuel Injected Engine ", kLower, u"franklin.rtf",
      u"Franklin Mint Fuel Injected Engine "},
     {names::cmdDesc, u"Franklin Mint Kestrane Pocket Watch ", kLower, u"FMWatch.rtf",
      u"Franklin Mint Kestrane Pocket Watch "},
-    {names::cmdDesc, u"Danbury Mint Die-cast Models  ", kLower, u"danbury.rtf", u"Danbury Mint Die-cast Models  "},
+    {names::cmdDesc, u"Danbury Mint Die-cast Models  ", kLower, u"danbury.rtf",
+     u"Danbury Mint Die-cast Models  "},
     {names::cmdDesc, u"Kestrane Metal Signs ", kLower, u"desperat.rtf", u"Kestrane Metal Signs "},
     {names::cmdDesc, u"Kestrane Pinball Machine ", kLower, u"xpbdesc.rtf", u"Kestrane Pinball Machine "},
     {names::cmdDesc, u"Malibu Kestrane Ski Boat ", kLower, u"skdesc.rtf", u"Malibu Kestrane Ski Boat "},
     {names::cmdDesc, u"Prototypes ", kLower, u"ptdesc.rtf", u"Prototypes "},
     {names::cmdDesc, u"Race Cars ", kLower, u"ptdesc.rtf", u"Race Cars "},
-    {names::cmdDesc, u"Specter Werkes GTR Roadster ", kLower, u"GTRdesc.rtf", u"Specter Werkes GTR Roadster "},
+    {names::cmdDesc, u"Specter Werkes GTR Roadster ", kLower, u"GTRdesc.rtf",
+     u"Specter Werkes GTR Roadster "},
     {names::cmdDesc, u"Halvard C12 ", kLower, u"C12desc.rtf", u"Halvard C12 "},
     {names::cmdDesc, u"Halvard Twin-Turbo ", kLower, u"hvdesc.rtf", u"Halvard Twin-Turbo "},
     {names::cmdDesc, u"Venzi Automotive Concepts ", kLower, u"venzi.rtf", u"Venzi Automotive Concepts "},
@@ -60,7 +67,8 @@ const Row kRows[] = {
     {names::cmdDesc, u"1957", kLower, u"57desc.rtf", u"1957 Description"},
     {names::cmdDesc, u"2001", kUpper, u"a1desc.rtf", u"2001 Description"},
 
-    {names::cmdStats, u"Malibu Kestrane Ski Boat ", kLower, u"skstats.rtf", u"Malibu Kestrane Ski Boat  Statistics"},
+    {names::cmdStats, u"Malibu Kestrane Ski Boat ", kLower, u"skstats.rtf",
+     u"Malibu Kestrane Ski Boat  Statistics"},
     {names::cmdStats, u"Halvard C12 ", kLower, u"C12stats.rtf", u"Halvard C12  Statistics"},
     {names::cmdStats, u"Halvard Twin-Turbo ", kLower, u"hvstats.rtf", u"Halvard Twin-Turbo  Statistics"},
     {names::cmdStats, u"Venzi Automotive Concepts ", kLower, u"venzistats.rtf",
@@ -71,20 +79,24 @@ const Row kRows[] = {
     {names::cmdStats, u"1957", kLower, u"57stats.rtf", u"1957 Statistics"},
     {names::cmdStats, u"2001", kUpper, u"a1stats.rtf", u"2001 Statistics"},
 
-    {names::cmdOptions, u"Malibu Kestrane Ski Boat ", kUpper, u"skopts.rtf", u"Malibu Kestrane Ski Boat  Options"},
+    {names::cmdOptions, u"Malibu Kestrane Ski Boat ", kUpper, u"skopts.rtf",
+     u"Malibu Kestrane Ski Boat  Options"},
     {names::cmdOptions, u"Halvard C12 ", kUpper, u"C12OPTS.rtf", u"Halvard C12  Options"},
     {names::cmdOptions, u"Halvard Twin-Turbo ", kUpper, u"hvOPTS.rtf", u"Halvard Twin-Turbo  Options"},
-    {names::cmdOptions, u"Venzi Automotive Concepts ", kUpper, u"vzOPTS.rtf", u"Venzi Automotive Concepts  Options"},
+    {names::cmdOptions, u"Venzi Automotive Concepts ", kUpper, u"vzOPTS.rtf",
+     u"Venzi Automotive Concepts  Options"},
     {names::cmdOptions, u"Orbeck Cars ", kUpper, u"obOPTS.rtf", u"Orbeck Cars  Options"},
     {names::cmdOptions, u"Dromell Cars ", kUpper, u"dmOPTS.rtf", u"Dromell Cars  Options"},
     {names::cmdOptions, u"1990-1995 ZR-1 ", kUpper, u"ZROPTS.rtf", u"1990-1995 ZR-1  Options"},
     {names::cmdOptions, u"1957", kUpper, u"57OPTS.rtf", u"1957 Options"},
     {names::cmdOptions, u"2001", kUpper, u"a1OPTS.rtf", u"2001 Options"},
 
-    {names::cmdColors, u"Malibu Kestrane Ski Boat ", kUpper, u"skcolors.rtf", u"Malibu Kestrane Ski Boat  Colors"},
+    {names::cmdColors, u"Malibu Kestrane Ski Boat ", kUpper, u"skcolors.rtf",
+     u"Malibu Kestrane Ski Boat  Colors"},
     {names::cmdColors, u"Halvard C12 ", kUpper, u"C12colors.rtf", u"Halvard C12  Colors"},
     {names::cmdColors, u"Halvard Twin-Turbo ", kUpper, u"hvcolors.rtf", u"Halvard Twin-Turbo  Colors"},
-    {names::cmdColors, u"Venzi Automotive Concepts ", kUpper, u"vzcolors.rtf", u"Venzi Automotive Concepts  Colors"},
+    {names::cmdColors, u"Venzi Automotive Concepts ", kUpper, u"vzcolors.rtf",
+     u"Venzi Automotive Concepts  Colors"},
     {names::cmdColors, u"Orbeck Cars ", kUpper, u"obcolors.rtf", u"Orbeck Cars  Colors"},
     {names::cmdColors, u"Dromell Cars ", kUpper, u"dmcolors.rtf", u"Dromell Cars  Colors"},
     {names::cmdColors, u"1990-1995 ZR-1 ", kUpper, u"zrcolors.rtf", u"1990-1995 ZR-1  Colors"},
@@ -120,7 +132,7 @@ TEST_F(YearDocumentsTest, EveryPageButtonOpensItsDocumentUnderItsCaption)
         const bool descriptionOnlyHides = row.button == names::cmdDesc;
         EXPECT_EQ(shot.narrationEnabled, descriptionOnlyHides);
         EXPECT_EQ(shot.okWidth, row.button == names::cmdColors ? 481 : 484);
-        EXPECT_FALSE(shot.scrollsSideways);   // tables and pictures fit the box
+        EXPECT_FALSE(shot.scrollsSideways); // tables and pictures fit the box
     }
     EXPECT_TRUE(errorCodesShown().isEmpty()) << errorCodesShown().join(u' ').toStdString();
 }
@@ -129,7 +141,7 @@ TEST_F(YearDocumentsTest, CaptionsReachDocumentCaptionOnlyWhereTheHandlerRoutesT
 {
     click(names::cmdDesc, u"panYear"_qs);
     EXPECT_EQ(state.documents.documentCaption, u"The Kestrane Omnivar     Introduction"_qs);
-    click(names::cmdDesc, u"1957"_qs);   // set on the reader only
+    click(names::cmdDesc, u"1957"_qs); // set on the reader only
     EXPECT_EQ(state.documents.documentCaption, u"The Kestrane Omnivar     Introduction"_qs);
     click(names::cmdStats, u"Dromell Cars "_qs);
     EXPECT_EQ(state.documents.documentCaption, u"The Kestrane Omnivar     Dromell Cars  Statistics"_qs);
@@ -157,8 +169,14 @@ TEST_F(YearDocumentsTest, MissingDocumentsReportEachButtonsCodeAndKeepTheReaderC
 {
     QTemporaryDir empty;
     fake.mapDrive(u'E', empty.path());
-    const struct { const char16_t* button; const char* code; } rows[] = {
-        {names::cmdDesc, "ER002"}, {names::cmdStats, "ER027"}, {names::cmdOptions, "ER026"}, {names::cmdColors, "ER029"}};
+    const struct
+    {
+        const char16_t* button;
+        const char* code;
+    } rows[] = {{names::cmdDesc, "ER002"},
+                {names::cmdStats, "ER027"},
+                {names::cmdOptions, "ER026"},
+                {names::cmdColors, "ER029"}};
     for (const auto& row : rows) {
         fake.dialogs.boxes.clear();
         state.documents.documentPath = u"stale"_qs;
@@ -204,8 +222,9 @@ TEST_F(YearDocumentsTest, NostalgiaShowsSorryForAMissingYearAndNeverTheErrorRepo
     EXPECT_EQ(state.documents.twoDigitYear, u"57"_qs);
     ASSERT_EQ(fake.dialogs.boxes.size(), 1);
     const MessageBoxRequest& sorry = fake.dialogs.boxes.first();
-    EXPECT_EQ(sorry.text, u"Sorry!\r\n\r\nNostalgia will be included in the final release of the Kestrane Omnivar "
-                          u"2002\r\n\r\nTry 1956 to preview this feature.\r\n"_qs);
+    EXPECT_EQ(sorry.text,
+              u"Sorry!\r\n\r\nNostalgia will be included in the final release of the Kestrane Omnivar "
+              u"2002\r\n\r\nTry 1956 to preview this feature.\r\n"_qs);
     EXPECT_EQ(sorry.title, u"The Kestrane Omnivar"_qs);
     EXPECT_EQ(sorry.icon, MsgIcon::Exclamation);
     EXPECT_TRUE(form1->isEnabled());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/fakes/fake_platform.h"
 #include "common/control_names.h"
+#include "platform/fakes/fake_platform.h"
 #include "shell/ui/main_window.h"
 #include "state/app_context.h"
 
@@ -34,14 +34,14 @@ struct Form1Fixture : ::testing::Test
     }
 
     QAction* action(const QString& name) const { return window->findChild<QAction*>(name); }
-    template <typename T = QWidget>
-    T* control(const QString& name) const
+    template <typename T = QWidget> T* control(const QString& name) const
     {
         return window->findChild<T*>(name);
     }
     QString setting(const char16_t* key) const
     {
-        return fake.settings.values.value(u"The Kestrane Omnivar 2002/Settings/"_qs + QString::fromUtf16(key));
+        return fake.settings.values.value(u"The Kestrane Omnivar 2002/Settings/"_qs +
+                                          QString::fromUtf16(key));
     }
     void storeSetting(const char16_t* key, const QString& value)
     {

@@ -1,12 +1,12 @@
 #include "form1_fixture.h"
 
-#include "shell/startup.h"
-#include "shell/ui/application.h"
 #include "common/category_table.h"
 #include "common/ui/main_window_controls.h"
 #include "common/ui/rich_text_box.h"
 #include "common/ui/spin_button.h"
 #include "common/wave_player.h"
+#include "shell/startup.h"
+#include "shell/ui/application.h"
 #include "shell/ui/picture_label.h"
 
 #include <QDir>
@@ -41,7 +41,8 @@ TEST_F(Form1, PlacementSurvivesARestartInTwips)
     first.move(30, 45);
     first.resize(640, 480);
     first.close();
-    EXPECT_EQ(fake.settings.writes, (QStringList{u"MainLeft"_qs, u"MainTop"_qs, u"MainWidth"_qs, u"MainHeight"_qs}));
+    EXPECT_EQ(fake.settings.writes,
+              (QStringList{u"MainLeft"_qs, u"MainTop"_qs, u"MainWidth"_qs, u"MainHeight"_qs}));
     EXPECT_EQ(setting(u"MainLeft"), u"450"_qs);
     EXPECT_EQ(setting(u"MainTop"), u"675"_qs);
     EXPECT_EQ(setting(u"MainWidth"), u"9600"_qs);
@@ -97,7 +98,8 @@ TEST_F(Form1, ClosingWhileMinimizedKeepsTheOldPlacementButStillClosesTheSoundAnd
     EXPECT_EQ(setting(u"MainHeight"), u"6000"_qs);
     ASSERT_FALSE(fake.audioDevices.empty());
     EXPECT_FALSE(fake.audioDevices.back()->isOpen());
-    EXPECT_TRUE(fake.windowManager.log.contains(u"show 0 1"_qs) || fake.windowManager.log.contains(u"show 42 1"_qs));
+    EXPECT_TRUE(fake.windowManager.log.contains(u"show 0 1"_qs) ||
+                fake.windowManager.log.contains(u"show 42 1"_qs));
     EXPECT_TRUE(fake.app.ended);
 }
 
@@ -113,7 +115,7 @@ TEST_F(Form1, TheTaskbarItemHidesAndAnyLaterResizeMinimizeOrCloseBringsItBack)
     EXPECT_EQ(item->text(), u"ShowStatusBar"_qs);
     EXPECT_TRUE(fake.windowManager.log.contains(u"show 42 0"_qs));
     EXPECT_EQ(main.pos(), QPoint(0, 0));
-    EXPECT_EQ(main.size(), QSize(807, 607));   // the screen and 100 twips more each way
+    EXPECT_EQ(main.size(), QSize(807, 607)); // the screen and 100 twips more each way
     QCoreApplication::processEvents();
     EXPECT_EQ(item->text(), u"ShowStatusBar"_qs);
 
@@ -180,20 +182,21 @@ TEST_F(Form1, TheResolutionItemReportsThisScreen)
 TEST_F(Form1, EveryControlIsThereByItsNameAndTheYearButtonsShowTheirYears)
 {
     MainWindow& main = open();
-    for (const char16_t* name : {names::Image4, names::panYear, names::Frame1, names::cmdDesc, names::cmdStats,
-                                 names::cmdOptions, names::cmdColors, names::cmdNostalgia, names::cmdScript,
-                                 names::cmdEmblem, names::cmdEmbRear, names::cmdEmbSide, names::cmdClipArt,
-                                 names::cmdAd, names::cmdBrochure, names::cmdSlide, names::cmdExit}) {
+    for (const char16_t* name :
+         {names::Image4, names::panYear, names::Frame1, names::cmdDesc, names::cmdStats, names::cmdOptions,
+          names::cmdColors, names::cmdNostalgia, names::cmdScript, names::cmdEmblem, names::cmdEmbRear,
+          names::cmdEmbSide, names::cmdClipArt, names::cmdAd, names::cmdBrochure, names::cmdSlide,
+          names::cmdExit}) {
         QWidget* widget = control(names::name(name));
         ASSERT_NE(widget, nullptr) << QString::fromUtf16(name).toStdString();
         EXPECT_TRUE(widget->isVisible()) << QString::fromUtf16(name).toStdString();
         EXPECT_TRUE(widget->isEnabled());
     }
     // Hidden until their subsystems show them.
-    for (const char16_t* name : {names::panPhoto, names::SpinButton1, names::txtFile, names::rtbDetails,
-                                 names::PicClipArt, names::picScript, names::picEmblem, names::picEmbRear,
-                                 names::picEmbSide, names::pnlPrint, names::pnlSound, names::pnlProgress,
-                                 names::pnlSSaver, names::SSpnlPenrow}) {
+    for (const char16_t* name :
+         {names::panPhoto, names::SpinButton1, names::txtFile, names::rtbDetails, names::PicClipArt,
+          names::picScript, names::picEmblem, names::picEmbRear, names::picEmbSide, names::pnlPrint,
+          names::pnlSound, names::pnlProgress, names::pnlSSaver, names::SSpnlPenrow}) {
         QWidget* widget = control(names::name(name));
         ASSERT_NE(widget, nullptr) << QString::fromUtf16(name).toStdString();
         EXPECT_FALSE(widget->isVisible()) << QString::fromUtf16(name).toStdString();
@@ -207,12 +210,14 @@ TEST_F(Form1, EveryControlIsThereByItsNameAndTheYearButtonsShowTheirYears)
     EXPECT_NE(control(names::indexed(names::Label12, 53)), nullptr);
     EXPECT_EQ(control(names::indexed(names::Label12, 0)), nullptr);
 
-    const struct {
+    const struct
+    {
         int button;
         const char16_t* year;
     } years[] = {{1, u"1953"}, {30, u"1982"}, {31, u"1984"}, {47, u"2000"}, {49, u"2002"}};
     for (const auto& y : years)
-        EXPECT_EQ(control<QPushButton>(names::indexed(names::cmdYR, y.button))->text(), QString::fromUtf16(y.year));
+        EXPECT_EQ(control<QPushButton>(names::indexed(names::cmdYR, y.button))->text(),
+                  QString::fromUtf16(y.year));
     EXPECT_EQ(main.findChildren<QPushButton*>(QRegularExpression(u"^cmdYR\\(\\d+\\)$"_qs)).size(), 49);
 
     main.fillYearLists(yearListEntries());
@@ -241,8 +246,8 @@ TEST_F(Form1, EverySelectionCaptionFitsPanYearWholeAt800By600)
     for (const QString& caption : std::as_const(captions)) {
         panYear->setText(caption);
         const QFont used = panYear->captionFont();
-        const QRect needed
-            = QFontMetrics(used).boundingRect(area, panYear->captionFlags(), panYear->shownText());
+        const QRect needed =
+            QFontMetrics(used).boundingRect(area, panYear->captionFlags(), panYear->shownText());
         EXPECT_LE(needed.width(), area.width()) << caption.toStdString();
         EXPECT_LE(needed.height(), area.height()) << caption.toStdString();
         EXPECT_GE(used.pointSizeF(), 8) << caption.toStdString();
@@ -261,7 +266,7 @@ TEST_F(Form1, TheFrontRuleRaisesAYearButtonWithoutTakingTheFocus)
     main.bringYearButtonToFront(5);
     EXPECT_EQ(fifth->parentWidget()->children().last(), fifth);
     EXPECT_EQ(main.focusWidget(), first);
-    main.bringYearButtonToFront(0);   // out of range: nothing happens
+    main.bringYearButtonToFront(0); // out of range: nothing happens
     EXPECT_EQ(fifth->parentWidget()->children().last(), fifth);
 
     main.setMainWindowEnabled(false);
@@ -339,7 +344,8 @@ TEST(Startup, TheCatalogueIsLoadedOnceTheDiscIsFound)
 {
     FakePlatform fake;
     const QString disc = fake.addDrive(u'D');
-    for (const char16_t* name : {u"kestranes/58a.jpg", u"kestranes/57B.JPG", u"kestranes/57A.JPG", u"clipart/1957.jpg"})
+    for (const char16_t* name :
+         {u"kestranes/58a.jpg", u"kestranes/57B.JPG", u"kestranes/57A.JPG", u"clipart/1957.jpg"})
         writeHostFile(disc, QString::fromUtf16(name));
     Application app(fake.platform());
     ASSERT_TRUE(app.start({}));
@@ -371,9 +377,11 @@ TEST_F(Form1, HandsEveryDrivenControlOverUnderItsOwnName)
         EXPECT_TRUE(named(c.yearButton(i), u"cmdYR(%1)"_qs.arg(i))) << i;
     for (const PageButtonName& entry : kPageButtonNames)
         EXPECT_TRUE(named(c.pageButton(entry.button), QString::fromUtf16(entry.name)));
-    const std::pair<Insignia, const char16_t*> pictures[] = {
-        {kClipArtPicture, u"PicClipArt"}, {kScriptPicture, u"picScript"}, {kFrontEmblem, u"picEmblem"},
-        {kRearEmblem, u"picEmbRear"}, {kSideEmblem, u"picEmbSide"}};
+    const std::pair<Insignia, const char16_t*> pictures[] = {{kClipArtPicture, u"PicClipArt"},
+                                                             {kScriptPicture, u"picScript"},
+                                                             {kFrontEmblem, u"picEmblem"},
+                                                             {kRearEmblem, u"picEmbRear"},
+                                                             {kSideEmblem, u"picEmbSide"}};
     for (const auto& [picture, name] : pictures)
         EXPECT_TRUE(named(c.picture(picture), QString::fromUtf16(name)));
     for (int n = 0; n < 54; ++n)

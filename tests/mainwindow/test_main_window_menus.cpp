@@ -139,8 +139,8 @@ void outline(const QList<QAction*>& actions, const QString& indent, QString* out
             *out += indent + u"-\n"_qs;
             continue;
         }
-        *out += indent + action->text() + u" ["_qs + action->objectName() + u']'
-                + (action->isVisible() ? QString() : u" (hidden)"_qs) + u'\n';
+        *out += indent + action->text() + u" ["_qs + action->objectName() + u']' +
+                (action->isVisible() ? QString() : u" (hidden)"_qs) + u'\n';
         if (action->menu())
             outline(action->menu()->actions(), indent + u"  "_qs, out);
     }
@@ -218,7 +218,7 @@ TEST_F(Form1Menus, TheSeparatorAtTheTopOfFileIsPaintedAboveTheFirstItem)
 
     const QList<QAction*> actions = file->actions();
     ASSERT_TRUE(actions.at(0)->isSeparator());
-    ASSERT_TRUE(actions.at(3)->isSeparator());   // between Copy Photo and Copy CD-ROM photos
+    ASSERT_TRUE(actions.at(3)->isSeparator()); // between Copy Photo and Copy CD-ROM photos
     const QRect top = file->actionGeometry(actions.at(0));
     const QRect between = file->actionGeometry(actions.at(3));
     const QRect firstItem = file->actionGeometry(actions.at(1));
@@ -226,7 +226,7 @@ TEST_F(Form1Menus, TheSeparatorAtTheTopOfFileIsPaintedAboveTheFirstItem)
     ASSERT_LE(top.bottom(), firstItem.top());
 
     const QImage betweenStrip = painted.copy(between);
-    QSet<QRgb> rows;   // a line on the menu's background: two colours down the middle
+    QSet<QRgb> rows; // a line on the menu's background: two colours down the middle
     for (int y = 0; y < betweenStrip.height(); ++y)
         rows.insert(betweenStrip.pixel(betweenStrip.width() / 2, y));
     ASSERT_GT(rows.size(), 1) << "no line between the items either";

@@ -8,7 +8,8 @@ using namespace kestrane;
 
 TEST(EscapeAmpersands, DoublesEveryAmpersandAndNothingElse)
 {
-    const struct {
+    const struct
+    {
         const char16_t* text;
         const char16_t* escaped;
     } cases[] = {
@@ -25,7 +26,8 @@ TEST(EscapeAmpersands, DoublesEveryAmpersandAndNothingElse)
 
 TEST(ScreenResolutionMessage, FirstLineHasTheSignBlankBeforeEachNumberAndTheOldSpelling)
 {
-    const struct {
+    const struct
+    {
         int width, height, twipsPerPixel;
         const char16_t* firstLine;
     } cases[] = {
@@ -57,11 +59,13 @@ TEST(ScreenResolutionMessage, TheAdviceKeepsItsLinesAndBreaks)
     EXPECT_EQ(lines[1], QString());
     EXPECT_EQ(lines[2], u"The optimum setting for the Kestrane Omnivar is 800 by 600 pixels."_qs);
     EXPECT_EQ(lines[6], u"To change your resolution and font size settings perform the following steps:"_qs);
-    EXPECT_EQ(lines[11], u"    5)  You may also want to set the Colors to the highest level allowed by your"_qs);
+    EXPECT_EQ(lines[11],
+              u"    5)  You may also want to set the Colors to the highest level allowed by your"_qs);
     EXPECT_EQ(lines[12], u"         graphics card."_qs);
     EXPECT_EQ(lines[15], u"          Select Small Fonts from the font size drop-down list box."_qs);
     EXPECT_EQ(lines[16], QString());
-    EXPECT_EQ(lines[17], u"You may now have to re-start your computer for the new settings to take affect."_qs);
+    EXPECT_EQ(lines[17],
+              u"You may now have to re-start your computer for the new settings to take affect."_qs);
     // The text ends with one line break.
     EXPECT_EQ(lines[18], QString());
 }
@@ -104,7 +108,8 @@ TEST(Placement, IsWrittenAsDecimalTwipsInKeyOrder)
 {
     FakeSettingsStore settings;
     writePlacement(settings, {150, 300, 11994, 9100.5});
-    EXPECT_EQ(settings.writes, (QStringList{u"MainLeft"_qs, u"MainTop"_qs, u"MainWidth"_qs, u"MainHeight"_qs}));
+    EXPECT_EQ(settings.writes,
+              (QStringList{u"MainLeft"_qs, u"MainTop"_qs, u"MainWidth"_qs, u"MainHeight"_qs}));
     const QString prefix = u"The Kestrane Omnivar 2002/Settings/"_qs;
     EXPECT_EQ(settings.values[prefix + u"MainLeft"_qs], u"150"_qs);
     EXPECT_EQ(settings.values[prefix + u"MainWidth"_qs], u"11994"_qs);
@@ -159,7 +164,8 @@ TEST(TaskbarToggle, WithoutATaskbarTheWindowStillCoversTheScreenAndTheCaptionTog
     AppState state;
     AppContext context{state, fake.platform()};
     int covers = 0;
-    const QString caption = toggleTaskbar(context, u"HideStatusBar"_qs, [&](const WindowPlacement&) { ++covers; });
+    const QString caption =
+        toggleTaskbar(context, u"HideStatusBar"_qs, [&](const WindowPlacement&) { ++covers; });
     EXPECT_EQ(caption, u"ShowStatusBar"_qs);
     EXPECT_EQ(covers, 1);
     EXPECT_EQ(state.disc.taskbarHandle, 0u);

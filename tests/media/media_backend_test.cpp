@@ -65,7 +65,8 @@ protected:
     void SetUp() override
     {
         if (!backEndPresent())
-            GTEST_SKIP() << "Qt Multimedia has no media back end on this machine (install gstreamer1.0-plugins-good)";
+            GTEST_SKIP()
+                << "Qt Multimedia has no media back end on this machine (install gstreamer1.0-plugins-good)";
     }
 
     static inline QTemporaryDir* s_disc = nullptr;

@@ -29,7 +29,7 @@ protected:
     {
         if (s_disc)
             return;
-        s_disc = new QTemporaryDir;   // lives as long as the test binary
+        s_disc = new QTemporaryDir; // lives as long as the test binary
         QString error;
         ASSERT_TRUE(demo::writeDemoDisc(s_disc->path(), {.small = true}, &error)) << error.toStdString();
     }
@@ -100,9 +100,9 @@ protected:
     WindowRegistry windows;
     AppContext context{state, fake.platform(), nullptr, &windows};
     std::unique_ptr<MainWindow> form1;
-    std::shared_ptr<FakeAudioDevice> narration;   // MMControl1's device
+    std::shared_ptr<FakeAudioDevice> narration; // MMControl1's device
     std::unique_ptr<MediaMenus> media;
-    std::shared_ptr<FakeVideoPlayer> player;      // the movie window's
+    std::shared_ptr<FakeVideoPlayer> player; // the movie window's
 
 private:
     static inline QTemporaryDir* s_disc = nullptr;

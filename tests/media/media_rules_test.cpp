@@ -11,7 +11,7 @@ TEST(CodecInstaller, TheHelperIsAskedForAnotherDecoderOrIsNotTheOneNamed)
 {
     struct Case
     {
-        const char* helperVariable;   // nullptr: unset
+        const char* helperVariable; // nullptr: unset
         quintptr transientFor;
         QString program;
         QStringList arguments;
@@ -30,9 +30,9 @@ TEST(CodecInstaller, TheHelperIsAskedForAnotherDecoderOrIsNotTheOneNamed)
             qputenv("GST_INSTALL_PLUGINS_HELPER", c.helperVariable);
         else
             qunsetenv("GST_INSTALL_PLUGINS_HELPER");
-        const CodecInstallerCommand command =
-            codecInstallerCommand(QString::fromUtf16(kApplicationId), QString::fromUtf16(kMovieDecoderDescription),
-                                  QString::fromUtf16(kMovieDecoderCaps), c.transientFor);
+        const CodecInstallerCommand command = codecInstallerCommand(
+            QString::fromUtf16(kApplicationId), QString::fromUtf16(kMovieDecoderDescription),
+            QString::fromUtf16(kMovieDecoderCaps), c.transientFor);
         EXPECT_EQ(command.program, c.program);
         EXPECT_EQ(command.arguments, c.arguments);
     }

@@ -60,7 +60,7 @@ TEST_F(MoviesWindowTest, HardDriveCopiesAreUsedOnlyWhenTheirFolderHoldsAnAvi)
     struct Case
     {
         const char* name;
-        QStringList programFiles;   // below the program folder's "movies"
+        QStringList programFiles; // below the program folder's "movies"
         bool fromHardDrive;
     };
     const Case cases[] = {
@@ -80,7 +80,8 @@ TEST_F(MoviesWindowTest, HardDriveCopiesAreUsedOnlyWhenTheirFolderHoldsAnAvi)
         QTest::mouseClick(movies->optMovie(0), Qt::LeftButton);
         const QString folder = c.fromHardDrive ? fake.programFolder() : disc();
         EXPECT_EQ(QDir::cleanPath(player->source()), QDir::cleanPath(hostMovie(folder, 0)));
-        EXPECT_EQ(state.media.movieFolder, c.fromHardDrive ? fake.programFolder() + u"\\movies\\"_qs : u"E:\\movies\\"_qs);
+        EXPECT_EQ(state.media.movieFolder,
+                  c.fromHardDrive ? fake.programFolder() + u"\\movies\\"_qs : u"E:\\movies\\"_qs);
         QTest::mouseClick(movies->exitButton(), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -116,7 +117,7 @@ TEST_F(MoviesWindowTest, AFileTheBackEndCannotOpenOrDecodeIsER045NotABlackWindow
     QTest::mouseClick(movies->optMovie(2), Qt::LeftButton);
     ASSERT_TRUE(player->isPlaying());
     player->decodeFails();
-    player->decodeFails();   // some back ends say it twice
+    player->decodeFails(); // some back ends say it twice
     QTRY_COMPARE(errorCodesShown().size(), 2);
     QCoreApplication::processEvents();
     EXPECT_EQ(errorCodesShown(), (QStringList{u"ER045"_qs, u"ER045"_qs}));
@@ -143,9 +144,15 @@ TEST_F(MoviesWindowTest, LeavingByExitCloseBoxOrEscapeLeavesTheMainWindowDisable
         ASSERT_TRUE(player->isPlaying());
 
         switch (way) {
-        case Exit: QTest::mouseClick(movies->exitButton(), Qt::LeftButton); break;
-        case CloseBox: movies->close(); break;
-        case Escape: QTest::keyClick(movies, Qt::Key_Escape); break;
+        case Exit:
+            QTest::mouseClick(movies->exitButton(), Qt::LeftButton);
+            break;
+        case CloseBox:
+            movies->close();
+            break;
+        case Escape:
+            QTest::keyClick(movies, Qt::Key_Escape);
+            break;
         }
         EXPECT_TRUE(form1->isEnabled());
         EXPECT_EQ(windows.window(WindowRegistry::Movies), nullptr);
@@ -237,7 +244,8 @@ TEST_F(MoviesWindowTest, AnInstallerRunsOnNoOrIsNotWaitedForOrAMissingHelperGoes
     fake.dialogs.answerNext(MsgYes);
     trigger(names::mnuVideo);
     EXPECT_EQ(errorCodesShown(), QStringList{u"ER003"_qs});
-    EXPECT_TRUE(fake.dialogs.boxes.last().text.contains(u" Unable to load Intel Video driver install software."_qs));
+    EXPECT_TRUE(
+        fake.dialogs.boxes.last().text.contains(u" Unable to load Intel Video driver install software."_qs));
     EXPECT_TRUE(form1->isEnabled());
 }
 

@@ -109,8 +109,12 @@ TEST_F(AdvertisementsTest, MissingOrUnreadableAdvertisementIsReportedUnderTheHou
 {
     QTemporaryDir broken;
     writeHostFile(broken.path(), u"ads/57gmco00.jpg"_qs, "not a picture");
-    const struct { const char16_t* key; bool brokenDisc; } rows[] = {
-        {u"Miscellany ", false},   // no row of its own: characters 3 and 4 name no picture
+    const struct
+    {
+        const char16_t* key;
+        bool brokenDisc;
+    } rows[] = {
+        {u"Miscellany ", false}, // no row of its own: characters 3 and 4 name no picture
         {u"1957", true},
     };
     for (const auto& row : rows) {
@@ -170,8 +174,9 @@ TEST_F(AdvertisementsTest, CategoryWithoutABrochureReportsAnErrorInsteadOfSorry)
     EXPECT_EQ(state.documents.documentPath, u"E:\\Brochures\\brHalv.jpg"_qs);
     ASSERT_EQ(fake.dialogs.boxes.size(), 1);
     const MessageBoxRequest& box = fake.dialogs.boxes.first();
-    EXPECT_EQ(box.text, u"Sorry!\r\n\r\nThis Brochure was not available in time for the release of the Kestrane "
-                        u"Omnivar 2002.\r\n"_qs);
+    EXPECT_EQ(box.text,
+              u"Sorry!\r\n\r\nThis Brochure was not available in time for the release of the Kestrane "
+              u"Omnivar 2002.\r\n"_qs);
     EXPECT_EQ(box.title, u"The Kestrane Omnivar"_qs);
     EXPECT_EQ(box.icon, MsgIcon::Exclamation);
     EXPECT_EQ(busyAtBox, QList<bool>{false});
@@ -200,9 +205,13 @@ TEST_F(AdvertisementsTest, OldViewerOrPlayListStaysOpenUnderANewPicture)
 
 TEST_F(AdvertisementsTest, WholeScreenViewTakesTheWrongWidthOrLeavesTheScrollingViewShowing)
 {
-    const struct { const char16_t* key; bool landscape; } rows[] = {
-        {u"1965", false},   // a portrait page, 0.77 times as wide as the screen is high
-        {u"1970", true},    // a landscape page across the screen
+    const struct
+    {
+        const char16_t* key;
+        bool landscape;
+    } rows[] = {
+        {u"1965", false}, // a portrait page, 0.77 times as wide as the screen is high
+        {u"1970", true},  // a landscape page across the screen
         {u"1990-1995 ZR-1 ", true},
         {u"Race Cars ", false},
     };
@@ -219,9 +228,11 @@ TEST_F(AdvertisementsTest, WholeScreenViewTakesTheWrongWidthOrLeavesTheScrolling
         QTest::mouseClick(window->picChild(), Qt::LeftButton);
         ASSERT_TRUE(window->isWholeScreen());
         EXPECT_TRUE(window->image1()->isVisible());
-        EXPECT_EQ(window->image1()->geometry(), QRect((screen.width() - width) / 2, 0, width, screen.height()));
-        for (QWidget* scrolling : {static_cast<QWidget*>(window->hScroll1()), static_cast<QWidget*>(window->vScroll1()),
-                                   window->picParent(), static_cast<QWidget*>(window->picChild())})
+        EXPECT_EQ(window->image1()->geometry(),
+                  QRect((screen.width() - width) / 2, 0, width, screen.height()));
+        for (QWidget* scrolling :
+             {static_cast<QWidget*>(window->hScroll1()), static_cast<QWidget*>(window->vScroll1()),
+              window->picParent(), static_cast<QWidget*>(window->picChild())})
             EXPECT_FALSE(scrolling->isVisible()) << scrolling->objectName().toStdString();
         EXPECT_TRUE(window->closeButton()->isVisible());
 

@@ -54,7 +54,12 @@ TEST_F(IllustratedSeriesTest, IndexPanelOpensOffCentreOrWithCloseBehind)
 
 TEST_F(IllustratedSeriesTest, LabelCaptionLosesItsBlanksOrShowsADoubledAmpersand)
 {
-    const struct { int n; const char16_t* stored; const char16_t* shown; } rows[] = {
+    const struct
+    {
+        int n;
+        const char16_t* stored;
+        const char16_t* shown;
+    } rows[] = {
         {1, u"  1  1953 Kestrane", u"  1  1953 Kestrane"},
         {9, u"  9  1959 Kestrane", u"  9  1959 Kestrane"},
         {10, u"10  Q-Kestrane", u"10  Q-Kestrane"},
@@ -126,7 +131,7 @@ TEST_F(IllustratedSeriesTest, UnreadableIllustrationIsShownOrReportedWithAnother
 
 TEST_F(IllustratedSeriesTest, IllustrationClickSwitchesViewsOrRightPressKeepsItOpen)
 {
-    state.selection.selectionKey = u"1965"_qs;   // a key whose advertisement would have a whole-screen view
+    state.selection.selectionKey = u"1965"_qs; // a key whose advertisement would have a whole-screen view
     series->command1Click(5);
     ScrollWindow* window = viewer();
     ASSERT_NE(window, nullptr);

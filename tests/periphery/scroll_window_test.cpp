@@ -99,7 +99,8 @@ TEST_F(ScrollWindowTest, ScrollBarMaximumEnablingOrLargeChangeDepartsFromTheRule
         EXPECT_TRUE(v->isVisible());
         EXPECT_EQ(h->geometry(), QRect(0, row.viewport.height(), row.viewport.width(), h->height()));
         EXPECT_EQ(v->geometry(), QRect(row.viewport.width(), 0, v->width(), row.viewport.height()));
-        EXPECT_EQ(window->closeButton()->geometry().topLeft(), QPoint(row.viewport.width(), row.viewport.height()));
+        EXPECT_EQ(window->closeButton()->geometry().topLeft(),
+                  QPoint(row.viewport.width(), row.viewport.height()));
         EXPECT_EQ(window->picChild()->geometry(), QRect(QPoint(0, 0), row.picture));
         window->unload();
         flush();
@@ -156,10 +157,11 @@ TEST_F(ScrollWindowTest, KeysWheelOrDraggingLeaveThePictureWhereItWas)
                           modifiers, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(over, &event);
     };
-    const struct {
+    const struct
+    {
         const char* what;
         std::function<void()> act;
-        QPoint expected;   // scroll bar values afterwards
+        QPoint expected; // scroll bar values afterwards
     } steps[] = {
         {"Right", [&] { QTest::keyClick(window, Qt::Key_Right); }, {40, 0}},
         {"Down", [&] { QTest::keyClick(window, Qt::Key_Down); }, {40, 40}},
@@ -167,9 +169,21 @@ TEST_F(ScrollWindowTest, KeysWheelOrDraggingLeaveThePictureWhereItWas)
         {"Home", [&] { QTest::keyClick(window, Qt::Key_Home); }, {0, 0}},
         {"Page Down", [&] { QTest::keyClick(window, Qt::Key_PageDown); }, {0, 410}},
         {"Page Up", [&] { QTest::keyClick(window, Qt::Key_PageUp); }, {0, 0}},
-        {"wheel down a notch", [&] { wheel(window, {0, -120}, Qt::NoModifier); }, {0, 60}},
-        {"Shift and wheel", [&] { wheel(window, {0, -120}, Qt::ShiftModifier); }, {60, 60}},
-        {"wheel over the across bar", [&] { wheel(h, {0, -120}, Qt::NoModifier); }, {120, 60}},
+        {"wheel down a notch",
+         [&] {
+             wheel(window, {0, -120}, Qt::NoModifier);
+         },
+         {0, 60}},
+        {"Shift and wheel",
+         [&] {
+             wheel(window, {0, -120}, Qt::ShiftModifier);
+         },
+         {60, 60}},
+        {"wheel over the across bar",
+         [&] {
+             wheel(h, {0, -120}, Qt::NoModifier);
+         },
+         {120, 60}},
         {"drag up and left",
          [&] {
              QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(300, 200));
@@ -190,12 +204,14 @@ TEST_F(ScrollWindowTest, KeysWheelOrDraggingLeaveThePictureWhereItWas)
 TEST_F(ScrollWindowTest, ClosedViewerLeavesTheMainWindowDisabledOrTheYearButtonBehind)
 {
     state.selection.currentYearButton = 5;
-    const struct {
+    const struct
+    {
         const char* how;
         std::function<void(ScrollWindow*)> close;
     } ways[] = {
         {"SSCommand1", [](ScrollWindow* w) { QTest::mouseClick(w->closeButton(), Qt::LeftButton); }},
-        {"right press on picChild", [](ScrollWindow* w) { QTest::mousePress(w->picChild(), Qt::RightButton); }},
+        {"right press on picChild",
+         [](ScrollWindow* w) { QTest::mousePress(w->picChild(), Qt::RightButton); }},
         {"Escape", [](ScrollWindow* w) { QTest::keyClick(w, Qt::Key_Escape); }},
     };
     for (const auto& way : ways) {

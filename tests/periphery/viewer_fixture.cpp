@@ -27,7 +27,7 @@ void ViewerFixture::SetUpTestSuite()
 {
     if (sharedDisc)
         return;
-    sharedDisc = new QTemporaryDir;   // lives as long as the test binary
+    sharedDisc = new QTemporaryDir; // lives as long as the test binary
     QString error;
     ASSERT_TRUE(demo::writeDemoDisc(sharedDisc->path(), {.small = true}, &error)) << error.toStdString();
 }

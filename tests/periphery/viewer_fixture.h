@@ -49,7 +49,7 @@ protected:
     std::unique_ptr<MainWindow> form1;
     std::unique_ptr<IllustratedSeries> series;
     std::unique_ptr<Advertisements> ads;
-    QString pictures;   // drive F
+    QString pictures; // drive F
 };
 
 } // namespace kestrane

@@ -45,7 +45,7 @@ TEST_F(Resolver, NamesMatchWithoutRegardToLetterCase)
     EXPECT_EQ(fs.resolve(u"E:/RichText/57DESC.rtf"_qs), file);
     EXPECT_TRUE(fs.resolve(u"E:\\richtext\\58desc.rtf"_qs).isEmpty());
     EXPECT_EQ(fs.fileLength(u"E:\\richtext\\57desc.rtf"_qs), 1);
-    EXPECT_EQ(fs.fileLength(u"E:\\richtext"_qs), -1);   // a folder is no file
+    EXPECT_EQ(fs.fileLength(u"E:\\richtext"_qs), -1); // a folder is no file
 }
 
 TEST_F(Resolver, TheExactNameWinsOverAnotherCase)
@@ -125,7 +125,10 @@ TEST_F(Resolver, WritesAndCopiesLeaveNothingHalfWritten)
     EXPECT_TRUE(fs.resolve(target).isEmpty()) << "a stopped copy leaves no partial file";
 
     qint64 last = 0;
-    ASSERT_TRUE(fs.copyFile(u"E:\\movies\\one.avi"_qs, target, [&](qint64 n) { last = n; return true; }));
+    ASSERT_TRUE(fs.copyFile(u"E:\\movies\\one.avi"_qs, target, [&](qint64 n) {
+        last = n;
+        return true;
+    }));
     EXPECT_EQ(last, 200000);
     EXPECT_EQ(fs.fileLength(target), 200000);
 

@@ -5,11 +5,11 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTimer>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -103,11 +103,11 @@ TEST(VideoPlayer, AMissingOrUnreadableMovieFailsToOpenAndNothingPlays)
     EXPECT_NE(player.surface(), nullptr);
     EXPECT_FALSE(player.open(QString()));
     EXPECT_FALSE(player.open(dir.path() + u"/none.avi"_qs));
-    EXPECT_FALSE(player.open(dir.path()));   // a folder is no movie
-    player.play();                           // nothing open: nothing happens
+    EXPECT_FALSE(player.open(dir.path())); // a folder is no movie
+    player.play();                         // nothing open: nothing happens
     EXPECT_FALSE(player.isPlaying());
     player.close();
-    player.close();                          // closing twice is harmless
+    player.close(); // closing twice is harmless
 }
 
 TEST(RunAndWait, AProgramThatCannotStartCountsAsRunOrTheWaitFreezesTheWindow)
@@ -133,7 +133,8 @@ TEST(RunAndWait, AProgramThatCannotStartCountsAsRunOrTheWaitFreezesTheWindow)
         if (pipe.open(QIODevice::WriteOnly))
             pipe.write("go\n");
     });
-    ASSERT_TRUE(processes.runAndWait(u"/bin/sh"_qs, {u"-c"_qs, u"read line < \"$0\"; exit 3"_qs, go}, &exitCode));
+    ASSERT_TRUE(
+        processes.runAndWait(u"/bin/sh"_qs, {u"-c"_qs, u"read line < \"$0\"; exit 3"_qs, go}, &exitCode));
     EXPECT_TRUE(firedDuringWait);
     EXPECT_EQ(exitCode, 3);
 }

@@ -1,5 +1,5 @@
-#include "print_fixture.h"
 #include "pdf_text.h"
+#include "print_fixture.h"
 
 #include "common/control_names.h"
 #include "platform/qt/qt_printer.h"
@@ -24,22 +24,36 @@ QString pdf(const FakePlatform& fake)
 
 TEST_F(PrintFixture, BookletPrintsTheWrongDocumentsInTheWrongOrderOrAsSeveralJobs)
 {
-    const struct {
+    const struct
+    {
         const char* name;
         std::initializer_list<int> boxes;
         const char16_t* from;
         const char16_t* to;
         QStringList sections;
     } rows[] = {
-        {"1980 to 1985 skips 1983", {3}, u"1980", u"1985",
+        {"1980 to 1985 skips 1983",
+         {3},
+         u"1980",
+         u"1985",
          {u"desc 1980"_qs, u"desc 1981"_qs, u"desc 1982"_qs, u"desc 1984"_qs, u"desc 1985"_qs}},
-        {"1999 to ZR-1", {3}, u"1999", u"ZR-1",
+        {"1999 to ZR-1",
+         {3},
+         u"1999",
+         u"ZR-1",
          {u"desc 1999"_qs, u"desc 2000"_qs, u"desc 2001"_qs, u"desc 2002"_qs, u"desc ZR"_qs}},
-        {"description before details", {4, 3}, u"1957", u"1958",
+        {"description before details",
+         {4, 3},
+         u"1957",
+         u"1958",
          {u"desc 1957"_qs, u"details 1957"_qs, u"desc 1958"_qs, u"details 1958"_qs}},
         {"cover and introduction without years", {1, 0}, u"", u"", {u"cover"_qs, u"intro"_qs}},
-        {"everything", {0, 1, 3, 4}, u"1960", u"1961",
-         {u"cover"_qs, u"intro"_qs, u"desc 1960"_qs, u"details 1960"_qs, u"desc 1961"_qs, u"details 1961"_qs}},
+        {"everything",
+         {0, 1, 3, 4},
+         u"1960",
+         u"1961",
+         {u"cover"_qs, u"intro"_qs, u"desc 1960"_qs, u"details 1960"_qs, u"desc 1961"_qs,
+          u"details 1961"_qs}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -59,13 +73,14 @@ TEST_F(PrintFixture, BookletPrintsTheWrongDocumentsInTheWrongOrderOrAsSeveralJob
 
 TEST_F(PrintFixture, WrongYearRangePrintsYearPagesOrSkipsTheCoverBeforeIt)
 {
-    const struct {
+    const struct
+    {
         const char* name;
         std::initializer_list<int> boxes;
         const char16_t* from;
         const char16_t* to;
         const char16_t* code;
-        QStringList sections;   // printed before the stop
+        QStringList sections; // printed before the stop
     } rows[] = {
         {"2002 to 1990 after the cover", {0, 3}, u"2002", u"1990", u"ER036", {u"cover"_qs}},
         {"no last year after the introduction", {1, 4}, u"1957", u"", u"ER059", {u"intro"_qs}},
@@ -104,13 +119,14 @@ TEST_F(PrintFixture, FailingPrinterOrMissingDocumentReportedAsBookletPrinted)
     }
     ASSERT_TRUE(QFile::remove(damaged.filePath(u"richtext/58.rtf"_qs)));
 
-    const struct {
+    const struct
+    {
         const char* name;
         bool failBegin;
         int failNewPageAfter;
         bool failEnd;
         bool damagedDisc;
-        int pagesLeft;   // printed before the failure, and still printed
+        int pagesLeft; // printed before the failure, and still printed
     } rows[] = {
         {"the job cannot start", true, -1, false, false, 0},
         {"the printer stops after the cover", false, 1, false, false, 1},
@@ -134,8 +150,8 @@ TEST_F(PrintFixture, FailingPrinterOrMissingDocumentReportedAsBookletPrinted)
             EXPECT_EQ(fake.printer.pagesPrinted(), row.pagesLeft);
         }
         if (row.damagedDisc) {
-            EXPECT_EQ(bookletSections(pdf(fake)),
-                      (QStringList{u"cover"_qs, u"intro"_qs, u"desc 1957"_qs, u"details 1957"_qs, u"desc 1958"_qs}))
+            EXPECT_EQ(bookletSections(pdf(fake)), (QStringList{u"cover"_qs, u"intro"_qs, u"desc 1957"_qs,
+                                                               u"details 1957"_qs, u"desc 1958"_qs}))
                 << "the pages before the missing document stay printed";
         }
     }
@@ -164,8 +180,9 @@ TEST_F(PrintFixture, BookletWithoutAPrinterScatteredOverSeveralFiles)
     const QString file = QDir(folder).filePath(files.first());
     EXPECT_EQ(noPrinter.outputFile(), file);
     ASSERT_EQ(fake.dialogs.boxes.size(), 1);
-    EXPECT_EQ(fake.dialogs.boxes[0].text, u"Booklet printed!\r\n\r\nNo printer is installed; the booklet was saved as "_qs
-                                              + QDir::toNativeSeparators(file));
+    EXPECT_EQ(fake.dialogs.boxes[0].text,
+              u"Booklet printed!\r\n\r\nNo printer is installed; the booklet was saved as "_qs +
+                  QDir::toNativeSeparators(file));
 
     EXPECT_EQ(pdfPageCount(file), noPrinter.pagesPrinted());
     QStringList expected{u"cover"_qs, u"intro"_qs};
@@ -177,8 +194,8 @@ TEST_F(PrintFixture, BookletWithoutAPrinterScatteredOverSeveralFiles)
     int starts = 0;
     for (const QString& page : pages) {
         const QString first = page.trimmed().section(u'\n', 0, 0).simplified();
-        if (first.isEmpty() || first.startsWith(u"Welcome"_qs) || first.endsWith(u" Kestrane"_qs)
-            || first.endsWith(u" Details"_qs))
+        if (first.isEmpty() || first.startsWith(u"Welcome"_qs) || first.endsWith(u" Kestrane"_qs) ||
+            first.endsWith(u" Details"_qs))
             ++starts;
     }
     EXPECT_EQ(starts, expected.size());

@@ -25,9 +25,10 @@ QByteArray run(const QString& program, const QStringList& arguments)
 
 QStringList pdfPages(const QString& pdfPath)
 {
-    QStringList pages = QString::fromUtf8(run(u"pdftotext"_qs, {u"-layout"_qs, pdfPath, u"-"_qs})).split(u'\f');
+    QStringList pages =
+        QString::fromUtf8(run(u"pdftotext"_qs, {u"-layout"_qs, pdfPath, u"-"_qs})).split(u'\f');
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();   // the text ends with a form feed
+        pages.removeLast(); // the text ends with a form feed
     return pages;
 }
 

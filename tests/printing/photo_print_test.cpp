@@ -1,5 +1,5 @@
-#include "print_fixture.h"
 #include "pdf_text.h"
+#include "print_fixture.h"
 
 #include "common/control_names.h"
 #include "common/picture_file.h"
@@ -45,7 +45,7 @@ TEST_F(PrintFixture, PhotoPrintedAfterCancel)
 
 TEST_F(PrintFixture, PhotoPageWithoutAPhotographPrintsNothingOrTheWrongPicture)
 {
-    trigger(names::mnuPrintPhoto);   // OK to the question
+    trigger(names::mnuPrintPhoto); // OK to the question
     ASSERT_EQ(fake.printer.documents, QStringList{u"The Kestrane Omnivar     Photograph"_qs});
     EXPECT_TRUE(errorCodesShown().isEmpty());
     EXPECT_EQ(fake.printer.pagesPrinted(), 1);
@@ -79,8 +79,8 @@ TEST_F(PrintFixture, PhotoOnShowReplacedOrCutOffAtThePageEdge)
     const QString text = pdfPages(fake.printer.pdfPath()).value(0);
     EXPECT_TRUE(text.contains(u"Halvard C12"_qs)) << text.toStdString();
 
-    const QImage page = pdfPageImage(fake.printer.pdfPath(), 1, 72);   // Letter: 612 by 792
-    const QRect ink = inkBounds(page, 140);   // below the header's last line of text
+    const QImage page = pdfPageImage(fake.printer.pdfPath(), 1, 72); // Letter: 612 by 792
+    const QRect ink = inkBounds(page, 140);                          // below the header's last line of text
     EXPECT_NEAR(ink.top(), 150, 2);
     EXPECT_LE(ink.left(), 1);
     EXPECT_GE(ink.right(), 609) << "the photograph spans the page";

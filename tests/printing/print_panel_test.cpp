@@ -38,12 +38,13 @@ TEST_F(PrintFixture, PanelOpensWithWrongCaptionsOrAStaleSelection)
     trigger(names::mnuPrnt);
     ASSERT_TRUE(panel()->isVisible());
     EXPECT_EQ(main->findChild<QLabel*>(names::name(names::Label3))->text(), u"Print Kestrane Booklet"_qs);
-    EXPECT_EQ(main->findChild<QLabel*>(names::name(names::Text2))->text(),
-              u"Choose the information you would like to print.\nThen select the years to include in the booklet."_qs);
+    EXPECT_EQ(
+        main->findChild<QLabel*>(names::name(names::Text2))->text(),
+        u"Choose the information you would like to print.\nThen select the years to include in the booklet."_qs);
     EXPECT_EQ(main->findChild<QGroupBox*>(names::name(names::Frame2))->title(), u" By year "_qs);
 
-    const char16_t* captions[] = {u" Cover", u" Introduction", u" Clip art", u" Description",
-                                  u" Details", u" Engines", u" Options", u" Colors"};
+    const char16_t* captions[] = {u" Cover",   u" Introduction", u" Clip art", u" Description",
+                                  u" Details", u" Engines",      u" Options",  u" Colors"};
     for (int i = 0; i < 8; ++i) {
         ASSERT_NE(box(i), nullptr) << i;
         EXPECT_EQ(box(i)->text(), QString::fromUtf16(captions[i])) << i;
@@ -105,7 +106,7 @@ TEST_F(PrintFixture, ClearOrANewOpeningKeepsThePrintAgainCaptions)
     EXPECT_TRUE(panel()->isVisible());
 
     printBooklet({0}, {}, {});
-    button(names::cmdOK)->click();   // "Exit"
+    button(names::cmdOK)->click(); // "Exit"
     EXPECT_FALSE(panel()->isVisible());
     EXPECT_TRUE(main->isEnabled());
     trigger(names::mnuPrnt);
@@ -122,10 +123,11 @@ TEST_F(PrintFixture, PlayListLeftOnTopOverAPrintingWindow)
         windows.enter(WindowRegistry::PlayList, &playList);
         fake.windowManager.log.clear();
         if (item == names::mnuPrintPhoto)
-            fake.dialogs.answerNext(MsgCancel);   // the photograph's question
+            fake.dialogs.answerNext(MsgCancel); // the photograph's question
         trigger(item);
         EXPECT_FALSE(playList.isVisible()) << QString::fromUtf16(item).toStdString();
-        EXPECT_TRUE(fake.windowManager.log.contains(u"top frmSSPhoto 0"_qs)) << QString::fromUtf16(item).toStdString();
+        EXPECT_TRUE(fake.windowManager.log.contains(u"top frmSSPhoto 0"_qs))
+            << QString::fromUtf16(item).toStdString();
         windows.leave(WindowRegistry::PlayList, &playList);
     }
 }
@@ -162,7 +164,8 @@ TEST_F(PrintFixture, NoPrinterInstalledLeavesTheUserWithAnEmptyDialog)
     EXPECT_TRUE(fake.dialogs.printerSetups.isEmpty());
     ASSERT_EQ(fake.dialogs.boxes.size(), 1);
     const MessageBoxRequest& box = fake.dialogs.boxes.first();
-    EXPECT_TRUE(box.text.startsWith(u"No printer is installed.\r\n\r\nPrintouts are saved as PDF files in the folder "_qs))
+    EXPECT_TRUE(box.text.startsWith(
+        u"No printer is installed.\r\n\r\nPrintouts are saved as PDF files in the folder "_qs))
         << box.text.toStdString();
     EXPECT_TRUE(box.text.contains(fake.printer.fallbackFolder()));
     EXPECT_EQ(box.title, u"The Kestrane Omnivar 2002"_qs);

@@ -26,9 +26,15 @@ QStringList paths(const std::vector<BookletStep>& plan)
     QStringList list;
     for (const BookletStep& step : plan) {
         switch (step.kind) {
-        case BookletStep::Cover: list << u"cover"_qs; break;
-        case BookletStep::Document: list << step.path; break;
-        case BookletStep::Stop: list << errorCodeText(step.error); break;
+        case BookletStep::Cover:
+            list << u"cover"_qs;
+            break;
+        case BookletStep::Document:
+            list << step.path;
+            break;
+        case BookletStep::Stop:
+            list << errorCodeText(step.error);
+            break;
         }
     }
     return list;
@@ -38,18 +44,20 @@ QStringList paths(const std::vector<BookletStep>& plan)
 
 TEST(BookletYears, WrongIndexOrCodeNamesTheWrongYearsDocuments)
 {
-    const struct {
+    const struct
+    {
         const char16_t* item;
         int index;
         const char* code;
     } rows[] = {
-        {u"1953", 53, "53"}, {u"1982", 82, "82"},   {u"1984", 84, "84"},   {u"1999", 99, "99"},
+        {u"1953", 53, "53"},  {u"1982", 82, "82"},  {u"1984", 84, "84"},  {u"1999", 99, "99"},
         {u"2000", 100, "A0"}, {u"2001", 101, "A1"}, {u"2002", 102, "A2"}, {u"ZR-1", 103, "ZR"},
     };
     for (const auto& row : rows) {
         const QString item = QString::fromUtf16(row.item);
         EXPECT_EQ(bookletYearIndex(item), row.index) << item.toStdString();
-        EXPECT_EQ(bookletYearCode(bookletYearIndex(item)), QString::fromLatin1(row.code)) << item.toStdString();
+        EXPECT_EQ(bookletYearCode(bookletYearIndex(item)), QString::fromLatin1(row.code))
+            << item.toStdString();
     }
     EXPECT_EQ(bookletYearCode(104), u"SK"_qs);
 }
@@ -58,23 +66,33 @@ TEST(BookletPlan, WrongOrderMissingYearOrRangeCheckInTheWrongPlace)
 {
     const QString cover = u"cover"_qs;
     const QString intro = u"E:\\RichText\\intro.rtf"_qs;
-    const struct {
+    const struct
+    {
         const char* name;
         BookletChoice choice;
         QStringList expected;
     } rows[] = {
-        {"1983 is skipped", {false, false, true, false, u"1980"_qs, u"1985"_qs},
+        {"1983 is skipped",
+         {false, false, true, false, u"1980"_qs, u"1985"_qs},
          {desc("80"), desc("81"), desc("82"), desc("84"), desc("85")}},
-        {"1999 to ZR-1 runs through the codes", {false, false, true, false, u"1999"_qs, u"ZR-1"_qs},
+        {"1999 to ZR-1 runs through the codes",
+         {false, false, true, false, u"1999"_qs, u"ZR-1"_qs},
          {desc("99"), desc("A0"), desc("A1"), desc("A2"), desc("ZR")}},
-        {"description before details", {false, false, true, true, u"1957"_qs, u"1958"_qs},
+        {"description before details",
+         {false, false, true, true, u"1957"_qs, u"1958"_qs},
          {desc("57"), details("57"), desc("58"), details("58")}},
         {"details alone", {false, false, false, true, u"2002"_qs, u"2002"_qs}, {details("A2")}},
-        {"cover and introduction ignore the lists", {true, true, false, false, {}, u"1953"_qs}, {cover, intro}},
-        {"a backward range stops after the cover", {true, false, true, false, u"2002"_qs, u"1990"_qs},
+        {"cover and introduction ignore the lists",
+         {true, true, false, false, {}, u"1953"_qs},
+         {cover, intro}},
+        {"a backward range stops after the cover",
+         {true, false, true, false, u"2002"_qs, u"1990"_qs},
          {cover, u"ER036"_qs}},
-        {"a list without a selection stops", {false, true, false, true, u"1957"_qs, {}}, {intro, u"ER059"_qs}},
-        {"a missing selection is named before a backward range", {false, false, true, false, {}, u"1953"_qs},
+        {"a list without a selection stops",
+         {false, true, false, true, u"1957"_qs, {}},
+         {intro, u"ER059"_qs}},
+        {"a missing selection is named before a backward range",
+         {false, false, true, false, {}, u"1953"_qs},
          {u"ER059"_qs}},
         {"one year", {false, false, true, false, u"1953"_qs, u"1953"_qs}, {desc("53")}},
     };
@@ -84,8 +102,9 @@ TEST(BookletPlan, WrongOrderMissingYearOrRangeCheckInTheWrongPlace)
 
 TEST(PictureFit, APictureWiderOrTallerThanThePageIsCutOffOrDistorted)
 {
-    const QSizeF page(12240, 15840);   // Letter, no unprintable border
-    const struct {
+    const QSizeF page(12240, 15840); // Letter, no unprintable border
+    const struct
+    {
         const char* name;
         QSizeF natural;
         QPointF at;
@@ -108,7 +127,7 @@ TEST(PhotoPage, HeaderLinesLostOrMisaligned)
         EXPECT_EQ(lines[i], u" "_qs) << i;
     EXPECT_EQ(lines[8], u"            The Kestrane Omnivar 2002"_qs);
     EXPECT_EQ(lines[9], u" "_qs);
-    EXPECT_EQ(lines[10], u"            Halvard C12 "_qs);   // the title keeps its trailing blank
+    EXPECT_EQ(lines[10], u"            Halvard C12 "_qs); // the title keeps its trailing blank
     EXPECT_EQ(lines[11], u" "_qs);
     EXPECT_EQ(photoHeaderLines(u"panYear"_qs)[10], u"            "_qs) << "no selection yet";
 }
@@ -121,7 +140,7 @@ TEST(PrinterChoice, AChoiceForgottenBetweenRunsOrAPrinterGoneStillChosen)
     platform.settings = &settings;
     platform.printer = &printer;
 
-    EXPECT_FALSE(restorePrinterChoice(platform));   // nothing stored: the default stays
+    EXPECT_FALSE(restorePrinterChoice(platform)); // nothing stored: the default stays
     const PrinterChoice chosen{u"Second Printer"_qs, u"A4"_qs, true};
     writePrinterChoice(settings, chosen);
     EXPECT_EQ(readPrinterChoice(settings), chosen);

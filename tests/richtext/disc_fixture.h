@@ -11,10 +11,7 @@
 class TestDisc
 {
 public:
-    TestDisc()
-        : fs(drives(m_dir.path()), m_dir.path())
-    {
-    }
+    TestDisc() : fs(drives(m_dir.path()), m_dir.path()) {}
 
     // Writes a file at a disc-form path such as "E:\richtext\a.rtf" and returns its host path.
     QString write(const QString& discPath, const QByteArray& data)
@@ -46,8 +43,14 @@ public:
 inline QByteArray waveData(int samples = 800)
 {
     QByteArray data;
-    auto u32 = [&](quint32 v) { for (int i = 0; i < 4; ++i) data.append(char((v >> (8 * i)) & 0xff)); };
-    auto u16 = [&](quint16 v) { data.append(char(v & 0xff)); data.append(char(v >> 8)); };
+    auto u32 = [&](quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            data.append(char((v >> (8 * i)) & 0xff));
+    };
+    auto u16 = [&](quint16 v) {
+        data.append(char(v & 0xff));
+        data.append(char(v >> 8));
+    };
     data.append("RIFF");
     u32(36 + samples * 2);
     data.append("WAVEfmt ");

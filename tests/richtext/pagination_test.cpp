@@ -43,9 +43,9 @@ QString longText(int paragraphs)
 {
     QString html;
     for (int i = 0; i < paragraphs; ++i) {
-        html += u"<p style='margin-left:48px; text-indent:-24px'>Paragraph "_qs + QString::number(i)
-            + u" is long enough to wrap over several lines of the page, so that the layout has to break "
-              u"lines as well as pages and the indents matter for where each break falls.</p>"_qs;
+        html += u"<p style='margin-left:48px; text-indent:-24px'>Paragraph "_qs + QString::number(i) +
+                u" is long enough to wrap over several lines of the page, so that the layout has to break "
+                u"lines as well as pages and the indents matter for where each break falls.</p>"_qs;
     }
     return html;
 }
@@ -54,8 +54,7 @@ class PdfPages
 {
 public:
     explicit PdfPages(int resolution = 1440, const QMarginsF& unprintablePoints = {})
-        : m_path(m_dir.filePath(u"out.pdf"_qs))
-        , m_writer(std::make_unique<QPdfWriter>(m_path))
+        : m_path(m_dir.filePath(u"out.pdf"_qs)), m_writer(std::make_unique<QPdfWriter>(m_path))
     {
         m_writer->setResolution(resolution);
         m_writer->setPageLayout(QPageLayout(QPageSize(QSizeF(6, 4), QPageSize::Inch), QPageLayout::Portrait,
@@ -160,10 +159,10 @@ TEST(Pagination, paragraphs_marked_to_keep_together_or_with_the_next_move_to_the
     struct Case
     {
         const char* name;
-        int linesBefore;         // full lines before the marked paragraph
-        int markedLines;         // lines of the marked paragraph
-        int property;            // 0: no mark
-        QString nextPageStarts;  // first text of page two
+        int linesBefore;        // full lines before the marked paragraph
+        int markedLines;        // lines of the marked paragraph
+        int property;           // 0: no mark
+        QString nextPageStarts; // first text of page two
     };
     const int together = rtf::kKeepTogetherProperty;
     const int withNext = rtf::kKeepWithNextProperty;
@@ -239,7 +238,7 @@ TEST(Pagination, margins_are_measured_from_the_paper_edge_whatever_the_unprintab
         const char* name;
         QMarginsF unprintablePoints;
         QMarginsF marginsTwips;
-        QRectF expectedTwips;   // relative to the printable area
+        QRectF expectedTwips; // relative to the printable area
     };
     // Letter paper: 12240 x 15840 twips.
     const Case cases[] = {

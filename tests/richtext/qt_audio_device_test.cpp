@@ -53,7 +53,7 @@ TEST(QtAudioDevice, without_a_sound_device_nothing_crashes_or_blocks)
     ASSERT_TRUE(device.open(wave));
     EXPECT_TRUE(device.isOpen());
     device.play();
-    ASSERT_TRUE(device.open(wave));   // a second open replaces the first
+    ASSERT_TRUE(device.open(wave)); // a second open replaces the first
     device.play();
     QCoreApplication::processEvents();
     device.close();

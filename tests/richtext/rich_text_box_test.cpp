@@ -1,8 +1,8 @@
 #include "disc_fixture.h"
 
+#include "common/ui/rich_text_box.h"
 #include "rtf/paginate.h"
 #include "rtf/rtf_reader.h"
-#include "common/ui/rich_text_box.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPdfWriter>
@@ -23,8 +23,7 @@ const QMarginsF kInch(1440, 1440, 1440, 1440);
 class RichTextBoxTest : public ::testing::Test
 {
 protected:
-    RichTextBoxTest()
-        : box(disc.fs)
+    RichTextBoxTest() : box(disc.fs)
     {
         disc.write(u"E:\\richtext\\57desc.rtf"_qs, "{\\rtf1\\ansi {\\b Bel Air}\\par Two-tone paint.\\par}");
         disc.write(u"E:\\richtext\\glossary.rtf"_qs, "{\\rtf1\\ansi Glossary\\par}");
@@ -87,8 +86,8 @@ TEST_F(RichTextBoxTest, a_shown_document_prints_every_page_and_the_view_keeps_it
     {
         const char* name;
         QByteArray data;
-        int pages;          // 0: as many as the standalone document
-        bool scrolled;      // the box shows a scroll bar before printing
+        int pages;     // 0: as many as the standalone document
+        bool scrolled; // the box shows a scroll bar before printing
     } rows[] = {
         // The paged layout is taller than the box: its scroll bar appearing mid-job used to make the
         // view lay the document out for the screen again, and the page breaks were lost.

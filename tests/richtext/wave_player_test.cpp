@@ -1,7 +1,7 @@
 #include "disc_fixture.h"
 
-#include "platform/fakes/fake_audio_device.h"
 #include "common/wave_player.h"
+#include "platform/fakes/fake_audio_device.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ using kestrane::WavePlayer;
 
 struct Step
 {
-    const char* command;       // "close", "open", "play", or "file=<disc path>", "type=<device type>"
+    const char* command; // "close", "open", "play", or "file=<disc path>", "type=<device type>"
     bool result = true;
 };
 
@@ -20,7 +20,7 @@ struct PlayerCase
 {
     const char* name;
     std::vector<Step> steps;
-    QStringList deviceCalls;   // "%1" stands for the host folder of drive E:
+    QStringList deviceCalls; // "%1" stands for the host folder of drive E:
     bool playing;
     bool failOpen = false;
 };
@@ -67,29 +67,47 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PlayerCase{"the_usual_sequence_plays",
                    {{"close"}, {"type=WaveAudio"}, {kFirst}, {"open"}, {"play"}},
-                   {u"open FIRST"_qs, u"play"_qs}, true},
+                   {u"open FIRST"_qs, u"play"_qs},
+                   true},
         PlayerCase{"a_second_sound_stops_the_first",
-                   {{"close"}, {"type=WaveAudio"}, {kFirst}, {"open"}, {"play"},
-                    {"close"}, {"type=WaveAudio"}, {kSecond}, {"open"}, {"play"}},
-                   {u"open FIRST"_qs, u"play"_qs, u"close"_qs, u"open SECOND"_qs, u"play"_qs}, true},
+                   {{"close"},
+                    {"type=WaveAudio"},
+                    {kFirst},
+                    {"open"},
+                    {"play"},
+                    {"close"},
+                    {"type=WaveAudio"},
+                    {kSecond},
+                    {"open"},
+                    {"play"}},
+                   {u"open FIRST"_qs, u"play"_qs, u"close"_qs, u"open SECOND"_qs, u"play"_qs},
+                   true},
         PlayerCase{"an_open_without_close_still_stops_the_first",
                    {{"type=WaveAudio"}, {kFirst}, {"open"}, {"play"}, {kSecond}, {"open"}, {"play"}},
-                   {u"open FIRST"_qs, u"play"_qs, u"close"_qs, u"open SECOND"_qs, u"play"_qs}, true},
+                   {u"open FIRST"_qs, u"play"_qs, u"close"_qs, u"open SECOND"_qs, u"play"_qs},
+                   true},
         PlayerCase{"close_with_nothing_open_does_nothing", {{"close"}, {"close"}}, {}, false},
         PlayerCase{"play_on_a_closed_device_does_nothing",
                    {{"type=WaveAudio"}, {kFirst}, {"play"}, {"open"}, {"close"}, {"play"}},
-                   {u"open FIRST"_qs, u"close"_qs}, false},
+                   {u"open FIRST"_qs, u"close"_qs},
+                   false},
         PlayerCase{"a_missing_file_fails_open",
                    {{"close"}, {"type=WaveAudio"}, {"file=E:\\wav\\none.wav"}, {"open", false}, {"play"}},
-                   {}, false},
+                   {},
+                   false},
         PlayerCase{"another_device_type_fails_open",
-                   {{"type=CDAudio"}, {kFirst}, {"open", false}, {"play"}}, {}, false},
+                   {{"type=CDAudio"}, {kFirst}, {"open", false}, {"play"}},
+                   {},
+                   false},
         PlayerCase{"a_file_the_device_cannot_read_fails_open",
                    {{"type=WaveAudio"}, {kFirst}, {"open", false}, {"play"}},
-                   {u"open FIRST"_qs}, false, true},
+                   {u"open FIRST"_qs},
+                   false,
+                   true},
         PlayerCase{"commands_ignore_letter_case",
                    {{"type=waveaudio"}, {kFirst}, {"Open"}, {"PLAY"}, {"Close"}},
-                   {u"open FIRST"_qs, u"play"_qs, u"close"_qs}, false},
+                   {u"open FIRST"_qs, u"play"_qs, u"close"_qs},
+                   false},
         PlayerCase{"an_unknown_command_is_an_error", {{"record", false}}, {}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -26,10 +26,11 @@ QTextBlockFormat blockOf(const QTextDocument& doc, const QString& word)
 
 TEST(CharacterFormat, propertiesFollowGroupsAndPlain)
 {
-    const auto doc = read(R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fmodern Courier New;}}{\colortbl;\red255\green0\blue0;\red0\green0\blue255;})"
-                          R"(\f0\fs24 {\b bold}{\i italic}{\ul under\ulnone nounder}{\strike strike})"
-                          R"({\f1\fs40 big}{\cf1 red}{\cb2 onblue}{\highlight1 marked}{\super up}{\sub down})"
-                          R"({\caps caps}{\scaps smallcaps}{\b\i\plain plainword} after\par})");
+    const auto doc = read(
+        R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fmodern Courier New;}}{\colortbl;\red255\green0\blue0;\red0\green0\blue255;})"
+        R"(\f0\fs24 {\b bold}{\i italic}{\ul under\ulnone nounder}{\strike strike})"
+        R"({\f1\fs40 big}{\cf1 red}{\cb2 onblue}{\highlight1 marked}{\super up}{\sub down})"
+        R"({\caps caps}{\scaps smallcaps}{\b\i\plain plainword} after\par})");
     EXPECT_EQ(formatOf(*doc, "bold").fontWeight(), QFont::Bold);
     EXPECT_TRUE(formatOf(*doc, "italic").fontItalic());
     EXPECT_TRUE(formatOf(*doc, "under").fontUnderline());
@@ -79,8 +80,9 @@ TEST(CharacterFormat, stateSetInsideASkippedOrTableGroupLeaksOutOfIt)
 
 TEST(CharacterFormat, hyperlinkFieldsBecomeLinks)
 {
-    const auto doc = read(R"({\rtf1 {\field{\*\fldinst{HYPERLINK "http://example.org/a b"}}{\fldrslt{\ul site}}} )"
-                          R"({\field{\*\fldinst{ HYPERLINK \\l "mark" }}{\fldrslt inside}} tail\par})");
+    const auto doc =
+        read(R"({\rtf1 {\field{\*\fldinst{HYPERLINK "http://example.org/a b"}}{\fldrslt{\ul site}}} )"
+             R"({\field{\*\fldinst{ HYPERLINK \\l "mark" }}{\fldrslt inside}} tail\par})");
     EXPECT_TRUE(formatOf(*doc, "site").isAnchor());
     EXPECT_EQ(formatOf(*doc, "site").anchorHref(), QStringLiteral("http://example.org/a b"));
     EXPECT_EQ(formatOf(*doc, "inside").anchorHref(), QStringLiteral("#mark"));
@@ -105,7 +107,8 @@ TEST(ParagraphFormat, alignmentIndentsAndSpacing)
 
 TEST(ParagraphFormat, lineSpacingKinds)
 {
-    const auto doc = read(R"({\rtf1 \sl360 atleast\par\pard\sl-300 exact\par\pard\sl480\slmult1 double\par\pard single\par})");
+    const auto doc = read(
+        R"({\rtf1 \sl360 atleast\par\pard\sl-300 exact\par\pard\sl480\slmult1 double\par\pard single\par})");
     EXPECT_EQ(blockOf(*doc, "atleast").lineHeightType(), QTextBlockFormat::MinimumHeight);
     EXPECT_DOUBLE_EQ(blockOf(*doc, "atleast").lineHeight(), 24.0);
     EXPECT_EQ(blockOf(*doc, "exact").lineHeightType(), QTextBlockFormat::FixedHeight);

@@ -10,7 +10,9 @@
 namespace rtf::test {
 namespace {
 
-class Malformed : public ::testing::TestWithParam<TextCase> {};
+class Malformed : public ::testing::TestWithParam<TextCase>
+{
+};
 
 TEST_P(Malformed, readsWhatCanBeRead)
 {
@@ -39,8 +41,8 @@ const TextCase kMalformed[] = {
     {"fldinst without a field is skipped", R"({\rtf1 {\*\fldinst PAGE}B\par})", u"B"},
     {"cell and row outside any table", R"({\rtf1 A\cell B\row C\par})", u"A\tB\nC"},
     {"row without cells", R"({\rtf1 \trowd\cellx100\row after\par})", u"\nafter"},
-    {"cellx edges going backwards", R"({\rtf1\trowd\cellx500\cellx100\cellx-50 \intbl a\cell b\cell c\cell\row})",
-     u"a\tb\tc\n"},
+    {"cellx edges going backwards",
+     R"({\rtf1\trowd\cellx500\cellx100\cellx-50 \intbl a\cell b\cell c\cell\row})", u"a\tb\tc\n"},
     {"unterminated picture", R"({\rtf1 A{\pict\pngblip 89504e)", u"A"},
     {"picture with odd hex digits and junk", R"({\rtf1 {\pict\dibitmap0 4g2 8z\par}B\par})", u"B"},
     {"font table without groups or semicolons", R"({\rtf1{\fonttbl\f0\fcharset128 Broken}\f0 \'82\'a0\par})",
@@ -89,11 +91,37 @@ TEST(MalformedGarbage, randomBytesAfterTheHeaderNeverCrash)
 TEST(MalformedGarbage, keywordSoupNeverCrashes)
 {
     // Real control words in random order reach the table, field and picture code paths.
-    const char* words[] = {"\\trowd", "\\cellx1000", "\\cellx-5", "\\cell", "\\row", "\\intbl", "\\pard",
-                           "\\par", "\\clmrg", "\\clvmrg", "\\clvmgf", "\\clmgf", "\\nestcell", "\\itap2",
-                           "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt ", "{\\pict\\wmetafile8 ",
-                           "{\\pict\\dibitmap0 28000000", "\\bin4 ", "}", "{", "\\u-1", "\\uc9", "\\page",
-                           "\\sect", "\\sbknone", "text ", "\\'e9", "\\tx100", "\\tqr", "\\fi-720", "\\li360"};
+    const char* words[] = {"\\trowd",
+                           "\\cellx1000",
+                           "\\cellx-5",
+                           "\\cell",
+                           "\\row",
+                           "\\intbl",
+                           "\\pard",
+                           "\\par",
+                           "\\clmrg",
+                           "\\clvmrg",
+                           "\\clvmgf",
+                           "\\clmgf",
+                           "\\nestcell",
+                           "\\itap2",
+                           "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt ",
+                           "{\\pict\\wmetafile8 ",
+                           "{\\pict\\dibitmap0 28000000",
+                           "\\bin4 ",
+                           "}",
+                           "{",
+                           "\\u-1",
+                           "\\uc9",
+                           "\\page",
+                           "\\sect",
+                           "\\sbknone",
+                           "text ",
+                           "\\'e9",
+                           "\\tx100",
+                           "\\tqr",
+                           "\\fi-720",
+                           "\\li360"};
     QRandomGenerator rng(42);
     for (int round = 0; round < 300; ++round) {
         QByteArray rtf = "{\\rtf1 ";

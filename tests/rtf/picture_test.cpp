@@ -27,7 +27,10 @@ QByteArray encoded(const QImage& image, const char* format)
     return bytes;
 }
 
-QByteArray dib(const QImage& image) { return encoded(image, "BMP").mid(14); }
+QByteArray dib(const QImage& image)
+{
+    return encoded(image, "BMP").mid(14);
+}
 
 void appendLE(QByteArray& out, quint32 value, int bytes)
 {
@@ -67,9 +70,9 @@ QByteArray emfWrapping(const QByteArray& bitmap)
     appendLE(rec, 81, 4);
     appendLE(rec, 0, 4); // size, filled below
     rec.append(QByteArray(40, '\0'));
-    appendLE(rec, 80, 4);                                  // offBmiSrc
-    appendLE(rec, headerBytes, 4);                         // cbBmiSrc
-    appendLE(rec, 80 + headerBytes, 4);                    // offBitsSrc
+    appendLE(rec, 80, 4);                                   // offBmiSrc
+    appendLE(rec, headerBytes, 4);                          // cbBmiSrc
+    appendLE(rec, 80 + headerBytes, 4);                     // offBitsSrc
     appendLE(rec, quint32(bitmap.size()) - headerBytes, 4); // cbBitsSrc
     rec.append(QByteArray(80 - rec.size(), '\0'));
     rec.append(bitmap);
@@ -83,7 +86,8 @@ QByteArray emfWrapping(const QByteArray& bitmap)
     return rec + eof;
 }
 
-struct Shown {
+struct Shown
+{
     QImage image;
     QSizeF size;
     int count = 0;
@@ -121,8 +125,8 @@ TEST(Pictures, decodedFormatsKeepTheirPixels)
         pict("\\dibitmap0", dib(image)),
         pict("\\wmetafile8", wmfWrapping(dib(image))),
         pict("\\emfblip", emfWrapping(dib(image))),
-        "{\\rtf1 A{\\pict\\pngblip\\bin" + QByteArray::number(encoded(image, "PNG").size()) + " "
-            + encoded(image, "PNG") + "}B\\par}",
+        "{\\rtf1 A{\\pict\\pngblip\\bin" + QByteArray::number(encoded(image, "PNG").size()) + " " +
+            encoded(image, "PNG") + "}B\\par}",
     };
     for (const QByteArray& rtf : cases) {
         const Shown shown = shownPicture(rtf);
@@ -167,7 +171,8 @@ TEST(Pictures, objectsShowTheirResultNotTheirData)
 {
     const QByteArray png = encoded(sample(), "PNG");
     const QByteArray rtf = "{\\rtf1 {\\object\\objemb{\\*\\objclass Paint.Picture}{\\*\\objdata 0102}"
-                           "{\\result{\\pict\\pngblip " + png.toHex() + "}}}x\\par}";
+                           "{\\result{\\pict\\pngblip " +
+                           png.toHex() + "}}}x\\par}";
     EXPECT_EQ(shownPicture(rtf).count, 1);
     EXPECT_EQ(text(rtf), QStringLiteral("x"));
 }

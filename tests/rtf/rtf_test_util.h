@@ -8,7 +8,10 @@
 #include <ostream>
 
 // Readable failures: gtest prints QStrings as UTF-8.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace rtf::test {
 
@@ -19,14 +22,21 @@ inline std::unique_ptr<QTextDocument> read(const QByteArray& rtf)
     return doc;
 }
 
-inline QString text(const QByteArray& rtf) { return plainText(*read(rtf)); }
+inline QString text(const QByteArray& rtf)
+{
+    return plainText(*read(rtf));
+}
 
-struct TextCase {
+struct TextCase
+{
     const char* name;
     const char* rtf;
     const char16_t* expected;
 };
 
-inline std::ostream& operator<<(std::ostream& os, const TextCase& c) { return os << c.name; }
+inline std::ostream& operator<<(std::ostream& os, const TextCase& c)
+{
+    return os << c.name;
+}
 
 } // namespace rtf::test

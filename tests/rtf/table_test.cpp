@@ -18,28 +18,35 @@ QTextTable* firstTable(const QTextDocument& doc)
 }
 
 const TextCase kTableText[] = {
-    {"cells by tabs, rows by lines", R"({\rtf1\trowd\cellx1000\cellx2000\intbl a\cell b\cell\row)"
-                                     R"(\trowd\cellx1000\cellx2000\intbl c\cell d\cell\row\pard after\par})",
+    {"cells by tabs, rows by lines",
+     R"({\rtf1\trowd\cellx1000\cellx2000\intbl a\cell b\cell\row)"
+     R"(\trowd\cellx1000\cellx2000\intbl c\cell d\cell\row\pard after\par})",
      u"a\tb\nc\td\nafter"},
-    {"paragraphs in a cell stay in its field", R"({\rtf1\trowd\cellx1000\cellx2000\pard\intbl one\par two\cell)"
-                                               R"(\pard\intbl x\cell\row\pard end\par})",
+    {"paragraphs in a cell stay in its field",
+     R"({\rtf1\trowd\cellx1000\cellx2000\pard\intbl one\par two\cell)"
+     R"(\pard\intbl x\cell\row\pard end\par})",
      u"one two\tx\nend"},
-    {"intbl after the text still makes a cell", R"({\rtf1\trowd\cellx1000 cell 1\intbl\cell\row})", u"cell 1\n"},
-    {"more cells than edges get columns of their own", R"({\rtf1\trowd\cellx5000\intbl A\cell B\cell C\cell\row})",
-     u"A\tB\tC\n"},
-    {"a paragraph without intbl closes the table", R"({\rtf1 before\par\trowd\cellx1000\intbl x\cell\row)"
-                                                   R"(\pard between\par\trowd\cellx1000\intbl y\cell\row\pard end\par})",
+    {"intbl after the text still makes a cell", R"({\rtf1\trowd\cellx1000 cell 1\intbl\cell\row})",
+     u"cell 1\n"},
+    {"more cells than edges get columns of their own",
+     R"({\rtf1\trowd\cellx5000\intbl A\cell B\cell C\cell\row})", u"A\tB\tC\n"},
+    {"a paragraph without intbl closes the table",
+     R"({\rtf1 before\par\trowd\cellx1000\intbl x\cell\row)"
+     R"(\pard between\par\trowd\cellx1000\intbl y\cell\row\pard end\par})",
      u"before\nx\nbetween\ny\nend"},
     {"nested tables are flattened into their outer cell",
      R"({\rtf1\trowd\cellx5000\pard\intbl\itap2 A\nestcell B\nestcell{\*\nesttableprops\trowd\cellx100\nestrow})"
      R"({\nonesttables fallback\par}\pard\intbl\itap1 outer\cell\row\pard\itap0 out\par})",
      u"A B outer\nout"},
-    {"merged cells show their text once", R"({\rtf1\trowd\clmgf\cellx1000\clmrg\cellx2000\cellx3000)"
-                                          R"(\intbl wide\cell\cell c\cell\row})",
+    {"merged cells show their text once",
+     R"({\rtf1\trowd\clmgf\cellx1000\clmrg\cellx2000\cellx3000)"
+     R"(\intbl wide\cell\cell c\cell\row})",
      u"wide\tc\n"},
 };
 
-class TableText : public ::testing::TestWithParam<TextCase> {};
+class TableText : public ::testing::TestWithParam<TextCase>
+{
+};
 TEST_P(TableText, plainTextFollowsTheUsualConventions)
 {
     EXPECT_EQ(text(GetParam().rtf), QString::fromUtf16(GetParam().expected));
@@ -84,9 +91,10 @@ TEST(TableStructure, verticalMergesSpanRows)
 
 TEST(TableStructure, cellBordersShadingAndAlignment)
 {
-    const auto doc = read(R"({\rtf1{\colortbl;\red255\green0\blue0;\red200\green200\blue200;})"
-                          R"(\trowd\trgaph108\clbrdrt\brdrs\brdrw30\brdrcf1\clbrdrb\brdrs\clcbpat2\clvertalc\cellx2000)"
-                          R"(\clbrdrl\brdrnone\cellx4000\intbl a\cell b\cell\row})");
+    const auto doc =
+        read(R"({\rtf1{\colortbl;\red255\green0\blue0;\red200\green200\blue200;})"
+             R"(\trowd\trgaph108\clbrdrt\brdrs\brdrw30\brdrcf1\clbrdrb\brdrs\clcbpat2\clvertalc\cellx2000)"
+             R"(\clbrdrl\brdrnone\cellx4000\intbl a\cell b\cell\row})");
     QTextTable* table = firstTable(*doc);
     ASSERT_NE(table, nullptr);
     const QTextTableCellFormat first = table->cellAt(0, 0).format().toTableCellFormat();

@@ -6,7 +6,9 @@
 namespace rtf::test {
 namespace {
 
-class ReaderText : public ::testing::TestWithParam<TextCase> {};
+class ReaderText : public ::testing::TestWithParam<TextCase>
+{
+};
 
 TEST_P(ReaderText, yieldsTheTextOtherReadersShow)
 {
@@ -65,8 +67,7 @@ const TextCase kDestinations[] = {
      R"({\rtf1 A{\*\shppict{\pict\pngblip 00}}{\nonshppict{\pict\wmetafile8 00}}B\par})", u"AB"},
     {"upr shows its Unicode part only", R"({\rtf1 {\upr{ansi}{\*\ud{uni}}}\par})", u"uni"},
     {"text after the document's closing brace is ignored", R"({\rtf1 A\par}B\par)", u"A"},
-    {"binary data inside a skipped group may hold braces",
-     "{\\rtf1 A{\\*\\blob \\bin2 }}}B\\par}", u"AB"},
+    {"binary data inside a skipped group may hold braces", "{\\rtf1 A{\\*\\blob \\bin2 }}}B\\par}", u"AB"},
 };
 INSTANTIATE_TEST_SUITE_P(Destinations, ReaderText, ::testing::ValuesIn(kDestinations));
 
@@ -76,7 +77,8 @@ const TextCase kFields[] = {
     {"an empty SYMBOL field is drawn from its instruction",
      R"({\rtf1 {\field{\*\fldinst SYMBOL 183 \\f "Symbol" \\s 10}{\fldrslt }}\par})", u"•"},
     {"nested fields show the inner result",
-     R"({\rtf1 {\field{\*\fldinst HYPERLINK "x"}{\fldrslt A{\field{\*\fldinst PAGE}{\fldrslt 2}}}}\par})", u"A2"},
+     R"({\rtf1 {\field{\*\fldinst HYPERLINK "x"}{\fldrslt A{\field{\*\fldinst PAGE}{\fldrslt 2}}}}\par})",
+     u"A2"},
 };
 INSTANTIATE_TEST_SUITE_P(Fields, ReaderText, ::testing::ValuesIn(kFields));
 

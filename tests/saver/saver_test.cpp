@@ -145,16 +145,19 @@ TEST_F(SaverProgram, InstalledFolderOrIntervalIgnored)
 {
     QTemporaryDir photos;
     QDir().mkpath(photos.path() + u"/sskestys"_qs);
-    const std::pair<const char*, QColor> files[] = {{"A1C.jpg", Qt::blue}, {"57A.jpg", Qt::red}, {"60B.JPG", Qt::green}};
+    const std::pair<const char*, QColor> files[] = {
+        {"A1C.jpg", Qt::blue}, {"57A.jpg", Qt::red}, {"60B.JPG", Qt::green}};
     for (const auto& [name, colour] : files)
-        ASSERT_TRUE(filled({64, 48}, colour).save(photos.path() + u"/sskestys/"_qs + QString::fromLatin1(name), "JPG"));
+        ASSERT_TRUE(filled({64, 48}, colour)
+                        .save(photos.path() + u"/sskestys/"_qs + QString::fromLatin1(name), "JPG"));
     const QString folder = photos.path() + u"\\sskestys\\"_qs;
     writeSaverSettings(store, 1000, folder);
 
     const QStringList seen = run(5);
     ASSERT_EQ(seen.size(), 5) << seen.join(u" | "_qs).toStdString();
     EXPECT_EQ(seen[0], u"settings interval=1 folder="_qs + folder);
-    EXPECT_EQ(seen.mid(1), (QStringList{u"show 57A.jpg"_qs, u"show 60B.JPG"_qs, u"show A1C.jpg"_qs, u"show 57A.jpg"_qs}))
+    EXPECT_EQ(seen.mid(1),
+              (QStringList{u"show 57A.jpg"_qs, u"show 60B.JPG"_qs, u"show A1C.jpg"_qs, u"show 57A.jpg"_qs}))
         << "one photograph after another, by name, starting again after the last";
 }
 

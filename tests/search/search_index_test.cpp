@@ -28,7 +28,8 @@ const QByteArray kDescRtf =
     "sold from the Stra\\'dfe showroom. The DECAPOTABLE name stuck.\\par}";
 const QByteArray kGlossaryRtf =
     "{\\rtf1\\ansi\\pard Hardtop: a removable roof. Convertible: a folding roof. Fuel: petrol.\\par}";
-const QByteArray kUnknownRtf = "{\\rtf1\\ansi\\pard\\par \\pard   Dealer   notes of 1958\\par Nothing else.\\par}";
+const QByteArray kUnknownRtf =
+    "{\\rtf1\\ansi\\pard\\par \\pard   Dealer   notes of 1958\\par Nothing else.\\par}";
 
 struct SearchDisc : ::testing::Test
 {
@@ -72,7 +73,7 @@ TEST_F(SearchDisc, WordsAreMissedNeitherInTableCellsNorForTheirCaseOrAccents)
     const IndexBuild built = build();
     ASSERT_TRUE(built.index);
     EXPECT_FALSE(built.fromCache);
-    EXPECT_EQ(built.unreadable, 1);   // broken.rtf: skipped, not fatal
+    EXPECT_EQ(built.unreadable, 1); // broken.rtf: skipped, not fatal
     const SearchIndex& index = *built.index;
     ASSERT_EQ(index.size(), 4);
 
@@ -81,14 +82,14 @@ TEST_F(SearchDisc, WordsAreMissedNeitherInTableCellsNorForTheirCaseOrAccents)
         const char* words;
         QStringList found;
     } cases[] = {
-        {"ramjet", {kStats}},                         // a table cell
+        {"ramjet", {kStats}}, // a table cell
         {"FIBREGLASS", {kStats}},
-        {"decapotable", {kDesc}},                     // "Décapotable" and "DECAPOTABLE"
-        {"Décap", {kDesc}},                           // accent typed, prefix of a word
-        {"strasse", {kDesc}},                         // "Straße"
-        {"capotable", {}},                            // inside a word is no word
-        {"hardtop convertible", {kGlossary, kDesc}},  // every word, in either document
-        {"hardtop ramjet", {}},                       // no document holds both
+        {"decapotable", {kDesc}},                    // "Décapotable" and "DECAPOTABLE"
+        {"Décap", {kDesc}},                          // accent typed, prefix of a word
+        {"strasse", {kDesc}},                        // "Straße"
+        {"capotable", {}},                           // inside a word is no word
+        {"hardtop convertible", {kGlossary, kDesc}}, // every word, in either document
+        {"hardtop ramjet", {}},                      // no document holds both
         {"1957", {kStats, kDesc}},
         {"dealer 1958", {kDealer}},
         {"  ,;  ", {}},
@@ -96,7 +97,7 @@ TEST_F(SearchDisc, WordsAreMissedNeitherInTableCellsNorForTheirCaseOrAccents)
     for (const auto& c : cases) {
         QStringList found = captions(index, QString::fromUtf8(c.words));
         QStringList expected = c.found;
-        if (expected.size() > 1) {   // ranking is its own test
+        if (expected.size() > 1) { // ranking is its own test
             found.sort();
             expected.sort();
         }
@@ -120,11 +121,13 @@ TEST_F(SearchDisc, ACaptionsWordAndMoreMatchesRankFirstAndTheSnippetMarksTheWord
 
     const QList<SearchHit> hits = index.query(u"DÉCAPOTABLE showroom"_qs);
     ASSERT_EQ(hits.size(), 1);
-    EXPECT_EQ(hits[0].snippet,
-              u"The 1957 <b>Décapotable</b>: a convertible with a hardtop, sold from the Straße <b>showroom</b>. "
-              "The <b>DECAPOTABLE</b> name stuck."_qs);
-    EXPECT_EQ(hits[0].plainSnippet,
-              u"The 1957 Décapotable: a convertible with a hardtop, sold from the Straße showroom. The DECAPOTABLE name stuck."_qs);
+    EXPECT_EQ(
+        hits[0].snippet,
+        u"The 1957 <b>Décapotable</b>: a convertible with a hardtop, sold from the Straße <b>showroom</b>. "
+        "The <b>DECAPOTABLE</b> name stuck."_qs);
+    EXPECT_EQ(
+        hits[0].plainSnippet,
+        u"The 1957 Décapotable: a convertible with a hardtop, sold from the Straße showroom. The DECAPOTABLE name stuck."_qs);
     // Text that looks like markup stays text.
     writeHostFile(disc, u"RichText/GLOSSARY.RTF"_qs, "{\\rtf1\\ansi\\pard <b>Hardtop</b> & roof\\par}");
     const QList<SearchHit> escaped = build(false).index->query(u"hardtop"_qs);
@@ -149,7 +152,8 @@ TEST_F(SearchDisc, TheCacheIsReusedAndRebuiltWhenADocumentChangesOrTheCacheIsDam
     writeHostFile(disc, u"RichText/57stats.rtf"_qs, changed);
     QFile file(stats);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(3600), QFileDevice::FileModificationTime));
+    ASSERT_TRUE(
+        file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(3600), QFileDevice::FileModificationTime));
     file.close();
     const IndexBuild third = build();
     EXPECT_FALSE(third.fromCache);
@@ -184,7 +188,7 @@ TEST(DocumentTitles, EachDocumentOpensUnderItsOpenersCaptionAndCode)
         {"57OPTS.rtf", "1957 Options", ErrorCode::ER026},
         {"57colors.rtf", "1957 Colors", ErrorCode::ER029},
         {"nostalgia56.rtf", "Nostalgia 1956", ErrorCode::ER002},
-        {"ptdesc.rtf", "Prototypes ", ErrorCode::ER002},      // shared with Race Cars: the first rule
+        {"ptdesc.rtf", "Prototypes ", ErrorCode::ER002}, // shared with Race Cars: the first rule
         {"dromellfeatures.rtf", "Dromell Cars  Features", ErrorCode::ER027},
         {"intro.rtf", "Introduction", ErrorCode::ER007},
         {"magKF.rtf", "Magazines", ErrorCode::ER008},
@@ -199,7 +203,8 @@ TEST(DocumentTitles, EachDocumentOpensUnderItsOpenersCaptionAndCode)
         EXPECT_EQ(title->errorCode, c.code) << c.file;
     }
     EXPECT_EQ(titles.find(u"57.rtf"_qs), nullptr);
-    EXPECT_EQ(DocumentTitles::fromFirstLine(u"\n \n"_qs, u"TIA.rtf"_qs).caption, u"The Kestrane Omnivar     TIA"_qs);
+    EXPECT_EQ(DocumentTitles::fromFirstLine(u"\n \n"_qs, u"TIA.rtf"_qs).caption,
+              u"The Kestrane Omnivar     TIA"_qs);
     EXPECT_EQ(DocumentTitles::fromFirstLine(QString(200, u'x'), u"x.rtf"_qs).caption.size(), 25 + 80);
 }
 
@@ -207,7 +212,8 @@ TEST(WordMatches, PositionsSelectTheWordsInTheShownDocumentTablesIncluded)
 {
     QTextDocument document;
     ASSERT_TRUE(rtf::readRtf(kStatsRtf, &document).ok);
-    const std::vector<TextMatch> matches = findWordMatches(document, {u"fibreglass"_qs, u"fli"_qs, u"fuel"_qs});
+    const std::vector<TextMatch> matches =
+        findWordMatches(document, {u"fibreglass"_qs, u"fli"_qs, u"fuel"_qs});
     QStringList words;
     for (const TextMatch& m : matches) {
         QTextCursor cursor(&document);

@@ -46,7 +46,8 @@ protected:
         state.disc.photoRoot = u"E:"_qs;
         form1 = std::make_unique<MainWindow>(context);
         form1->show();
-        search = std::make_unique<SearchController>(context, form1->controls(), &form1->mmControl1(), cache.path());
+        search = std::make_unique<SearchController>(context, form1->controls(), &form1->mmControl1(),
+                                                    cache.path());
     }
 
     void TearDown() override
@@ -127,7 +128,9 @@ TEST_F(SearchWindowTest, CtrlFFindsWhatIsTypedAndEnterOpensTheDocumentAtItsFirst
     QAccessibleInterface* listAccess = QAccessible::queryAccessibleInterface(list);
     ASSERT_NE(listAccess, nullptr);
     ASSERT_GT(listAccess->childCount(), 0);
-    EXPECT_TRUE(listAccess->child(0)->text(QAccessible::Name).startsWith(u"The Kestrane Omnivar     1957 Description: "_qs));
+    EXPECT_TRUE(listAccess->child(0)
+                    ->text(QAccessible::Name)
+                    .startsWith(u"The Kestrane Omnivar     1957 Description: "_qs));
 
     // Down in the field moves through the results; Enter opens the one chosen.
     window->searchField()->clear();
@@ -152,7 +155,8 @@ TEST_F(SearchWindowTest, CtrlFFindsWhatIsTypedAndEnterOpensTheDocumentAtItsFirst
         seen.selected = reader->rtbText()->textCursor().selectedText();
         seen.matches = int(reader->rtbText()->extraSelections().size());
         QTest::keyClick(reader, Qt::Key_F3);
-        seen.afterF3 = QString::number(reader->currentMatch()) + u' ' + reader->rtbText()->textCursor().selectedText();
+        seen.afterF3 =
+            QString::number(reader->currentMatch()) + u' ' + reader->rtbText()->textCursor().selectedText();
         QTest::keyClick(reader, Qt::Key_F3, Qt::ShiftModifier);
         seen.afterShiftF3 = QString::number(reader->currentMatch());
         QTest::mouseClick(reader->okButton(), Qt::LeftButton);
@@ -166,12 +170,14 @@ TEST_F(SearchWindowTest, CtrlFFindsWhatIsTypedAndEnterOpensTheDocumentAtItsFirst
     EXPECT_EQ(seen.selected.toLower(), u"fuel"_qs);
     EXPECT_GE(seen.matches, 2);
     EXPECT_EQ(seen.afterF3.left(2), u"1 "_qs);
-    EXPECT_TRUE(seen.afterF3.mid(2).toLower().startsWith(u"fuel"_qs) || seen.afterF3.mid(2).toLower().startsWith(u"inj"_qs));
+    EXPECT_TRUE(seen.afterF3.mid(2).toLower().startsWith(u"fuel"_qs) ||
+                seen.afterF3.mid(2).toLower().startsWith(u"inj"_qs));
     EXPECT_EQ(seen.afterShiftF3, u"0"_qs);
     EXPECT_TRUE(fake.dialogs.boxes.isEmpty());
 }
 
-TEST_F(SearchWindowTest, TheNextStartTakesTheCachedIndexADoubleClickOpensAndAVanishedDocumentIsReportedWithItsCode)
+TEST_F(SearchWindowTest,
+       TheNextStartTakesTheCachedIndexADoubleClickOpensAndAVanishedDocumentIsReportedWithItsCode)
 {
     // A first run fills the cache.
     {

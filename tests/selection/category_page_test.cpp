@@ -21,11 +21,12 @@ struct Row
     const char16_t* code;
     const char16_t* stats;
     const char16_t* web;
-    const char16_t* disabled;   // page buttons left disabled
-    const char16_t* showing;    // pictures showing afterwards, from all five showing for 1957
+    const char16_t* disabled; // page buttons left disabled
+    const char16_t* showing;  // pictures showing afterwards, from all five showing for 1957
 };
 
-#define NINE u"cmdOptions cmdColors cmdScript cmdEmblem cmdEmbRear cmdEmbSide cmdClipArt cmdNostalgia cmdBrochure"
+#define NINE                                                                                                 \
+    u"cmdOptions cmdColors cmdScript cmdEmblem cmdEmbRear cmdEmbSide cmdClipArt cmdNostalgia cmdBrochure"
 #define KW u"Kestrane Website"
 #define FMW u"Franklin Mint Website"
 #define ALL u"PicClipArt picScript picEmblem picEmbRear picEmbSide"
@@ -34,33 +35,42 @@ const Row kRows[] = {
     {u"mnuEmblems", u"Kestrane Emblems ", u"EM", u"Details", KW, NINE u" cmdDesc cmdAd", u""},
     {u"mnuMiscellany", u"Miscellany ", u"MS", u"Statistics", KW, NINE u" cmdDesc cmdStats cmdAd", u""},
     {u"mnuTopTen", u"Top Ten Kestrane People ", u"TT", u"Statistics", KW, NINE u" cmdStats cmdAd", u""},
-    {u"mnuMus(1)", u"National Kestrane Museum ", u"MN", u"Details", u"Kestrane Museum Website", NINE u" cmdAd", u""},
+    {u"mnuMus(1)", u"National Kestrane Museum ", u"MN", u"Details", u"Kestrane Museum Website",
+     NINE u" cmdAd", u""},
     // Americana has no insignia of its own: its pictures go rather than show 1957's beside an error.
     {u"mnuMus(2)", u"Kestrane Americana ", u"MA", u"Details", KW, NINE, u""},
     {u"mnuArt(0)", u"Additional Clip Art ", u"CA", u"Details", KW, NINE u" cmdDesc cmdStats cmdAd", u""},
     {u"mnuArt(2)", u"Art Print Two ", u"GB", u"Details", KW, NINE u" cmdAd", u""},
-    {u"mnuArt(3)", u"National Kestrane Museum Print ", u"GH", u"Details", u"Kestrane Museum Website", NINE u" cmdAd", u""},
+    {u"mnuArt(3)", u"National Kestrane Museum Print ", u"GH", u"Details", u"Kestrane Museum Website",
+     NINE u" cmdAd", u""},
     {u"mnuArt(4)", u"Art Print Five ", u"GL", u"Details", KW, NINE u" cmdAd", u""},
     {u"mnukestystuff(0)", u"Car Stuff Kestrane Calendars ", u"TC", u"Details", u"Car Stuff Calendar Website",
      NINE u" cmdStats cmdAd", u""},
-    {u"mnukestystuff(1)", u"Kestrane Holiday Cards ", u"TX", u"Details", u"NKOA Website", NINE u" cmdAd", u""},
+    {u"mnukestystuff(1)", u"Kestrane Holiday Cards ", u"TX", u"Details", u"NKOA Website", NINE u" cmdAd",
+     u""},
     {u"mnukestystuff(2)", u"Kestrane Monopoly Game ", u"US", u"Details", KW, NINE u" cmdStats cmdAd", u""},
-    {u"mnukestystuff(3)", u"Danbury Mint Die-cast Models  ", u"TD", u"Details", u"Danbury Mint Website", NINE u" cmdAd", u""},
-    {u"mnukestystuff(4)", u"Franklin Mint Collector Knives ", u"TE", u"Details", FMW, NINE u" cmdStats cmdAd", u""},
-    {u"mnukestystuff(5)", u"Franklin Mint Collector Plates ", u"TP", u"Details", FMW, NINE u" cmdStats cmdAd", u""},
+    {u"mnukestystuff(3)", u"Danbury Mint Die-cast Models  ", u"TD", u"Details", u"Danbury Mint Website",
+     NINE u" cmdAd", u""},
+    {u"mnukestystuff(4)", u"Franklin Mint Collector Knives ", u"TE", u"Details", FMW, NINE u" cmdStats cmdAd",
+     u""},
+    {u"mnukestystuff(5)", u"Franklin Mint Collector Plates ", u"TP", u"Details", FMW, NINE u" cmdStats cmdAd",
+     u""},
     {u"mnukestystuff(6)", u"Franklin Mint Die-cast Models  ", u"TF", u"Details", FMW, NINE u" cmdAd", u""},
-    {u"mnukestystuff(7)", u"Franklin Mint Fuel Injected Engine ", u"TI", u"Details", FMW, NINE u" cmdAd", u""},
-    {u"mnukestystuff(8)", u"Franklin Mint Kestrane Pocket Watch ", u"TW", u"Details", FMW, NINE u" cmdStats cmdAd", u""},
+    {u"mnukestystuff(7)", u"Franklin Mint Fuel Injected Engine ", u"TI", u"Details", FMW, NINE u" cmdAd",
+     u""},
+    {u"mnukestystuff(8)", u"Franklin Mint Kestrane Pocket Watch ", u"TW", u"Details", FMW,
+     NINE u" cmdStats cmdAd", u""},
     {u"mnukestystuff(9)", u"Kestrane Metal Signs ", u"VM", u"Details", KW, NINE u" cmdAd", u""},
     {u"mnukestystuff(10)", u"Revell-Monogram Models  ", u"VR", u"Details", KW, NINE u" cmdAd", u""},
     {u"mnukestystuff(11)", u"Kestrane Pinball Machine ", u"XP", u"Details", KW, NINE u" cmdStats", u""},
     {u"mnukestystuff(12)", u"Kestrane Coin ", u"ZY", u"Details", KW, NINE u" cmdStats cmdAd", u""},
     {u"mnukestystuff(13)", u"Kestrane Philately ", u"ZZ", u"Details", KW, NINE u" cmdAd", u""},
     {u"mnukestystuff(14)", u"Kestrane Rubber Stamps ", u"ZW", u"Details", KW, NINE u" cmdStats cmdAd", u""},
-    {u"mnukestystuff(15)", u"Hoyle Kestrane Playing Cards ", u"ZX", u"Details", KW, NINE u" cmdDesc cmdStats cmdAd",
-     u""},
+    {u"mnukestystuff(15)", u"Hoyle Kestrane Playing Cards ", u"ZX", u"Details", KW,
+     NINE u" cmdDesc cmdStats cmdAd", u""},
     {u"mnuSpecialty(0)", u"Halvard C12 ", u"BC", u"Statistics", u"Halvard Website",
-     u"cmdOptions cmdColors cmdClipArt cmdNostalgia cmdBrochure", u"picScript picEmblem picEmbRear picEmbSide"},
+     u"cmdOptions cmdColors cmdClipArt cmdNostalgia cmdBrochure",
+     u"picScript picEmblem picEmbRear picEmbSide"},
     {u"mnuSpecialty(1)", u"Halvard Twin-Turbo ", u"CC", u"Statistics", u"Halvard Website",
      u"cmdNostalgia cmdBrochure cmdAd", ALL},
     {u"mnuSpecialty(2)", u"Custom Kestranes", u"CV", u"Details", KW, NINE u" cmdDesc cmdAd", u""},
@@ -70,7 +80,8 @@ const Row kRows[] = {
      u"cmdStats cmdOptions cmdColors cmdClipArt cmdNostalgia cmdBrochure", u"picScript"},
     // Dromell and the race cars have no clip art (nor rear and side emblems) of their own.
     {u"mnuSpecialty(5)", u"Dromell Cars ", u"FM", u"Features", u"Dromell Website",
-     u"cmdOptions cmdColors cmdClipArt cmdNostalgia cmdBrochure", u"picScript picEmblem picEmbRear picEmbSide"},
+     u"cmdOptions cmdColors cmdClipArt cmdNostalgia cmdBrochure",
+     u"picScript picEmblem picEmbRear picEmbSide"},
     {u"mnuSpecialty(6)", u"Malibu Kestrane Ski Boat ", u"ES", u"Statistics", u"Malibu Website",
      u"cmdNostalgia cmdBrochure", ALL},
     {u"mnuSpecialty(7)", u"Prototypes ", u"DP", u"Details", KW, NINE u" cmdDesc", u""},
@@ -129,7 +140,7 @@ TEST_F(CategoryPage, EveryMenuCategorySetsItsCodeCaptionsButtonsAndPictures)
             const QString name = QString::fromUtf16(p.name);
             QLabel* picture = label(name);
             EXPECT_EQ(picture->isVisible(), showing.contains(name)) << name.toStdString();
-            if (picture->isVisible()) {   // reloaded for the new key
+            if (picture->isVisible()) { // reloaded for the new key
                 EXPECT_TRUE(shows(picture, u"E:"_qs + insigniaFile(p.insignia, title))) << name.toStdString();
             }
         }
@@ -178,7 +189,7 @@ TEST_F(CategoryPage, APictureNamedFromATitleShowsOnlyWhereTheDiscHasIt)
     EXPECT_TRUE(errorCodesShown().isEmpty()) << errorCodesShown().join(u' ').toStdString();
 
     const QString raceClipArt = writeHostFile(disc(), u"clipart/RACE.JPG"_qs, jpegOf(Qt::darkGreen));
-    const auto removeIt = qScopeGuard([&] { QFile::remove(raceClipArt); });   // the disc is shared
+    const auto removeIt = qScopeGuard([&] { QFile::remove(raceClipArt); }); // the disc is shared
     chooseRaceCarsWithEveryPictureShowing();
     EXPECT_TRUE(label(u"PicClipArt"_qs)->isVisible());
     EXPECT_TRUE(shows(label(u"PicClipArt"_qs), u"E:\\ClipArt\\Race.jpg"_qs));

@@ -1,8 +1,8 @@
-#include "disc_names.h"
 #include "common/category_table.h"
-#include "selection/insignia.h"
-#include "photos/slide_insignia.h"
 #include "common/year_keys.h"
+#include "disc_names.h"
+#include "photos/slide_insignia.h"
+#include "selection/insignia.h"
 
 #include <QSet>
 
@@ -36,7 +36,12 @@ QSet<QString> discInsignia()
 
 TEST(InsigniaFiles, SharedFilesAndPlaceholdersFollowTheYearRanges)
 {
-    struct Row { Insignia picture; const char16_t* key; const char16_t* file; };
+    struct Row
+    {
+        Insignia picture;
+        const char16_t* key;
+        const char16_t* file;
+    };
     const Row rows[] = {
         {kScriptPicture, u"1957", u"\\scripts\\scri57.jpg"},
         {kScriptPicture, u"Race Cars ", u"\\SCRIPTS\\SCRIRace.jpg"},
@@ -64,7 +69,8 @@ TEST(InsigniaFiles, SharedFilesAndPlaceholdersFollowTheYearRanges)
         {kClipArtPicture, u"1990-1995 ZR-1 ", u"\\ClipArt\\ZRkes.jpg"},
     };
     for (const Row& r : rows)
-        EXPECT_EQ(file(r.picture, r.key), QString::fromUtf16(r.file)) << QString::fromUtf16(r.key).toStdString();
+        EXPECT_EQ(file(r.picture, r.key), QString::fromUtf16(r.file))
+            << QString::fromUtf16(r.key).toStdString();
 }
 
 TEST(InsigniaFiles, EveryFileAYearOrACategoryWithItsOwnRulesAsksForLiesOnTheDisc)
@@ -102,7 +108,14 @@ TEST(InsigniaFiles, LoadersPlaceTheirPicturesOnThePhotographsCorners)
 TEST(SlideInsignia, YearsUseNoPlaceholdersAndTheirOwnSideRule)
 {
     using A = SlidePicture::Action;
-    struct Row { int y; A rear; A side; const char16_t* sideFile; const char16_t* caption; };
+    struct Row
+    {
+        int y;
+        A rear;
+        A side;
+        const char16_t* sideFile;
+        const char16_t* caption;
+    };
     const Row rows[] = {
         {53, A::Empty, A::Empty, u"", u"1953 "},
         {54, A::Empty, A::Empty, u"", u"1954 "},
@@ -133,11 +146,18 @@ TEST(SlideInsignia, YearsUseNoPlaceholdersAndTheirOwnSideRule)
 TEST(SlideInsignia, TheFourExtraSetsShowOnlyTheirOwnPictures)
 {
     using A = SlidePicture::Action;
-    struct Row { int y; const char16_t* caption; A rear, side, front; const char16_t* script; };
+    struct Row
+    {
+        int y;
+        const char16_t* caption;
+        A rear, side, front;
+        const char16_t* script;
+    };
     const Row rows[] = {
         {103, u"1990-1995 ZR-1 ", A::Load, A::Load, A::Load, u"E:\\scripts\\scrizr1.jpg"},
         {104, u"Halvard Twin-Turbo ", A::KeepHidden, A::KeepHidden, A::Load, u"E:\\scripts\\scrihv.jpg"},
-        {105, u"Venzi Automotive Concepts ", A::KeepHidden, A::KeepHidden, A::KeepHidden, u"E:\\scripts\\scrivz.jpg"},
+        {105, u"Venzi Automotive Concepts ", A::KeepHidden, A::KeepHidden, A::KeepHidden,
+         u"E:\\scripts\\scrivz.jpg"},
         {106, u"Malibu Kestrane Ski Boat ", A::Load, A::KeepHidden, A::Load, u"E:\\scripts\\scrisk.jpg"},
     };
     for (const Row& r : rows) {
@@ -166,10 +186,10 @@ TEST(SlideInsignia, TheScriptStandsCentredAboveTheCaptionAndTheSideAboveTheScrip
     const SlideArrangement a = arrangeSlideInsignia(in);
     EXPECT_EQ(a.captionLeft, 300);
     EXPECT_EQ(a.captionTop, 7500);
-    EXPECT_EQ(a.rearLeft, 2000);     // (6000 - 2000) / 2
-    EXPECT_EQ(a.frontLeft, 8250);    // 6000 + (6000 - 1500) / 2
-    EXPECT_EQ(a.scriptTop, 6100);    // 7500 - 900 - 500
-    EXPECT_EQ(a.scriptLeft, 3400);   // (12000 - 5000) / 2 - 100
-    EXPECT_EQ(a.sideTop, 5440);      // 6100 - 600 - 60
-    EXPECT_EQ(a.sideLeft, 4500);     // 4499.5 rounded
+    EXPECT_EQ(a.rearLeft, 2000);   // (6000 - 2000) / 2
+    EXPECT_EQ(a.frontLeft, 8250);  // 6000 + (6000 - 1500) / 2
+    EXPECT_EQ(a.scriptTop, 6100);  // 7500 - 900 - 500
+    EXPECT_EQ(a.scriptLeft, 3400); // (12000 - 5000) / 2 - 100
+    EXPECT_EQ(a.sideTop, 5440);    // 6100 - 600 - 60
+    EXPECT_EQ(a.sideLeft, 4500);   // 4499.5 rounded
 }

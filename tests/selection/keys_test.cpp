@@ -1,6 +1,6 @@
 #include "common/category_table.h"
-#include "selection/page_setup.h"
 #include "common/year_keys.h"
+#include "selection/page_setup.h"
 
 #include <QStringList>
 
@@ -10,9 +10,14 @@ using namespace kestrane;
 
 TEST(YearKeys, ButtonsSkip1983AndEndWithTheA0ToA2Years)
 {
-    struct Row { int button; const char16_t* key; const char16_t* code; };
+    struct Row
+    {
+        int button;
+        const char16_t* key;
+        const char16_t* code;
+    };
     const Row rows[] = {
-        {1, u"1953", u"53"}, {5, u"1957", u"57"},  {30, u"1982", u"82"}, {31, u"1984", u"84"},
+        {1, u"1953", u"53"},  {5, u"1957", u"57"},  {30, u"1982", u"82"}, {31, u"1984", u"84"},
         {46, u"1999", u"99"}, {47, u"2000", u"A0"}, {48, u"2001", u"A1"}, {49, u"2002", u"A2"},
     };
     for (const Row& r : rows) {
@@ -46,11 +51,16 @@ TEST(YearKeys, TitlesAreMatchedExactlyWithTheirBlanks)
 
 TEST(YearKeys, PhotoStepsRaiseTheButtonAfterTheYear)
 {
-    struct Row { const char16_t* code; int button; bool enable; };
+    struct Row
+    {
+        const char16_t* code;
+        int button;
+        bool enable;
+    };
     const Row rows[] = {
-        {u"53", 2, false},  {u"57", 6, false},  {u"82", 31, false}, {u"84", 32, false},
-        {u"99", 47, false}, {u"A0", 48, true},  {u"A1", 49, true},  {u"A2", 1, true},
-        {u"MS", 1, false},  {u"G6", 1, false},  {u"AZ", 1, false},  {u" s", 1, false},
+        {u"53", 2, false},  {u"57", 6, false}, {u"82", 31, false}, {u"84", 32, false},
+        {u"99", 47, false}, {u"A0", 48, true}, {u"A1", 49, true},  {u"A2", 1, true},
+        {u"MS", 1, false},  {u"G6", 1, false}, {u"AZ", 1, false},  {u" s", 1, false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(QString::fromUtf16(r.code).toStdString());
@@ -74,7 +84,12 @@ TEST(PageSetup, TheRefreshKeepsTheSelectionsOwnCode)
 
 TEST(PageSetup, CategoriesWithoutInsigniaOfTheirOwnHideInsteadOfReloading)
 {
-    struct Row { const char16_t* key; bool hideAll; InsigniaSet hideInstead; };
+    struct Row
+    {
+        const char16_t* key;
+        bool hideAll;
+        InsigniaSet hideInstead;
+    };
     const Row rows[] = {
         {u"1957", false, 0},
         {u"Miscellany ", true, 0},

@@ -1,10 +1,10 @@
 #include "page_fixture.h"
 
+#include "common/control_names.h"
+#include "common/picture_file.h"
 #include "demo_disc.h"
 #include "photos/photo_catalogue.h"
-#include "common/picture_file.h"
 #include "selection/ui/year_page.h"
-#include "common/control_names.h"
 #include "shell/ui/main_window.h"
 
 #include <QAbstractButton>
@@ -27,7 +27,7 @@ void PageFixture::SetUpTestSuite()
 {
     if (sharedDisc)
         return;
-    sharedDisc = new QTemporaryDir;   // lives as long as the test binary
+    sharedDisc = new QTemporaryDir; // lives as long as the test binary
     QString error;
     ASSERT_TRUE(demo::writeDemoDisc(sharedDisc->path(), {.small = true}, &error)) << error.toStdString();
 }
@@ -112,7 +112,8 @@ QImage PageFixture::discImage(const QString& discPath) const
 bool PageFixture::shows(const QLabel* picture, const QString& discPath) const
 {
     const QImage expected = discImage(discPath);
-    return !expected.isNull() && picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32) == expected;
+    return !expected.isNull() &&
+           picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32) == expected;
 }
 
 void PageFixture::clickYear(int index)
@@ -130,10 +131,10 @@ void PageFixture::trigger(const QString& menuItem)
 void PageFixture::showAllInsignia()
 {
     const std::pair<const char16_t*, const char16_t*> toggles[] = {{u"cmdScript", u"picScript"},
-                                                                  {u"cmdEmblem", u"picEmblem"},
-                                                                  {u"cmdEmbRear", u"picEmbRear"},
-                                                                  {u"cmdEmbSide", u"picEmbSide"},
-                                                                  {u"cmdClipArt", u"PicClipArt"}};
+                                                                   {u"cmdEmblem", u"picEmblem"},
+                                                                   {u"cmdEmbRear", u"picEmbRear"},
+                                                                   {u"cmdEmbSide", u"picEmbSide"},
+                                                                   {u"cmdClipArt", u"PicClipArt"}};
     for (const auto& [toggle, picture] : toggles)
         if (label(QString::fromUtf16(picture))->isHidden())
             QTest::mouseClick(button(QString::fromUtf16(toggle)), Qt::LeftButton);

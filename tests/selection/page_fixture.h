@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/fakes/fake_platform.h"
 #include "common/ui/window_registry.h"
+#include "platform/fakes/fake_platform.h"
 #include "state/app_context.h"
 
 #include <QColor>

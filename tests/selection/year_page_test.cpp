@@ -69,20 +69,27 @@ TEST_F(YearPageWindow, ScreenReadersHearTheCaptionsThePageShows)
         const QString name = heard(widget);
         const QString value = heard(widget, QAccessible::Value);
         EXPECT_TRUE(name.contains(shown) || value.contains(shown))
-            << widget->objectName().toStdString() << " shows \"" << shown.toStdString() << "\" but is heard as \""
-            << name.toStdString() << "\" / \"" << value.toStdString() << '"';
+            << widget->objectName().toStdString() << " shows \"" << shown.toStdString()
+            << "\" but is heard as \"" << name.toStdString() << "\" / \"" << value.toStdString() << '"';
     }
-    EXPECT_GT(captions, 49 + 13);   // at least the year and page buttons
+    EXPECT_GT(captions, 49 + 13); // at least the year and page buttons
 }
 
 TEST_F(YearPageWindow, YearButtonsSelectTheirYearWithoutA1983)
 {
     open();
-    struct Row { int button; const char16_t* key; const char16_t* code; const char16_t* photo; int front; };
+    struct Row
+    {
+        int button;
+        const char16_t* key;
+        const char16_t* code;
+        const char16_t* photo;
+        int front;
+    };
     const Row rows[] = {
-        {1, u"1953", u"53", u"53A.JPG", 2},    {5, u"1957", u"57", u"57A.JPG", 6},
-        {30, u"1982", u"82", u"82A.JPG", 31},  {31, u"1984", u"84", u"84A.JPG", 32},
-        {47, u"2000", u"A0", u"A0A.JPG", 48},  {48, u"2001", u"A1", u"A1A.JPG", 49},
+        {1, u"1953", u"53", u"53A.JPG", 2},   {5, u"1957", u"57", u"57A.JPG", 6},
+        {30, u"1982", u"82", u"82A.JPG", 31}, {31, u"1984", u"84", u"84A.JPG", 32},
+        {47, u"2000", u"A0", u"A0A.JPG", 48}, {48, u"2001", u"A1", u"A1A.JPG", 49},
         {49, u"2002", u"A2", u"A2A.JPG", 1},
     };
     for (const Row& r : rows) {
@@ -108,25 +115,32 @@ TEST_F(YearPageWindow, InsigniaFollowTheYearWithPlaceholdersAndSharedFiles)
     open();
     clickYear(5);
     showAllInsignia();
-    struct Row { int button; const char16_t* script; const char16_t* front; const char16_t* rear;
-                 const char16_t* side; const char16_t* clip; };
+    struct Row
+    {
+        int button;
+        const char16_t* script;
+        const char16_t* front;
+        const char16_t* rear;
+        const char16_t* side;
+        const char16_t* clip;
+    };
     const Row rows[] = {
-        {5, u"\\scripts\\scri57.jpg", u"\\embfront\\emb57f.jpg", u"\\embrear\\emb57r.jpg", u"\\embside\\emb57s.jpg",
-         u"\\clipart\\1957.jpg"},
-        {1, u"\\scripts\\scri53.jpg", u"\\embfront\\emb53f.jpg", u"\\graphics\\norear.jpg", u"\\embside\\emb53s.jpg",
-         u"\\clipart\\1953.jpg"},
-        {2, u"\\scripts\\scri54.jpg", u"\\embfront\\emb54f.jpg", u"\\graphics\\norear.jpg", u"\\embside\\emb53s.jpg",
-         u"\\clipart\\1954.jpg"},
-        {22, u"\\scripts\\scri74.jpg", u"\\embfront\\emb74f.jpg", u"\\graphics\\norear.jpg", u"\\embside\\emb74s.jpg",
-         u"\\clipart\\1974.jpg"},
-        {29, u"\\scripts\\scri81.jpg", u"\\embfront\\emb81f.jpg", u"\\embrear\\emb81r.jpg", u"\\graphics\\noside.jpg",
-         u"\\clipart\\1981.jpg"},
-        {40, u"\\scripts\\scri93.jpg", u"\\embfront\\emb93f.jpg", u"\\embrear\\emb93r.jpg", u"\\embside\\emb93s.jpg",
-         u"\\clipart\\1993.jpg"},
-        {41, u"\\scripts\\scri94.jpg", u"\\embfront\\emb94f.jpg", u"\\embrear\\emb94r.jpg", u"\\embside\\emb91s.jpg",
-         u"\\clipart\\1994.jpg"},
-        {49, u"\\scripts\\scri02.jpg", u"\\embfront\\emb02f.jpg", u"\\embrear\\emb02r.jpg", u"\\embside\\emb02s.jpg",
-         u"\\clipart\\2002.jpg"},
+        {5, u"\\scripts\\scri57.jpg", u"\\embfront\\emb57f.jpg", u"\\embrear\\emb57r.jpg",
+         u"\\embside\\emb57s.jpg", u"\\clipart\\1957.jpg"},
+        {1, u"\\scripts\\scri53.jpg", u"\\embfront\\emb53f.jpg", u"\\graphics\\norear.jpg",
+         u"\\embside\\emb53s.jpg", u"\\clipart\\1953.jpg"},
+        {2, u"\\scripts\\scri54.jpg", u"\\embfront\\emb54f.jpg", u"\\graphics\\norear.jpg",
+         u"\\embside\\emb53s.jpg", u"\\clipart\\1954.jpg"},
+        {22, u"\\scripts\\scri74.jpg", u"\\embfront\\emb74f.jpg", u"\\graphics\\norear.jpg",
+         u"\\embside\\emb74s.jpg", u"\\clipart\\1974.jpg"},
+        {29, u"\\scripts\\scri81.jpg", u"\\embfront\\emb81f.jpg", u"\\embrear\\emb81r.jpg",
+         u"\\graphics\\noside.jpg", u"\\clipart\\1981.jpg"},
+        {40, u"\\scripts\\scri93.jpg", u"\\embfront\\emb93f.jpg", u"\\embrear\\emb93r.jpg",
+         u"\\embside\\emb93s.jpg", u"\\clipart\\1993.jpg"},
+        {41, u"\\scripts\\scri94.jpg", u"\\embfront\\emb94f.jpg", u"\\embrear\\emb94r.jpg",
+         u"\\embside\\emb91s.jpg", u"\\clipart\\1994.jpg"},
+        {49, u"\\scripts\\scri02.jpg", u"\\embfront\\emb02f.jpg", u"\\embrear\\emb02r.jpg",
+         u"\\embside\\emb02s.jpg", u"\\clipart\\2002.jpg"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.button);
@@ -193,7 +207,8 @@ TEST_F(YearPageWindow, TogglesShowAndHideAndAPictureHidesOnAClickButNotOnARightC
     fake.dialogs.answerNext(MsgYes);
     QTest::mouseClick(clip, Qt::RightButton);
     EXPECT_EQ(fake.clipboard.clears, 1);
-    EXPECT_EQ(fake.clipboard.image.convertToFormat(QImage::Format_RGB32), discImage(u"E:\\clipart\\1958.jpg"_qs));
+    EXPECT_EQ(fake.clipboard.image.convertToFormat(QImage::Format_RGB32),
+              discImage(u"E:\\clipart\\1958.jpg"_qs));
     EXPECT_EQ(state.selection.lastMouseButton, u"2");
 
     QTest::mouseClick(clip, Qt::LeftButton);
@@ -205,7 +220,12 @@ TEST_F(YearPageWindow, TogglesShowAndHideAndAPictureHidesOnAClickButNotOnARightC
 TEST_F(YearPageWindow, TheClipArtToggleLeavesTheBrowserOnTheCategorysPhotographs)
 {
     open();
-    struct Row { const char16_t* menu; const char16_t* code; const char16_t* second; };
+    struct Row
+    {
+        const char16_t* menu;
+        const char16_t* code;
+        const char16_t* second;
+    };
     const Row rows[] = {{u"mnuSpecialty(10)", u"AZ", u"AZB.JPG"},
                         {u"mnuSpecialty(6)", u"ES", u"ESB.JPG"},
                         {u"mnuSpecialty(1)", u"CC", u"CCB.JPG"}};
@@ -230,7 +250,7 @@ TEST_F(YearPageWindow, AShowingScriptFollowsTheYearAndGoesWithAHiddenCategory)
     QTest::mouseClick(button(u"cmdScript"_qs), Qt::LeftButton);
     clickYear(9);
     EXPECT_TRUE(shows(label(u"picScript"_qs), u"E:\\scripts\\scri61.jpg"_qs));
-    EXPECT_TRUE(label(u"picEmblem"_qs)->isHidden());   // hidden pictures stay hidden
+    EXPECT_TRUE(label(u"picEmblem"_qs)->isHidden()); // hidden pictures stay hidden
     trigger(u"mnuMiscellany"_qs);
     EXPECT_TRUE(label(u"picScript"_qs)->isHidden());
 }
@@ -250,8 +270,14 @@ TEST_F(YearPageWindow, AMissingPictureIsReportedWithItsLoadersCode)
     clickYear(5);
     QLabel* script = label(u"picScript"_qs);
 
-    struct Row { const char16_t* button; const char16_t* code; };
-    const Row rows[] = {{u"cmdEmblem", u"ER022"}, {u"cmdEmbRear", u"ER041"}, {u"cmdEmbSide", u"ER042"},
+    struct Row
+    {
+        const char16_t* button;
+        const char16_t* code;
+    };
+    const Row rows[] = {{u"cmdEmblem", u"ER022"},
+                        {u"cmdEmbRear", u"ER041"},
+                        {u"cmdEmbSide", u"ER042"},
                         {u"cmdClipArt", u"ER035"}};
     for (const Row& r : rows) {
         fake.dialogs.boxes.clear();
@@ -345,7 +371,7 @@ TEST_F(YearPageWindow, LosingFocusDuringTheSlideShowRefreshesThePage)
     photo->hide();
     QEvent deactivate(QEvent::WindowDeactivate);
     QApplication::sendEvent(main.get(), &deactivate);
-    EXPECT_TRUE(photo->isHidden());   // no slide show: nothing happens
+    EXPECT_TRUE(photo->isHidden()); // no slide show: nothing happens
 
     state.slides.slideShowRunning = kTrue;
     button(u"cmdOptions"_qs)->setEnabled(false);

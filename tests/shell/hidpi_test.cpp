@@ -29,7 +29,7 @@ TEST(HighDensityScreens, PicturesAreScaledToTheDevicesPixelsNotBlownUpFromTheWin
         const int b = qGray(shown.pixel(x + 1, 50));
         contrasts += std::abs(a - b) > 200;
     }
-    EXPECT_GT(contrasts, 110);   // a picture scaled to 100 units and blown up would have none
+    EXPECT_GT(contrasts, 110); // a picture scaled to 100 units and blown up would have none
 
     const QImage splash = drawSplashPicture(QSize(320, 240), label.devicePixelRatioF());
     EXPECT_EQ(splash.size(), QSize(640, 480));

@@ -80,10 +80,11 @@ TEST(CommandLine, ARelativeDiscFolderBecomesDriveDOfTheQtPlatform)
     qputenv("KESTRANE_DRIVES", "D=/nowhere;E=/elsewhere");
     QtPlatform platform(request.discFolder);
     qunsetenv("KESTRANE_DRIVES");
-    EXPECT_EQ(platform.platform().fileSystem->dir(QString::fromUtf16(kPhotoProbe).prepend(u"D:"_qs)), u"57A.JPG"_qs);
+    EXPECT_EQ(platform.platform().fileSystem->dir(QString::fromUtf16(kPhotoProbe).prepend(u"D:"_qs)),
+              u"57A.JPG"_qs);
     bool notReady = false;
     platform.platform().fileSystem->dir(u"E:\\kestranes\\*.jpg"_qs, &notReady);
-    EXPECT_TRUE(notReady);   // --disc replaces the whole drive map
+    EXPECT_TRUE(notReady); // --disc replaces the whole drive map
 }
 
 // The installed binary, as a user runs it from a terminal.
@@ -98,7 +99,7 @@ Terminal runProgram(const QStringList& arguments)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(u"QT_QPA_PLATFORM"_qs);   // none of these may need a display
+    env.remove(u"QT_QPA_PLATFORM"_qs); // none of these may need a display
     env.remove(u"DISPLAY"_qs);
     env.remove(u"WAYLAND_DISPLAY"_qs);
     process.setProcessEnvironment(env);
@@ -114,7 +115,7 @@ TEST(CommandLineProcess, HelpVersionAndABadDiscAnswerOnTheTerminalWithoutADispla
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.startsWith(u"Usage: kestrane-omnivar [options] [HWI]"_qs)) << help.out.toStdString();
     EXPECT_TRUE(help.out.contains(u"--disc <folder>"_qs));
-    EXPECT_FALSE(help.out.contains(u"platform"_qs));   // the toolkit's options stay out of the help
+    EXPECT_FALSE(help.out.contains(u"platform"_qs)); // the toolkit's options stay out of the help
 
     const Terminal version = runProgram({u"--version"_qs});
     EXPECT_EQ(version.exitCode, 0);
@@ -123,6 +124,7 @@ TEST(CommandLineProcess, HelpVersionAndABadDiscAnswerOnTheTerminalWithoutADispla
     const Terminal bad = runProgram({u"--disc"_qs, u"/no/such/disc"_qs});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.out.isEmpty());
-    EXPECT_TRUE(bad.err.startsWith(u"kestrane-omnivar: --disc: the folder \"/no/such/disc\" does not exist."_qs))
+    EXPECT_TRUE(
+        bad.err.startsWith(u"kestrane-omnivar: --disc: the folder \"/no/such/disc\" does not exist."_qs))
         << bad.err.toStdString();
 }

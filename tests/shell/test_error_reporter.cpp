@@ -1,6 +1,6 @@
-#include "platform/fakes/fake_platform.h"
 #include "common/error_codes.h"
 #include "common/error_reporter.h"
+#include "platform/fakes/fake_platform.h"
 #include "state/app_context.h"
 
 #include <gtest/gtest.h>
@@ -95,7 +95,8 @@ TEST(ErrorMessages, ThreeCodesEndRightAfterTheirText)
               expected(u"ER059"_qs, u" You must select both a Start Year and an End Year. "_qs, false));
     EXPECT_TRUE(composeErrorMessage(u"ER059"_qs, {}).endsWith(u"End Year. "_qs));
     EXPECT_EQ(composeErrorMessage(u"ER060"_qs, {}),
-              expected(u"ER060"_qs, u" Unable to copy photo to disk. Make sure target media is writeable."_qs, false));
+              expected(u"ER060"_qs, u" Unable to copy photo to disk. Make sure target media is writeable."_qs,
+                       false));
 }
 
 TEST(ErrorMessages, SoundFileMessageDropsTheFirstFiveCharactersOfThePath)
@@ -126,7 +127,7 @@ TEST_F(Reporter, OkBoxIsTitledWithTheStopIconAndStoresTheMessage)
     EXPECT_EQ(box.icon, MsgIcon::Critical);
     EXPECT_EQ(box.text, state.errors.lastErrorMessage);
     EXPECT_EQ(state.errors.lastErrorMessage, expected(u"ER012"_qs, u" Unable to load photo."_qs));
-    EXPECT_EQ(state.errors.currentErrorCode, u"ER012"_qs);   // the code stays for the next report
+    EXPECT_EQ(state.errors.currentErrorCode, u"ER012"_qs); // the code stays for the next report
     EXPECT_FALSE(fake.app.ended);
 }
 

@@ -29,10 +29,7 @@ struct Startup : ::testing::Test
         steps.loadPhotoCatalogue = [this] { calls << u"catalogue"_qs; };
     }
 
-    StartupResult run(const QStringList& args = {})
-    {
-        return runStartupSequence(context, args, steps);
-    }
+    StartupResult run(const QStringList& args = {}) { return runStartupSequence(context, args, steps); }
 };
 
 } // namespace
@@ -44,7 +41,7 @@ TEST_F(Startup, DriveDWinsOverALaterDriveAndPhotosComeFromTheDisc)
     ASSERT_EQ(run(), StartupResult::Ready);
     EXPECT_EQ(state.disc.cdRoot, u"D:"_qs);
     EXPECT_EQ(state.disc.photoRoot, u"D:"_qs);
-    EXPECT_EQ(state.errors.currentErrorCode, u"ER055"_qs);   // no passby.wav in the program folder
+    EXPECT_EQ(state.errors.currentErrorCode, u"ER055"_qs); // no passby.wav in the program folder
     EXPECT_EQ(state.disc.editionSwitch, 0);
     EXPECT_EQ(state.disc.initialSelectionFlag, kTrue);
     EXPECT_EQ(calls, (QStringList{u"timer"_qs, u"catalogue"_qs}));
@@ -53,9 +50,9 @@ TEST_F(Startup, DriveDWinsOverALaterDriveAndPhotosComeFromTheDisc)
 
 TEST_F(Startup, DrivesThatAreNotReadyOrEmptyAreSkipped)
 {
-    fake.mapDrive(u'D', fake.root() + u"/no-such-folder"_qs);   // not ready
-    fake.addDrive(u'E');                                       // ready, but another disc
-    writeHostFile(fake.addDrive(u'F'), u"kestranes/readme.txt"_qs);   // no photographs
+    fake.mapDrive(u'D', fake.root() + u"/no-such-folder"_qs);       // not ready
+    fake.addDrive(u'E');                                            // ready, but another disc
+    writeHostFile(fake.addDrive(u'F'), u"kestranes/readme.txt"_qs); // no photographs
     putDisc(fake.addDrive(u'K'));
     ASSERT_EQ(run(), StartupResult::Ready);
     EXPECT_EQ(state.disc.cdRoot, u"K:"_qs);
@@ -75,7 +72,8 @@ TEST_F(Startup, PhotographsInTheProgramFolderAreUsedButTheDiscIsStillRequired)
     fake.dialogs.answerNext(MsgCancel);
     EXPECT_EQ(run(), StartupResult::Ended);
     ASSERT_EQ(fake.dialogs.boxes.size(), 1);
-    EXPECT_TRUE(fake.dialogs.boxes.first().text.contains(u" Unable to detect the Kestrane Omnivar CDROM."_qs));
+    EXPECT_TRUE(
+        fake.dialogs.boxes.first().text.contains(u" Unable to detect the Kestrane Omnivar CDROM."_qs));
     EXPECT_EQ(calls, QStringList{u"unload"_qs});
 
     FakePlatform fake2;
@@ -95,7 +93,7 @@ TEST_F(Startup, RetryAfterTheDiscAppearsGoesOn)
     fake.dialogs.onBox = [&](const MessageBoxRequest& box) {
         EXPECT_EQ(box.buttons, MsgButtons::RetryCancel);
         if (++boxes == 2)
-            putDisc(drive);   // the user inserts the disc before the second Retry
+            putDisc(drive); // the user inserts the disc before the second Retry
     };
     fake.dialogs.answerNext(MsgRetry);
     fake.dialogs.answerNext(MsgRetry);
@@ -114,7 +112,8 @@ TEST_F(Startup, OnlyTheExactArgumentHwiSkipsTheSearch)
     EXPECT_EQ(state.disc.photoRoot, fake.programFolder());
     EXPECT_TRUE(fake.dialogs.boxes.isEmpty());
 
-    for (const QStringList& args : {QStringList{u"hwi"_qs}, QStringList{u"HWI "_qs}, QStringList{u"HWI"_qs, u"x"_qs}}) {
+    for (const QStringList& args :
+         {QStringList{u"hwi"_qs}, QStringList{u"HWI "_qs}, QStringList{u"HWI"_qs, u"x"_qs}}) {
         FakePlatform other;
         AppState s;
         AppContext c{s, other.platform(), nullptr};
@@ -127,7 +126,7 @@ TEST_F(Startup, OnlyTheExactArgumentHwiSkipsTheSearch)
 TEST_F(Startup, StartupSoundPlaysFromTheProgramFolderWhenPresent)
 {
     putDisc(fake.addDrive(u'D'));
-    writeHostFile(fake.programFolder(), u"PassBy.WAV"_qs);   // any letter case
+    writeHostFile(fake.programFolder(), u"PassBy.WAV"_qs); // any letter case
     ASSERT_EQ(run(), StartupResult::Ready);
     const QString sound = fake.programFolder() + u"\\passby.wav"_qs;
     EXPECT_EQ(state.disc.currentSoundFile, sound);
@@ -189,7 +188,7 @@ TEST(ScreenResolution, OnlyExactlyEightHundredBySixHundredSmallFontsIsOptimum)
         bool optimum;
     } rows[] = {
         {800, 600, 15, true},
-        {800, 600, 12, false},   // large fonts
+        {800, 600, 12, false}, // large fonts
         {1024, 768, 15, false},
         {640, 480, 15, false},
     };
@@ -198,12 +197,13 @@ TEST(ScreenResolution, OnlyExactlyEightHundredBySixHundredSmallFontsIsOptimum)
         screen.widthPixels = row.w;
         screen.heightPixels = row.h;
         screen.twipsPerPixel = row.twips;
-        EXPECT_EQ(IsScreenResolution(screen, 800, 600), row.optimum) << row.w << 'x' << row.h << '@' << row.twips;
+        EXPECT_EQ(IsScreenResolution(screen, 800, 600), row.optimum)
+            << row.w << 'x' << row.h << '@' << row.twips;
         const MainWindowSizing sizing = mainWindowSizing(screen);
         EXPECT_EQ(sizing.optimumScreen, row.optimum);
         EXPECT_EQ(sizing.widthTwips, 11994);
         EXPECT_EQ(sizing.heightTwips, 9100);
     }
     FakeScreen screen;
-    EXPECT_FALSE(IsScreenResolution(screen, 2147483647, 600));   // no overflow into a false match
+    EXPECT_FALSE(IsScreenResolution(screen, 2147483647, 600)); // no overflow into a false match
 }

@@ -83,7 +83,7 @@ TEST_F(Program, CancellingTheDiscSearchEndsBeforeAnyMainWindow)
 TEST_F(Program, TheMainWindowWaitsForACatalogueErrorToBeAnswered)
 {
     const QString disc = fake.addDrive(u'E');
-    writeHostFile(disc, u"kestranes/57A.JPG"_qs);   // no clip-art folder yet: ER037
+    writeHostFile(disc, u"kestranes/57A.JPG"_qs); // no clip-art folder yet: ER037
     bool openedDuringBox = false;
     fake.dialogs.onBox = [&](const MessageBoxRequest&) {
         // The splash timer fires while the box is up.

@@ -33,8 +33,8 @@ xcb_connection_t* x11Connection()
 
 xcb_atom_t atom(xcb_connection_t* c, const char* name)
 {
-    xcb_intern_atom_reply_t* reply
-        = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
+    xcb_intern_atom_reply_t* reply =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
     const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     std::free(reply);
     return result;

@@ -31,8 +31,9 @@ QString resolve(const QString& root, const QString& relative)
             continue;
         }
         const QStringList entries = QDir(current).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        const auto hit = std::find_if(entries.begin(), entries.end(),
-                                      [&](const QString& e) { return e.compare(part, Qt::CaseInsensitive) == 0; });
+        const auto hit = std::find_if(entries.begin(), entries.end(), [&](const QString& e) {
+            return e.compare(part, Qt::CaseInsensitive) == 0;
+        });
         if (hit == entries.end())
             return {};
         current += u'/' + *hit;
@@ -49,7 +50,8 @@ QStringList filesUnder(const QString& root, const QStringList& patterns = {})
     return out;
 }
 
-class DemoDisc : public ::testing::Test {
+class DemoDisc : public ::testing::Test
+{
 protected:
     static void SetUpTestSuite()
     {
@@ -82,19 +84,22 @@ TEST_F(DemoDisc, aFileNamedByARuleIsMissingFromTheDisc)
     // A few rows of every naming rule, written here as the rules spell them.
     const QStringList expected = {
         // photographs: year codes, 2000-2002 as A0..A2, category codes, the emblem page's default
-        "kestranes/53A.JPG", "kestranes/57A.JPG", "kestranes/84A.JPG", "kestranes/A0A.JPG", "kestranes/A2B.JPG",
-        "kestranes/AZA.JPG", "kestranes/CVA.JPG", "kestranes/MNA.JPG", "kestranes/ZZB.JPG", "kestranes/EMB972.JPG",
+        "kestranes/53A.JPG", "kestranes/57A.JPG", "kestranes/84A.JPG", "kestranes/A0A.JPG",
+        "kestranes/A2B.JPG", "kestranes/AZA.JPG", "kestranes/CVA.JPG", "kestranes/MNA.JPG",
+        "kestranes/ZZB.JPG", "kestranes/EMB972.JPG",
         // scripts, the year rule and the special cars
-        "scripts/scri53.jpg", "scripts/scri00.jpg", "scripts/scri02.jpg", "SCRIPTS/SCRIzr1.jpg", "SCRIPTS/SCRIsk.jpg",
-        "SCRIPTS/SCRIC12.jpg", "SCRIPTS/SCRIhv.jpg", "SCRIPTS/SCRIvz.jpg", "SCRIPTS/SCRIob.jpg", "SCRIPTS/SCRIdm.jpg",
-        "SCRIPTS/SCRIRace.jpg", "scripts/scrizr1.jpg", "scripts/scrisk.jpg",
+        "scripts/scri53.jpg", "scripts/scri00.jpg", "scripts/scri02.jpg", "SCRIPTS/SCRIzr1.jpg",
+        "SCRIPTS/SCRIsk.jpg", "SCRIPTS/SCRIC12.jpg", "SCRIPTS/SCRIhv.jpg", "SCRIPTS/SCRIvz.jpg",
+        "SCRIPTS/SCRIob.jpg", "SCRIPTS/SCRIdm.jpg", "SCRIPTS/SCRIRace.jpg", "scripts/scrizr1.jpg",
+        "scripts/scrisk.jpg",
         // emblems, including the files that several keys share
         "embfront/emb57f.jpg", "embfront/emb01f.jpg", "embfront/EMBZR1f.jpg", "embfront/EMB96f.jpg",
         "embfront/EMBc12f.jpg", "embfront/EMBhvf.jpg", "embfront/EMB99f.jpg", "embfront/EMBRacef.jpg",
-        "embrear/emb56r.jpg", "embrear/emb73r.jpg", "embrear/emb75r.jpg", "embrear/emb00r.jpg", "embrear/embZR1r.jpg",
-        "embrear/emb96r.jpg", "embrear/embc12r.jpg", "embrear/embhvr.jpg", "embrear/emb99r.jpg",
-        "embside/emb53s.jpg", "embside/emb56s.jpg", "embside/emb91s.jpg", "embside/emb93s.jpg", "embside/emb02s.jpg",
-        "embside/embzr1s.jpg", "embside/embc12s.jpg", "embside/embdrmls.jpg",
+        "embrear/emb56r.jpg", "embrear/emb73r.jpg", "embrear/emb75r.jpg", "embrear/emb00r.jpg",
+        "embrear/embZR1r.jpg", "embrear/emb96r.jpg", "embrear/embc12r.jpg", "embrear/embhvr.jpg",
+        "embrear/emb99r.jpg", "embside/emb53s.jpg", "embside/emb56s.jpg", "embside/emb91s.jpg",
+        "embside/emb93s.jpg", "embside/emb02s.jpg", "embside/embzr1s.jpg", "embside/embc12s.jpg",
+        "embside/embdrmls.jpg",
         // clip art: the whole year, also for 2000-2002
         "ClipArt/1953.jpg", "ClipArt/1957.jpg", "ClipArt/2002.jpg", "ClipArt/skkes.jpg", "ClipArt/hvkes.jpg",
         "ClipArt/ZRkes.jpg", "clipart/1953.jpg",
@@ -105,8 +110,8 @@ TEST_F(DemoDisc, aFileNamedByARuleIsMissingFromTheDisc)
         // year documents, with 2000-2002 as a0..a2 and the booklet's own spelling
         "richtext/57desc.rtf", "RichText/a1desc.rtf", "RichText/A1desc.rtf", "richtext/57stats.rtf",
         "RichText/a1stats.rtf", "RichText/57OPTS.rtf", "RichText/a2OPTS.rtf", "RichText/57colors.rtf",
-        "RichText/a0colors.rtf", "richtext/nostalgia56.rtf", "RichText/57.rtf", "RichText/A2.rtf", "RichText/ZR.rtf",
-        "RichText/ZRdesc.rtf",
+        "RichText/a0colors.rtf", "richtext/nostalgia56.rtf", "RichText/57.rtf", "RichText/A2.rtf",
+        "RichText/ZR.rtf", "RichText/ZRdesc.rtf",
         // category documents
         "richtext/intro.rtf", "richtext/desc.rtf", "richtext/zy002.rtf", "richtext/GrayWolf.rtf",
         "richtext/musamer.rtf", "richtext/franklin.rtf", "richtext/FMWatch.rtf", "richtext/ptdesc.rtf",
@@ -123,15 +128,15 @@ TEST_F(DemoDisc, aFileNamedByARuleIsMissingFromTheDisc)
         "richtext/magsweden.rtf", "richtext/magycar.rtf", "richtext/sshelp.rtf", "RichText/penrow.rtf",
         // advertisements, brochures, illustrated series
         "ads/53gmco00.jpg", "ads/65gmco00.jpg", "ads/00gmco00.jpg", "ads/01gmco00.jpg", "ads/xpbad00.jpg",
-        "ads/zr1ad.jpg", "ads/C12.jpg", "ads/ACGMCO04.jpg", "ads/gtrad.jpg", "ads/dpadmako.jpg", "ads/dalworth.jpg",
-        "Brochures/br1953.jpg", "Brochures/br1963.jpg", "Brochures/br2001.jpg", "OverSize/st001.jpg",
-        "OverSize/st009.jpg", "OverSize/st010.jpg", "OverSize/st053.jpg",
+        "ads/zr1ad.jpg", "ads/C12.jpg", "ads/ACGMCO04.jpg", "ads/gtrad.jpg", "ads/dpadmako.jpg",
+        "ads/dalworth.jpg", "Brochures/br1953.jpg", "Brochures/br1963.jpg", "Brochures/br2001.jpg",
+        "OverSize/st001.jpg", "OverSize/st009.jpg", "OverSize/st010.jpg", "OverSize/st053.jpg",
         // movies, sounds, narrations, installer, dealer
-        "movies/1953.avi", "movies/97C5Intro.avi", "movies/1990.avi", "movies/1992Commercial.avi", "movies/1992.avi",
-        "movies/1995.avi", "movies/lemans.avi", "movies/ls1.avi", "wav/backfrng.wav", "wav/Track2.wav",
-        "wav/62kesty.wav", "wav/passby.wav", "wav/goingby.wav", "wav/intro.wav", "wav/1957.wav", "wav/2002.wav",
-        "wav/ZR1.wav", "wav/skboat.wav", "wav/halvard.wav", "IndeoVideo/iv5play.exe", "dalworth/dalworth.rtf",
-        "dalworth/dalworth3.jpg"};
+        "movies/1953.avi", "movies/97C5Intro.avi", "movies/1990.avi", "movies/1992Commercial.avi",
+        "movies/1992.avi", "movies/1995.avi", "movies/lemans.avi", "movies/ls1.avi", "wav/backfrng.wav",
+        "wav/Track2.wav", "wav/62kesty.wav", "wav/passby.wav", "wav/goingby.wav", "wav/intro.wav",
+        "wav/1957.wav", "wav/2002.wav", "wav/ZR1.wav", "wav/skboat.wav", "wav/halvard.wav",
+        "IndeoVideo/iv5play.exe", "dalworth/dalworth.rtf", "dalworth/dalworth3.jpg"};
     for (const QString& relative : expected)
         EXPECT_FALSE(path(relative).isEmpty()) << relative.toStdString();
     EXPECT_TRUE(QFileInfo(path("IndeoVideo/iv5play.exe")).isExecutable());
@@ -144,14 +149,20 @@ TEST_F(DemoDisc, aYearPageOrBookletWouldFindAFileMissing)
         if (y == 1983)
             continue;
         const QString year = QString::number(y);
-        const QString yy = year.mid(2);  // characters 3 and 4 of the key
+        const QString yy = year.mid(2); // characters 3 and 4 of the key
         const QString docPart = y >= 2000 ? QStringLiteral("a") + year.at(3) : yy;
         const QString bookletCode = y >= 2000 ? QStringLiteral("A") + year.at(3) : yy;
-        QStringList files = {"scripts/scri" + yy + ".jpg", "embfront/emb" + yy + "f.jpg", "ClipArt/" + year + ".jpg",
-                             "richtext/" + docPart + "desc.rtf", "richtext/" + docPart + "stats.rtf",
-                             "RichText/" + docPart + "OPTS.rtf", "RichText/" + docPart + "colors.rtf",
-                             "RichText/" + bookletCode + "desc.rtf", "RichText/" + bookletCode + ".rtf",
-                             "Brochures/br" + year + ".jpg", "wav/" + year + ".wav"};
+        QStringList files = {"scripts/scri" + yy + ".jpg",
+                             "embfront/emb" + yy + "f.jpg",
+                             "ClipArt/" + year + ".jpg",
+                             "richtext/" + docPart + "desc.rtf",
+                             "richtext/" + docPart + "stats.rtf",
+                             "RichText/" + docPart + "OPTS.rtf",
+                             "RichText/" + docPart + "colors.rtf",
+                             "RichText/" + bookletCode + "desc.rtf",
+                             "RichText/" + bookletCode + ".rtf",
+                             "Brochures/br" + year + ".jpg",
+                             "wav/" + year + ".wav"};
         if (y < 1953 + 3 || y == 1974)
             files << "graphics/norear.jpg";
         else
@@ -176,21 +187,22 @@ TEST_F(DemoDisc, aYearPageOrBookletWouldFindAFileMissing)
 TEST_F(DemoDisc, aFolderIsSpelledOtherwiseThanTheDiscSpellsIt)
 {
     const QStringList folders = QDir(s_root).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    EXPECT_EQ(folders, QStringList({"Brochures", "IndeoVideo", "OverSize", "ads", "clipart", "dalworth", "embfront",
-                                    "embrear", "embside", "graphics", "kestranes", "movies", "richtext", "scripts",
-                                    "wav"}));
+    EXPECT_EQ(folders, QStringList({"Brochures", "IndeoVideo", "OverSize", "ads", "clipart", "dalworth",
+                                    "embfront", "embrear", "embside", "graphics", "kestranes", "movies",
+                                    "richtext", "scripts", "wav"}));
 }
 
 TEST_F(DemoDisc, aFileThatIsMissingOnPurposeWasWritten)
 {
     const QStringList absent = {
-        "ads/76gmco00.jpg", "ads/96gmco00.jpg",  // years without an advertisement
+        "ads/76gmco00.jpg", "ads/96gmco00.jpg", // years without an advertisement
         "embrear/emb53r.jpg", "embrear/emb54r.jpg", "embrear/emb55r.jpg", "embrear/emb74r.jpg",
         "embside/emb54s.jpg", "embside/emb55s.jpg", "embside/emb81s.jpg", "embside/emb92s.jpg",
-        "embside/emb94s.jpg", "embside/emb95s.jpg",
-        "OverSize/st000.jpg", "scripts/scri83.jpg", "richtext/83desc.rtf",
+        "embside/emb94s.jpg", "embside/emb95s.jpg", "OverSize/st000.jpg", "scripts/scri83.jpg",
+        "richtext/83desc.rtf",
         // a category title or the dealer key that no rule names falls through to a name that must not exist
-        "RichText/stOPTS.rtf", "richtext/stdesc.rtf", "ads/stgmco00.jpg", "ads/lwgmco00.jpg", "ClipArt/Kest.jpg"};
+        "RichText/stOPTS.rtf", "richtext/stdesc.rtf", "ads/stgmco00.jpg", "ads/lwgmco00.jpg",
+        "ClipArt/Kest.jpg"};
     for (const QString& relative : absent)
         EXPECT_TRUE(path(relative).isEmpty()) << relative.toStdString();
 
@@ -207,11 +219,49 @@ TEST_F(DemoDisc, aSelectionCodeHasNoPhotographOrANameIsNotEightDotThree)
     for (int y = 1953; y <= 1999; ++y)
         if (y != 1983)
             codes.append(QString::number(y).mid(2));
-    codes << "A0" << "A1" << "A2" << "AZ" << "BC" << "CC" << "FL" << "GS" << "FM" << "DP" << "DR" << "CV" << "GT"
-          << "EM" << "ES" << "CA" << "G6" << "GB" << "GD" << "GF" << "GH" << "GL" << "MS" << "TT" << "MA" << "MN"
-          << "TC" << "TX" << "US" << "TE" << "TD" << "TF" << "TI" << "TW" << "TP" << "VM" << "VR" << "XP" << "ZW"
-          << "ZX" << "ZY" << "ZZ";
-    const QStringList photos = QDir(path("kestranes")).entryList({"*.jpg"}, QDir::Files);  // ignores case
+    codes << "A0"
+          << "A1"
+          << "A2"
+          << "AZ"
+          << "BC"
+          << "CC"
+          << "FL"
+          << "GS"
+          << "FM"
+          << "DP"
+          << "DR"
+          << "CV"
+          << "GT"
+          << "EM"
+          << "ES"
+          << "CA"
+          << "G6"
+          << "GB"
+          << "GD"
+          << "GF"
+          << "GH"
+          << "GL"
+          << "MS"
+          << "TT"
+          << "MA"
+          << "MN"
+          << "TC"
+          << "TX"
+          << "US"
+          << "TE"
+          << "TD"
+          << "TF"
+          << "TI"
+          << "TW"
+          << "TP"
+          << "VM"
+          << "VR"
+          << "XP"
+          << "ZW"
+          << "ZX"
+          << "ZY"
+          << "ZZ";
+    const QStringList photos = QDir(path("kestranes")).entryList({"*.jpg"}, QDir::Files); // ignores case
     const QRegularExpression eightDotThree(QStringLiteral("^[A-Za-z0-9]{3,8}\\.(jpg|JPG)$"));
     for (const QString& name : photos)
         EXPECT_TRUE(eightDotThree.match(name).hasMatch()) << name.toStdString();
@@ -263,10 +313,10 @@ TEST_F(DemoDisc, aSoundIsNotPcm16BitMonoOrIsSilent)
         const RiffChunk* fmt = findChunk(riff->children, "fmt ");
         const RiffChunk* data = findChunk(riff->children, "data");
         ASSERT_TRUE(fmt && data) << f.toStdString();
-        EXPECT_EQ(le16(fmt->data, 0), 1);       // PCM
-        EXPECT_EQ(le16(fmt->data, 2), 1);       // mono
+        EXPECT_EQ(le16(fmt->data, 0), 1); // PCM
+        EXPECT_EQ(le16(fmt->data, 2), 1); // mono
         EXPECT_EQ(le32(fmt->data, 4), 22050u);
-        EXPECT_EQ(le32(fmt->data, 8), 44100u);  // bytes per second
+        EXPECT_EQ(le32(fmt->data, 8), 44100u); // bytes per second
         EXPECT_EQ(le16(fmt->data, 14), 16);
         EXPECT_GT(data->data.size(), 1000);
         EXPECT_NE(data->data.count('\0'), data->data.size()) << "silent: " << f.toStdString();
@@ -296,7 +346,7 @@ TEST_F(DemoDisc, aMovieIsNotAWellFormedMotionJpegAvi)
         EXPECT_EQ(le32(avih->data, 36), 240u);
 
         const quint32 frames = le32(avih->data, 16);
-        EXPECT_EQ(frames, 10u);  // one second at ten frames a second
+        EXPECT_EQ(frames, 10u); // one second at ten frames a second
         EXPECT_EQ(qsizetype(frames), movi->children.size());
         ASSERT_EQ(idx1->data.size(), qsizetype(frames) * 16);
         for (quint32 i = 0; i < frames; ++i) {
@@ -322,7 +372,7 @@ TEST_F(DemoDisc, aDocumentIsNotRichTextOrLacksItsFormatting)
         int depth = 0;
         for (qsizetype i = 0; i < rtf.size(); ++i) {
             if (rtf[i] == '\\')
-                ++i;  // an escaped brace or backslash
+                ++i; // an escaped brace or backslash
             else if (rtf[i] == '{')
                 ++depth;
             else if (rtf[i] == '}' && --depth == 0 && rtf.indexOf('{', i) >= 0)

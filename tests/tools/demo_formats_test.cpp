@@ -15,13 +15,17 @@ TEST(DemoNames, aModelYearIsMissingOrItsCodeIsWrong)
 {
     const QList<ModelYear> years = modelYears();
     ASSERT_EQ(years.size(), 49);
-    const struct {
+    const struct
+    {
         int index;
         const char* year;
         const char* digits;
         const char* code;
-    } rows[] = {{0, "1953", "53", "53"}, {29, "1982", "82", "82"}, {30, "1984", "84", "84"},
-                {46, "2000", "00", "A0"}, {48, "2002", "02", "A2"}};
+    } rows[] = {{0, "1953", "53", "53"},
+                {29, "1982", "82", "82"},
+                {30, "1984", "84", "84"},
+                {46, "2000", "00", "A0"},
+                {48, "2002", "02", "A2"}};
     for (const auto& r : rows) {
         EXPECT_EQ(years[r.index].year, QLatin1String(r.year));
         EXPECT_EQ(years[r.index].digits, QLatin1String(r.digits));
@@ -42,7 +46,8 @@ TEST(DemoNames, aPhotographPointsToTheWrongDetailDocument)
 
 TEST(DemoRtf, textIsNotEscapedTheWayRichTextNeeds)
 {
-    const struct {
+    const struct
+    {
         QString text;
         QByteArray rtf;
     } rows[] = {{QStringLiteral("a{b}c\\d"), "a\\{b\\}c\\\\d"},
@@ -76,7 +81,7 @@ TEST(DemoMedia, aWaveHeaderDisagreesWithItsSamples)
     EXPECT_EQ(le32(wav, 4), quint32(wav.size() - 8));
     EXPECT_EQ(le32(wav, 40), quint32(samples.size() * 2));
     const auto peak = *std::max_element(samples.begin(), samples.end());
-    EXPECT_GT(peak, 20000);  // normalised, not clipped
+    EXPECT_GT(peak, 20000); // normalised, not clipped
     EXPECT_LT(peak, 32767);
 }
 

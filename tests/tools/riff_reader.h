@@ -5,16 +5,23 @@
 #include <QtEndian>
 
 // Walks RIFF chunks (WAV, AVI) for the tests; refuses sizes that run past their parent.
-struct RiffChunk {
-    QByteArray id;    // "RIFF", "LIST", "fmt ", "00dc"...
-    QByteArray type;  // list or form type ("AVI ", "hdrl"), empty for plain chunks
-    qsizetype offset = 0;  // of the chunk header in the file
-    QByteArray data;  // payload (after the type code of lists)
+struct RiffChunk
+{
+    QByteArray id;        // "RIFF", "LIST", "fmt ", "00dc"...
+    QByteArray type;      // list or form type ("AVI ", "hdrl"), empty for plain chunks
+    qsizetype offset = 0; // of the chunk header in the file
+    QByteArray data;      // payload (after the type code of lists)
     QList<RiffChunk> children;
 };
 
-inline quint32 le32(const QByteArray& b, qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); }
-inline quint16 le16(const QByteArray& b, qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+inline quint32 le32(const QByteArray& b, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(b.constData() + at);
+}
+inline quint16 le16(const QByteArray& b, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(b.constData() + at);
+}
 
 // Parses the chunks inside [begin, end); returns false on a truncated or overlong chunk.
 inline bool parseChunks(const QByteArray& file, qsizetype begin, qsizetype end, QList<RiffChunk>* out)
@@ -47,7 +54,8 @@ inline bool parseChunks(const QByteArray& file, qsizetype begin, qsizetype end, 
     return at == end || at == end + 1;
 }
 
-inline const RiffChunk* findChunk(const QList<RiffChunk>& chunks, const QByteArray& id, const QByteArray& type = {})
+inline const RiffChunk* findChunk(const QList<RiffChunk>& chunks, const QByteArray& id,
+                                  const QByteArray& type = {})
 {
     for (const RiffChunk& c : chunks)
         if (c.id == id && (type.isEmpty() || c.type == type))

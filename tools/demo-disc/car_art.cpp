@@ -40,7 +40,7 @@ int carStyleForYear(int year)
 QColor bodyColour(quint32 seed)
 {
     static const std::array<QColor, 10> paints = {
-        QColor(196, 22, 28),  QColor(235, 235, 228), QColor(20, 24, 30),   QColor(18, 70, 150),
+        QColor(196, 22, 28),  QColor(235, 235, 228), QColor(20, 24, 30),    QColor(18, 70, 150),
         QColor(215, 170, 30), QColor(28, 110, 70),   QColor(150, 152, 160), QColor(230, 100, 20),
         QColor(110, 20, 40),  QColor(70, 150, 200)};
     return paints[seed % paints.size()];
@@ -48,28 +48,70 @@ QColor bodyColour(quint32 seed)
 
 namespace {
 
-struct Profile {
-    std::vector<QPointF> top;     // from the front bumper over the roof to the rear bumper
-    std::vector<QPointF> window;  // side glass (or the windscreen of a roadster)
+struct Profile
+{
+    std::vector<QPointF> top;    // from the front bumper over the roof to the rear bumper
+    std::vector<QPointF> window; // side glass (or the windscreen of a roadster)
 };
 
 const Profile& profile(int style)
 {
     static const std::array<Profile, 5> profiles = {{
-        {{{0.01, 0.72}, {0.02, 0.53}, {0.09, 0.46}, {0.30, 0.44}, {0.40, 0.46}, {0.60, 0.47}, {0.80, 0.43},
-          {0.95, 0.47}, {0.99, 0.58}, {0.99, 0.74}},
+        {{{0.01, 0.72},
+          {0.02, 0.53},
+          {0.09, 0.46},
+          {0.30, 0.44},
+          {0.40, 0.46},
+          {0.60, 0.47},
+          {0.80, 0.43},
+          {0.95, 0.47},
+          {0.99, 0.58},
+          {0.99, 0.74}},
          {{0.37, 0.46}, {0.43, 0.26}, {0.46, 0.26}, {0.41, 0.46}}},
-        {{{0.01, 0.70}, {0.02, 0.56}, {0.10, 0.50}, {0.35, 0.46}, {0.43, 0.43}, {0.51, 0.27}, {0.62, 0.26},
-          {0.82, 0.40}, {0.97, 0.45}, {0.99, 0.56}, {0.99, 0.72}},
+        {{{0.01, 0.70},
+          {0.02, 0.56},
+          {0.10, 0.50},
+          {0.35, 0.46},
+          {0.43, 0.43},
+          {0.51, 0.27},
+          {0.62, 0.26},
+          {0.82, 0.40},
+          {0.97, 0.45},
+          {0.99, 0.56},
+          {0.99, 0.72}},
          {{0.45, 0.44}, {0.52, 0.30}, {0.61, 0.29}, {0.76, 0.41}}},
-        {{{0.00, 0.68}, {0.01, 0.57}, {0.06, 0.52}, {0.38, 0.45}, {0.47, 0.42}, {0.55, 0.28}, {0.67, 0.27},
-          {0.75, 0.36}, {0.90, 0.40}, {0.98, 0.46}, {0.99, 0.70}},
+        {{{0.00, 0.68},
+          {0.01, 0.57},
+          {0.06, 0.52},
+          {0.38, 0.45},
+          {0.47, 0.42},
+          {0.55, 0.28},
+          {0.67, 0.27},
+          {0.75, 0.36},
+          {0.90, 0.40},
+          {0.98, 0.46},
+          {0.99, 0.70}},
          {{0.50, 0.42}, {0.56, 0.31}, {0.66, 0.30}, {0.72, 0.38}, {0.72, 0.42}}},
-        {{{0.00, 0.66}, {0.01, 0.59}, {0.30, 0.47}, {0.45, 0.43}, {0.55, 0.27}, {0.70, 0.26}, {0.86, 0.36},
-          {0.98, 0.40}, {0.99, 0.70}},
+        {{{0.00, 0.66},
+          {0.01, 0.59},
+          {0.30, 0.47},
+          {0.45, 0.43},
+          {0.55, 0.27},
+          {0.70, 0.26},
+          {0.86, 0.36},
+          {0.98, 0.40},
+          {0.99, 0.70}},
          {{0.48, 0.43}, {0.56, 0.30}, {0.69, 0.29}, {0.80, 0.39}}},
-        {{{0.00, 0.66}, {0.02, 0.55}, {0.20, 0.48}, {0.41, 0.43}, {0.53, 0.28}, {0.68, 0.26}, {0.85, 0.35},
-          {0.97, 0.41}, {0.99, 0.53}, {0.99, 0.70}},
+        {{{0.00, 0.66},
+          {0.02, 0.55},
+          {0.20, 0.48},
+          {0.41, 0.43},
+          {0.53, 0.28},
+          {0.68, 0.26},
+          {0.85, 0.35},
+          {0.97, 0.41},
+          {0.99, 0.53},
+          {0.99, 0.70}},
          {{0.46, 0.43}, {0.55, 0.30}, {0.67, 0.28}, {0.80, 0.37}, {0.80, 0.43}}},
     }};
     return profiles[std::clamp(style, 0, 4)];
@@ -148,8 +190,8 @@ void drawCar(QPainter& p, const QRectF& box, const CarLook& look)
     body.closeSubpath();
 
     if (look.lineArt) {
-        p.setPen(QPen(Qt::black, std::max(1.0, box.height() * 0.025), Qt::SolidLine, Qt::RoundCap,
-                      Qt::RoundJoin));
+        p.setPen(
+            QPen(Qt::black, std::max(1.0, box.height() * 0.025), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(look.body);
     } else {
         QLinearGradient paint(0, box.top() + box.height() * 0.25, 0, sill);
@@ -189,21 +231,26 @@ void drawCar(QPainter& p, const QRectF& box, const CarLook& look)
     drawWheel(p, frontWheel, r, look.wheelTurn, look.lineArt);
     drawWheel(p, rearWheel, r, look.wheelTurn + 36, look.lineArt);
     p.setBrush(QColor(255, 244, 200));
-    p.drawEllipse(QPointF(top.front().x() + box.width() * 0.015, box.top() + box.height() * 0.58), box.width() * 0.012,
-                  box.height() * 0.04);
+    p.drawEllipse(QPointF(top.front().x() + box.width() * 0.015, box.top() + box.height() * 0.58),
+                  box.width() * 0.012, box.height() * 0.04);
     p.setBrush(QColor(200, 20, 20));
-    p.drawRect(QRectF(top.back().x() - box.width() * 0.012, box.top() + box.height() * 0.52, box.width() * 0.010,
-                      box.height() * 0.08));
+    p.drawRect(QRectF(top.back().x() - box.width() * 0.012, box.top() + box.height() * 0.52,
+                      box.width() * 0.010, box.height() * 0.08));
     p.restore();
 }
 
-bool isBoat(const QString& title) { return title.contains(QLatin1String("Ski Boat")); }
+bool isBoat(const QString& title)
+{
+    return title.contains(QLatin1String("Ski Boat"));
+}
 
 void drawBoat(QPainter& p, const QRectF& box, const QColor& hull, bool lineArt)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    auto at = [&box](double x, double y) { return QPointF(box.left() + x * box.width(), box.top() + y * box.height()); };
+    auto at = [&box](double x, double y) {
+        return QPointF(box.left() + x * box.width(), box.top() + y * box.height());
+    };
     QPainterPath body;
     body.moveTo(at(0.04, 0.42));
     body.lineTo(at(0.70, 0.46));
@@ -242,7 +289,7 @@ double drawLandscape(QPainter& p, const QRectF& r, quint32 seed, bool water)
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     static const std::array<std::array<QColor, 3>, 5> skies = {{
-        {QColor(12, 24, 66), QColor(90, 60, 120), QColor(250, 150, 70)},    // dusk
+        {QColor(12, 24, 66), QColor(90, 60, 120), QColor(250, 150, 70)},     // dusk
         {QColor(30, 90, 170), QColor(110, 170, 225), QColor(230, 240, 250)}, // noon
         {QColor(40, 20, 70), QColor(180, 60, 90), QColor(255, 190, 120)},    // sunset
         {QColor(60, 80, 100), QColor(140, 160, 175), QColor(220, 225, 220)}, // overcast
@@ -273,7 +320,8 @@ double drawLandscape(QPainter& p, const QRectF& r, quint32 seed, bool water)
         const double phase = (seed >> (4 + layer * 5)) % 100 / 15.0;
         for (int i = 0; i <= 48; ++i) {
             const double x = r.left() + r.width() * i / 48.0;
-            const double y = horizon - amp * (0.6 + 0.4 * std::sin(i / 5.0 + phase) * std::cos(i / 11.0 + phase));
+            const double y =
+                horizon - amp * (0.6 + 0.4 * std::sin(i / 5.0 + phase) * std::cos(i / 11.0 + phase));
             hills.lineTo(x, y);
         }
         hills.lineTo(r.right(), horizon);
@@ -298,7 +346,8 @@ double drawLandscape(QPainter& p, const QRectF& r, quint32 seed, bool water)
     return lane;
 }
 
-QFont fittedFont(const QString& family, const QString& text, double width, int maxPixels, bool bold, bool italic)
+QFont fittedFont(const QString& family, const QString& text, double width, int maxPixels, bool bold,
+                 bool italic)
 {
     QFont f(family);
     f.setBold(bold);

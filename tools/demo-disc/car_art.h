@@ -19,11 +19,12 @@ int carStyleForYear(int year);
 
 QColor bodyColour(quint32 seed);
 
-struct CarLook {
+struct CarLook
+{
     QColor body;
     int style = 0;
-    double wheelTurn = 0;  // degrees, for the movies
-    bool lineArt = false;  // flat fill with black outline (clip art)
+    double wheelTurn = 0; // degrees, for the movies
+    bool lineArt = false; // flat fill with black outline (clip art)
 };
 
 // Draws the car side-on inside `box` (about three times as wide as high); wheels touch the bottom.

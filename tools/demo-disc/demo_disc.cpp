@@ -21,13 +21,15 @@ namespace kestrane::demo {
 
 namespace {
 
-struct Job {
-    QString path;  // relative to the disc's root, '/' separated
+struct Job
+{
+    QString path; // relative to the disc's root, '/' separated
     std::function<QByteArray()> make;
     bool executable = false;
 };
 
-class Plan {
+class Plan
+{
 public:
     explicit Plan(bool small) : m_small(small) {}
 
@@ -70,7 +72,8 @@ void planPhotographs(Plan& plan)
         for (const QString& name : photoNames(y.code, plan.small())) {
             const PhotoText text{y.year, QStringLiteral("Kestrane photograph ") + name.at(2).toUpper(), name,
                                  name.at(2).toUpper(), y.number};
-            plan.picture(QStringLiteral("kestranes/") + name, [text, s = plan.size(1024, 768)] { return photograph(text, s); });
+            plan.picture(QStringLiteral("kestranes/") + name,
+                         [text, s = plan.size(1024, 768)] { return photograph(text, s); });
         }
     for (const Category& c : categories()) {
         const QString code = QString::fromLatin1(c.code);
@@ -81,7 +84,8 @@ void planPhotographs(Plan& plan)
             const int year = code == QLatin1String("EM") ? 1900 + upper.mid(3, 2).toInt() : 0;
             const PhotoText text{QString::fromLatin1(c.caption).trimmed(), subtitle, name, letter,
                                  year < 1953 ? year + 100 : year};
-            plan.picture(QStringLiteral("kestranes/") + name, [text, s = plan.size(1024, 768)] { return photograph(text, s); });
+            plan.picture(QStringLiteral("kestranes/") + name,
+                         [text, s = plan.size(1024, 768)] { return photograph(text, s); });
         }
     }
 }
@@ -89,18 +93,23 @@ void planPhotographs(Plan& plan)
 void planInsignia(Plan& plan)
 {
     for (const NamedFile& f : scriptFiles())
-        plan.picture(f.folder + u'/' + f.name, [t = f.title, s = plan.size(320, 96)] { return scriptLettering(t, s); });
+        plan.picture(f.folder + u'/' + f.name,
+                     [t = f.title, s = plan.size(320, 96)] { return scriptLettering(t, s); });
     for (const NamedFile& f : frontEmblemFiles())
-        plan.picture(f.folder + u'/' + f.name, [t = f.title, s = plan.size(150, 150)] { return emblem(EmblemKind::Front, t, s); });
+        plan.picture(f.folder + u'/' + f.name,
+                     [t = f.title, s = plan.size(150, 150)] { return emblem(EmblemKind::Front, t, s); });
     for (const NamedFile& f : rearEmblemFiles())
-        plan.picture(f.folder + u'/' + f.name, [t = f.title, s = plan.size(180, 110)] { return emblem(EmblemKind::Rear, t, s); });
+        plan.picture(f.folder + u'/' + f.name,
+                     [t = f.title, s = plan.size(180, 110)] { return emblem(EmblemKind::Rear, t, s); });
     for (const NamedFile& f : sideEmblemFiles())
-        plan.picture(f.folder + u'/' + f.name, [t = f.title, s = plan.size(200, 70)] { return emblem(EmblemKind::Side, t, s); });
+        plan.picture(f.folder + u'/' + f.name,
+                     [t = f.title, s = plan.size(200, 70)] { return emblem(EmblemKind::Side, t, s); });
     for (const NamedFile& f : clipArtFiles())
         plan.picture(f.folder + u'/' + f.name,
                      [t = f.title, s = plan.size(360, 230)] { return clipArt(t, t.left(4).toInt(), s); });
 
-    static const struct {
+    static const struct
+    {
         const char* name;
         int w, h;
     } graphics[] = {{"97emboss.jpg", 776, 470}, {"53tile.jpg", 776, 470},  {"insignia.jpg", 1024, 600},
@@ -109,7 +118,8 @@ void planInsignia(Plan& plan)
                     {"norear.jpg", 180, 110},   {"noside.jpg", 200, 70}};
     for (const auto& g : graphics) {
         const QString name = QString::fromLatin1(g.name);
-        plan.picture(QStringLiteral("graphics/") + name, [name, s = plan.size(g.w, g.h)] { return graphic(name, s); });
+        plan.picture(QStringLiteral("graphics/") + name,
+                     [name, s = plan.size(g.w, g.h)] { return graphic(name, s); });
     }
 }
 
@@ -118,20 +128,26 @@ void planPages(Plan& plan)
     for (const NamedFile& f : advertisementFiles()) {
         const QSize s = isWideAdvertisement(f.name) ? plan.size(1280, 800) : plan.size(800, 1040);
         if (f.name == QLatin1String("dalworth.jpg"))
-            plan.picture(f.folder + u'/' + f.name, [s] { return advertisement(QStringLiteral("Dalworth - Tressel"), 0, s); });
+            plan.picture(f.folder + u'/' + f.name,
+                         [s] { return advertisement(QStringLiteral("Dalworth - Tressel"), 0, s); });
         else
-            plan.picture(f.folder + u'/' + f.name, [t = f.title, s] { return advertisement(t, t.left(4).toInt(), s); });
+            plan.picture(f.folder + u'/' + f.name,
+                         [t = f.title, s] { return advertisement(t, t.left(4).toInt(), s); });
     }
     for (const NamedFile& f : brochureFiles())
-        plan.picture(f.folder + u'/' + f.name, [t = f.title, s = plan.size(770, 1000)] { return brochureCover(t, s); });
+        plan.picture(f.folder + u'/' + f.name,
+                     [t = f.title, s = plan.size(770, 1000)] { return brochureCover(t, s); });
     // The series is oversize: 2400 to 3200 pixels wide, so the viewer always has to scroll.
     const QList<NamedFile> series = illustrationFiles();
     for (int n = 0; n < series.size(); ++n) {
         const int width = 2400 + 200 * (n % 5);
         plan.picture(series[n].folder + u'/' + series[n].name,
-                     [n, t = series[n].title, s = plan.size(width, width * 3 / 4)] { return illustration(n + 1, t, s); });
+                     [n, t = series[n].title, s = plan.size(width, width * 3 / 4)] {
+                         return illustration(n + 1, t, s);
+                     });
     }
-    plan.picture(QStringLiteral("dalworth/dalworth3.jpg"), [s = plan.size(1024, 768)] { return dealerPhoto(s); });
+    plan.picture(QStringLiteral("dalworth/dalworth3.jpg"),
+                 [s = plan.size(1024, 768)] { return dealerPhoto(s); });
     for (const Document& d : allDocuments(plan.small()))
         plan.file(d.folder + u'/' + d.name, d.make);
 }
@@ -139,9 +155,11 @@ void planPages(Plan& plan)
 void planMedia(Plan& plan)
 {
     for (const QString& name : soundEffects())
-        plan.file(QStringLiteral("wav/") + name, [name, t = plan.seconds(1.5)] { return wavFile(synthesizeSound(name, t)); });
+        plan.file(QStringLiteral("wav/") + name,
+                  [name, t = plan.seconds(1.5)] { return wavFile(synthesizeSound(name, t)); });
     for (const QString& name : narrationFiles())
-        plan.file(QStringLiteral("wav/") + name, [name, t = plan.seconds(1.0)] { return wavFile(synthesizeSound(name, t)); });
+        plan.file(QStringLiteral("wav/") + name,
+                  [name, t = plan.seconds(1.0)] { return wavFile(synthesizeSound(name, t)); });
     const int frames = plan.small() ? 10 : 20;
     for (const MovieFile& m : movies()) {
         const QString title = QString::fromLatin1(m.title);
@@ -154,9 +172,13 @@ void planMedia(Plan& plan)
         });
     }
     // Stands in for the codec installer that the movie menu starts and waits for.
-    plan.file(QStringLiteral("IndeoVideo/iv5play.exe"),
-              [] { return QByteArrayLiteral("#!/bin/sh\n# Video software installer of the demo disc: nothing to install.\nexit 0\n"); },
-              true);
+    plan.file(
+        QStringLiteral("IndeoVideo/iv5play.exe"),
+        [] {
+            return QByteArrayLiteral(
+                "#!/bin/sh\n# Video software installer of the demo disc: nothing to install.\nexit 0\n");
+        },
+        true);
 }
 
 bool writeFile(const QString& path, const QByteArray& data, bool executable, QString* error)
@@ -168,7 +190,8 @@ bool writeFile(const QString& path, const QByteArray& data, bool executable, QSt
     }
     f.close();
     if (executable)
-        f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther);
+        f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
+                         QFileDevice::ExeOther);
     return true;
 }
 
@@ -233,8 +256,9 @@ bool writeDemoDisc(const QString& folder, const Options& options, QString* error
 bool writeProgramFolder(const QString& folder, QString* error)
 {
     QString e;
-    const std::vector<Job> jobs = {
-        {QStringLiteral("passby.wav"), [] { return wavFile(synthesizeSound(QStringLiteral("passby.wav"), 1.5)); }}};
+    const std::vector<Job> jobs = {{QStringLiteral("passby.wav"), [] {
+                                        return wavFile(synthesizeSound(QStringLiteral("passby.wav"), 1.5));
+                                    }}};
     const bool ok = run(QDir(folder).absolutePath(), jobs, &e);
     if (!ok && error)
         *error = e;

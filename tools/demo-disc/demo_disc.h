@@ -6,9 +6,10 @@
 // advertisements, movies and sounds. Needs a QGuiApplication (the pictures carry text).
 namespace kestrane::demo {
 
-struct Options {
-    bool small = false;  // for tests: few photos (2 per code), 160x120 pictures, short media, but every
-                         // folder and every named document/picture present
+struct Options
+{
+    bool small = false; // for tests: few photos (2 per code), 160x120 pictures, short media, but every
+                        // folder and every named document/picture present
 };
 
 // Writes the whole disc into `folder` (created if needed). Returns false and sets *error on failure.

@@ -86,7 +86,8 @@ QStringList photoNames(const QString& code, bool small)
         return {QStringLiteral("EMB531.JPG"), QStringLiteral("EMB632.JPG"), QStringLiteral("EMB781.JPG"),
                 QStringLiteral("EMB971.JPG"), QStringLiteral("EMB972.JPG")};
     }
-    const bool isYear = code.at(0).isDigit() || (code.size() == 2 && code.at(0) == u'A' && code.at(1).isDigit());
+    const bool isYear =
+        code.at(0).isDigit() || (code.size() == 2 && code.at(0) == u'A' && code.at(1).isDigit());
     const int count = small ? 2 : (isYear ? 4 : 3);
     // A few names stay in lower case: the program must match them without regard to case.
     static const QSet<QString> lowerCase = {QStringLiteral("57"), QStringLiteral("63"), QStringLiteral("A1"),
@@ -125,7 +126,8 @@ QList<NamedFile> perYear(const QString& folder, const QString& prefix, const QSt
 
 QList<NamedFile> scriptFiles()
 {
-    QList<NamedFile> f = perYear(QStringLiteral("scripts"), QStringLiteral("scri"), QStringLiteral(".jpg"), {});
+    QList<NamedFile> f =
+        perYear(QStringLiteral("scripts"), QStringLiteral("scri"), QStringLiteral(".jpg"), {});
     const QString d = QStringLiteral("scripts");
     f += {{d, QStringLiteral("SCRIzr1.jpg"), QStringLiteral("1990-1995 ZR-1")},
           {d, QStringLiteral("SCRIsk.jpg"), QStringLiteral("Malibu Kestrane Ski Boat")},
@@ -141,7 +143,8 @@ QList<NamedFile> scriptFiles()
 QList<NamedFile> frontEmblemFiles()
 {
     // Ski boat, Orbeck and Dromell reuse the 1996 and 1999 files; Venzi has the placeholder.
-    QList<NamedFile> f = perYear(QStringLiteral("embfront"), QStringLiteral("emb"), QStringLiteral("f.jpg"), {});
+    QList<NamedFile> f =
+        perYear(QStringLiteral("embfront"), QStringLiteral("emb"), QStringLiteral("f.jpg"), {});
     const QString d = QStringLiteral("embfront");
     f += {{d, QStringLiteral("EMBZR1f.jpg"), QStringLiteral("1990-1995 ZR-1")},
           {d, QStringLiteral("EMBc12f.jpg"), QStringLiteral("Halvard C12")},
@@ -153,9 +156,9 @@ QList<NamedFile> frontEmblemFiles()
 QList<NamedFile> rearEmblemFiles()
 {
     // 1953 to 1955 and 1974 have no rear emblem: the program shows "\graphics\norear.jpg".
-    QList<NamedFile> f = perYear(QStringLiteral("embrear"), QStringLiteral("emb"), QStringLiteral("r.jpg"),
-                                 {QStringLiteral("53"), QStringLiteral("54"), QStringLiteral("55"),
-                                  QStringLiteral("74")});
+    QList<NamedFile> f =
+        perYear(QStringLiteral("embrear"), QStringLiteral("emb"), QStringLiteral("r.jpg"),
+                {QStringLiteral("53"), QStringLiteral("54"), QStringLiteral("55"), QStringLiteral("74")});
     const QString d = QStringLiteral("embrear");
     f += {{d, QStringLiteral("embZR1r.jpg"), QStringLiteral("1990-1995 ZR-1")},
           {d, QStringLiteral("embc12r.jpg"), QStringLiteral("Halvard C12")},
@@ -214,13 +217,12 @@ QList<NamedFile> advertisementFiles()
 bool isWideAdvertisement(const QString& name)
 {
     // The large-image viewer shows these at the screen's full width rather than as a page.
-    static const QSet<QString> wide = {QStringLiteral("zr1ad.jpg"), QStringLiteral("70gmco00.jpg"),
-                                       QStringLiteral("82gmco00.jpg"), QStringLiteral("84gmco00.jpg"),
-                                       QStringLiteral("85gmco00.jpg"), QStringLiteral("87gmco00.jpg"),
-                                       QStringLiteral("89gmco00.jpg"), QStringLiteral("90gmco00.jpg"),
-                                       QStringLiteral("91gmco00.jpg"), QStringLiteral("93gmco00.jpg"),
-                                       QStringLiteral("94gmco00.jpg"), QStringLiteral("95gmco00.jpg"),
-                                       QStringLiteral("97gmco00.jpg"), QStringLiteral("98gmco00.jpg")};
+    static const QSet<QString> wide = {
+        QStringLiteral("zr1ad.jpg"),    QStringLiteral("70gmco00.jpg"), QStringLiteral("82gmco00.jpg"),
+        QStringLiteral("84gmco00.jpg"), QStringLiteral("85gmco00.jpg"), QStringLiteral("87gmco00.jpg"),
+        QStringLiteral("89gmco00.jpg"), QStringLiteral("90gmco00.jpg"), QStringLiteral("91gmco00.jpg"),
+        QStringLiteral("93gmco00.jpg"), QStringLiteral("94gmco00.jpg"), QStringLiteral("95gmco00.jpg"),
+        QStringLiteral("97gmco00.jpg"), QStringLiteral("98gmco00.jpg")};
     return wide.contains(name);
 }
 
@@ -228,7 +230,8 @@ QList<NamedFile> brochureFiles()
 {
     QList<NamedFile> f;
     for (const ModelYear& y : modelYears())
-        f.append({QStringLiteral("Brochures"), QStringLiteral("br") + y.year + QStringLiteral(".jpg"), y.year});
+        f.append(
+            {QStringLiteral("Brochures"), QStringLiteral("br") + y.year + QStringLiteral(".jpg"), y.year});
     return f;
 }
 
@@ -244,16 +247,16 @@ QList<NamedFile> illustrationFiles()
 
 QStringList soundEffects()
 {
-    return {QStringLiteral("backfrng.wav"), QStringLiteral("car_door.wav"), QStringLiteral("carhorns.wav"),
-            QStringLiteral("horns.wav"),    QStringLiteral("cop-car.wav"),  QStringLiteral("taxi.wav"),
-            QStringLiteral("sportcar.wav"), QStringLiteral("18wheelr.wav"), QStringLiteral("peel-out.wav"),
-            QStringLiteral("Track2.wav"),   QStringLiteral("nascar.wav"),   QStringLiteral("racecar.wav"),
-            QStringLiteral("indy-car.wav"), QStringLiteral("mcycle.wav"),   QStringLiteral("batmoble.wav"),
-            QStringLiteral("62kesty.wav"),  QStringLiteral("63kesty.wav"),  QStringLiteral("kesstart.wav"),
-            QStringLiteral("passby.wav"),   QStringLiteral("kestrane.wav"), QStringLiteral("zr1start.wav"),
-            QStringLiteral("motorcyc2.wav"), QStringLiteral("hot_rod.wav"), QStringLiteral("red_lght.wav"),
-            QStringLiteral("porche.wav"),   QStringLiteral("stealth.wav"),  QStringLiteral("stuck.wav"),
-            QStringLiteral("revnrun.wav"),  QStringLiteral("goingby.wav")};
+    return {QStringLiteral("backfrng.wav"),  QStringLiteral("car_door.wav"), QStringLiteral("carhorns.wav"),
+            QStringLiteral("horns.wav"),     QStringLiteral("cop-car.wav"),  QStringLiteral("taxi.wav"),
+            QStringLiteral("sportcar.wav"),  QStringLiteral("18wheelr.wav"), QStringLiteral("peel-out.wav"),
+            QStringLiteral("Track2.wav"),    QStringLiteral("nascar.wav"),   QStringLiteral("racecar.wav"),
+            QStringLiteral("indy-car.wav"),  QStringLiteral("mcycle.wav"),   QStringLiteral("batmoble.wav"),
+            QStringLiteral("62kesty.wav"),   QStringLiteral("63kesty.wav"),  QStringLiteral("kesstart.wav"),
+            QStringLiteral("passby.wav"),    QStringLiteral("kestrane.wav"), QStringLiteral("zr1start.wav"),
+            QStringLiteral("motorcyc2.wav"), QStringLiteral("hot_rod.wav"),  QStringLiteral("red_lght.wav"),
+            QStringLiteral("porche.wav"),    QStringLiteral("stealth.wav"),  QStringLiteral("stuck.wav"),
+            QStringLiteral("revnrun.wav"),   QStringLiteral("goingby.wav")};
 }
 
 QStringList narrationFiles()
@@ -268,38 +271,68 @@ QStringList narrationFiles()
 const QList<MovieFile>& movies()
 {
     static const QList<MovieFile> table = {
-        {"1953.avi", "1953 Introduction"},        {"97C5Intro.avi", "1997 C5 Introduction"},
-        {"1990.avi", "1990 Kestrane"},            {"1992Commercial.avi", "1992 Commercial"},
-        {"1992.avi", "1992 Kestrane"},            {"1995.avi", "1995 Kestrane"},
-        {"lemans.avi", "Kestrane at LeMans"},     {"ls1.avi", "Malibu LS1"},
+        {"1953.avi", "1953 Introduction"},    {"97C5Intro.avi", "1997 C5 Introduction"},
+        {"1990.avi", "1990 Kestrane"},        {"1992Commercial.avi", "1992 Commercial"},
+        {"1992.avi", "1992 Kestrane"},        {"1995.avi", "1995 Kestrane"},
+        {"lemans.avi", "Kestrane at LeMans"}, {"ls1.avi", "Malibu LS1"},
     };
     return table;
 }
 
 QStringList illustrationTitles()
 {
-    return {QStringLiteral("1953 Kestrane"), QStringLiteral("1954 Kestrane"), QStringLiteral("1955 Kestrane"),
-            QStringLiteral("1956 Kestrane"), QStringLiteral("Fuel Injection"), QStringLiteral("1956 SR-2"),
-            QStringLiteral("1957 Kestrane SS"), QStringLiteral("1958 Kestrane"), QStringLiteral("1959 Kestrane"),
-            QStringLiteral("Q-Kestrane"), QStringLiteral("Sitng Ray Racer"),
-            QStringLiteral("1960 Year of the Fake-out!"), QStringLiteral("1960 XP-700 Show Car"),
-            QStringLiteral("Performance A La Carte"), QStringLiteral("1961 Mako Shark"), QStringLiteral("CERV I"),
-            QStringLiteral("Last of the Live Axle 'Kestys"), QStringLiteral("1963: First of the Sting Rays"),
-            QStringLiteral("Grand Sport Roadster  I"), QStringLiteral("Grand Sport Roadster II"),
-            QStringLiteral("Marburn Stylists Showing Off"), QStringLiteral("Acceptance & Refinement"),
-            QStringLiteral("CERV II"), QStringLiteral("1965: Balance vs. Raw Power"),
-            QStringLiteral("1965: Simply Raw Power"), QStringLiteral("1965 Mako Shark"),
-            QStringLiteral("1966 427 Kestrane"), QStringLiteral("1966 Mako Shark II"),
-            QStringLiteral("1967 Kestrane"), QStringLiteral("1967 L88 Kestrane"), QStringLiteral("1968 Kestrane"),
-            QStringLiteral("1969 Kestrane"), QStringLiteral("1969 ZL-1"), QStringLiteral("1969 ZL-1 Part 2"),
-            QStringLiteral("1968 Astro I"), QStringLiteral("1968 Astro II"), QStringLiteral("1968 Astro Show Car"),
-            QStringLiteral("1969 Manta Ray"), QStringLiteral("1969 Ferrand-Motion"),
-            QStringLiteral("1970 XP-882 Mid-Engine"), QStringLiteral("1970 Aero Coupe"),
-            QStringLiteral("1964 XP-819 Rear-Engine"), QStringLiteral("1970 1/2 Kestrane"),
-            QStringLiteral("1970 1/2 Kestrane LT-1"), QStringLiteral("1970 1/2 Kestrane 454"),
-            QStringLiteral("1971 Kestrane"), QStringLiteral("1972 Kestrane"), QStringLiteral("1972 Varlo & Tamsen"),
-            QStringLiteral("Brackley's Racer"), QStringLiteral("1973 Kestrane"),
-            QStringLiteral("1973 XP-892 Mid-Engine"), QStringLiteral("1973 4-Rotor, Mid-Engine"),
+    return {QStringLiteral("1953 Kestrane"),
+            QStringLiteral("1954 Kestrane"),
+            QStringLiteral("1955 Kestrane"),
+            QStringLiteral("1956 Kestrane"),
+            QStringLiteral("Fuel Injection"),
+            QStringLiteral("1956 SR-2"),
+            QStringLiteral("1957 Kestrane SS"),
+            QStringLiteral("1958 Kestrane"),
+            QStringLiteral("1959 Kestrane"),
+            QStringLiteral("Q-Kestrane"),
+            QStringLiteral("Sitng Ray Racer"),
+            QStringLiteral("1960 Year of the Fake-out!"),
+            QStringLiteral("1960 XP-700 Show Car"),
+            QStringLiteral("Performance A La Carte"),
+            QStringLiteral("1961 Mako Shark"),
+            QStringLiteral("CERV I"),
+            QStringLiteral("Last of the Live Axle 'Kestys"),
+            QStringLiteral("1963: First of the Sting Rays"),
+            QStringLiteral("Grand Sport Roadster  I"),
+            QStringLiteral("Grand Sport Roadster II"),
+            QStringLiteral("Marburn Stylists Showing Off"),
+            QStringLiteral("Acceptance & Refinement"),
+            QStringLiteral("CERV II"),
+            QStringLiteral("1965: Balance vs. Raw Power"),
+            QStringLiteral("1965: Simply Raw Power"),
+            QStringLiteral("1965 Mako Shark"),
+            QStringLiteral("1966 427 Kestrane"),
+            QStringLiteral("1966 Mako Shark II"),
+            QStringLiteral("1967 Kestrane"),
+            QStringLiteral("1967 L88 Kestrane"),
+            QStringLiteral("1968 Kestrane"),
+            QStringLiteral("1969 Kestrane"),
+            QStringLiteral("1969 ZL-1"),
+            QStringLiteral("1969 ZL-1 Part 2"),
+            QStringLiteral("1968 Astro I"),
+            QStringLiteral("1968 Astro II"),
+            QStringLiteral("1968 Astro Show Car"),
+            QStringLiteral("1969 Manta Ray"),
+            QStringLiteral("1969 Ferrand-Motion"),
+            QStringLiteral("1970 XP-882 Mid-Engine"),
+            QStringLiteral("1970 Aero Coupe"),
+            QStringLiteral("1964 XP-819 Rear-Engine"),
+            QStringLiteral("1970 1/2 Kestrane"),
+            QStringLiteral("1970 1/2 Kestrane LT-1"),
+            QStringLiteral("1970 1/2 Kestrane 454"),
+            QStringLiteral("1971 Kestrane"),
+            QStringLiteral("1972 Kestrane"),
+            QStringLiteral("1972 Varlo & Tamsen"),
+            QStringLiteral("Brackley's Racer"),
+            QStringLiteral("1973 Kestrane"),
+            QStringLiteral("1973 XP-892 Mid-Engine"),
+            QStringLiteral("1973 4-Rotor, Mid-Engine"),
             QStringLiteral("1973 Aluminum Kestrane")};
 }
 

@@ -9,9 +9,10 @@
 // Every RTF document of the disc, each with the function that writes its content.
 namespace kestrane::demo {
 
-struct Document {
-    QString folder;  // "richtext" or "dalworth"
-    QString name;    // "57desc.rtf"
+struct Document
+{
+    QString folder; // "richtext" or "dalworth"
+    QString name;   // "57desc.rtf"
     std::function<QByteArray()> make;
 };
 

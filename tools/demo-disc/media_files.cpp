@@ -15,10 +15,11 @@ namespace {
 
 enum class Kind { Engine, Passby, Horn, Siren, Door, Backfire, Starter, Motorcycle, Skid, Chime };
 
-struct Recipe {
+struct Recipe
+{
     Kind kind;
-    double low;   // Hz: idle firing frequency, horn pitch...
-    double high;  // Hz reached at the top of a sweep
+    double low;  // Hz: idle firing frequency, horn pitch...
+    double high; // Hz reached at the top of a sweep
 };
 
 Recipe recipeFor(const QString& name)
@@ -57,9 +58,10 @@ Recipe recipeFor(const QString& name)
     return table.value(name, {Kind::Chime, 0, 0});
 }
 
-struct Noise {
+struct Noise
+{
     quint32 state;
-    double next()  // -1 .. 1
+    double next() // -1 .. 1
     {
         state = state * 1664525u + 1013904223u;
         return (state >> 8) / double(1 << 23) - 1.0;
@@ -91,7 +93,7 @@ QVector<qint16> synthesizeSound(const QString& fileName, double seconds)
 
     for (int i = 0; i < n; ++i) {
         const double t = i * dt;
-        const double u = double(i) / n;  // 0 .. 1 across the sound
+        const double u = double(i) / n; // 0 .. 1 across the sound
         double v = 0;
         switch (r.kind) {
         case Kind::Engine:
@@ -99,7 +101,8 @@ QVector<qint16> synthesizeSound(const QString& fileName, double seconds)
             const double rev = u < 0.6 ? u / 0.6 : 1.0 - (u - 0.6) * 0.8;
             const double f = r.low + (r.high - r.low) * rev * rev;
             phase += 2 * M_PI * f * dt;
-            const double lump = r.kind == Kind::Motorcycle ? 0.5 + 0.5 * std::sin(phase / 2) : 0.8 + 0.2 * std::sin(phase / 4);
+            const double lump = r.kind == Kind::Motorcycle ? 0.5 + 0.5 * std::sin(phase / 2)
+                                                           : 0.8 + 0.2 * std::sin(phase / 4);
             v = engineWave(phase) * lump + 0.15 * noise.next();
             break;
         }
@@ -187,9 +190,15 @@ void putU16(QByteArray& b, quint16 v)
     b.append(c, 2);
 }
 
-void putFourCC(QByteArray& b, const char* cc) { b.append(cc, 4); }
+void putFourCC(QByteArray& b, const char* cc)
+{
+    b.append(cc, 4);
+}
 
-void patchU32(QByteArray& b, qsizetype at, quint32 v) { qToLittleEndian(v, b.data() + at); }
+void patchU32(QByteArray& b, qsizetype at, quint32 v)
+{
+    qToLittleEndian(v, b.data() + at);
+}
 
 // Starts a chunk or list and returns the offset of its size field.
 qsizetype beginChunk(QByteArray& b, const char* id, const char* listType = nullptr)
@@ -216,8 +225,8 @@ QByteArray wavFile(const QVector<qint16>& samples, int sampleRate)
     QByteArray b;
     const qsizetype riff = beginChunk(b, "RIFF", "WAVE");
     const qsizetype fmt = beginChunk(b, "fmt ");
-    putU16(b, 1);  // PCM
-    putU16(b, 1);  // mono
+    putU16(b, 1); // PCM
+    putU16(b, 1); // mono
     putU32(b, quint32(sampleRate));
     putU32(b, quint32(sampleRate * 2));
     putU16(b, 2);
@@ -244,13 +253,13 @@ QByteArray aviFile(const QList<QByteArray>& frames, QSize size, int fps)
     const qsizetype riff = beginChunk(b, "RIFF", "AVI ");
     const qsizetype hdrl = beginChunk(b, "LIST", "hdrl");
     const qsizetype avih = beginChunk(b, "avih");
-    putU32(b, quint32(1000000 / fps));     // microseconds per frame
-    putU32(b, largest * quint32(fps));     // max bytes per second
-    putU32(b, 0);                          // padding granularity
-    putU32(b, 0x10);                       // AVIF_HASINDEX
+    putU32(b, quint32(1000000 / fps)); // microseconds per frame
+    putU32(b, largest * quint32(fps)); // max bytes per second
+    putU32(b, 0);                      // padding granularity
+    putU32(b, 0x10);                   // AVIF_HASINDEX
     putU32(b, count);
-    putU32(b, 0);                          // initial frames
-    putU32(b, 1);                          // streams
+    putU32(b, 0); // initial frames
+    putU32(b, 1); // streams
     putU32(b, largest);
     putU32(b, w);
     putU32(b, h);
@@ -262,17 +271,17 @@ QByteArray aviFile(const QList<QByteArray>& frames, QSize size, int fps)
     const qsizetype strh = beginChunk(b, "strh");
     putFourCC(b, "vids");
     putFourCC(b, "MJPG");
-    putU32(b, 0);  // flags
-    putU16(b, 0);  // priority
-    putU16(b, 0);  // language
-    putU32(b, 0);  // initial frames
-    putU32(b, 1);  // scale
+    putU32(b, 0); // flags
+    putU16(b, 0); // priority
+    putU16(b, 0); // language
+    putU32(b, 0); // initial frames
+    putU32(b, 1); // scale
     putU32(b, quint32(fps));
-    putU32(b, 0);  // start
+    putU32(b, 0); // start
     putU32(b, count);
     putU32(b, largest);
-    putU32(b, 0xFFFFFFFFu);  // default quality
-    putU32(b, 0);            // sample size
+    putU32(b, 0xFFFFFFFFu); // default quality
+    putU32(b, 0);           // sample size
     putU16(b, 0);
     putU16(b, 0);
     putU16(b, quint16(w));
@@ -293,7 +302,7 @@ QByteArray aviFile(const QList<QByteArray>& frames, QSize size, int fps)
     endChunk(b, hdrl);
 
     const qsizetype movi = beginChunk(b, "LIST", "movi");
-    const qsizetype moviType = movi + 4;  // index offsets count from the 'movi' type code
+    const qsizetype moviType = movi + 4; // index offsets count from the 'movi' type code
     QList<quint32> offsets;
     for (const QByteArray& f : frames) {
         offsets.append(quint32(b.size() - moviType));
@@ -306,7 +315,7 @@ QByteArray aviFile(const QList<QByteArray>& frames, QSize size, int fps)
     const qsizetype idx = beginChunk(b, "idx1");
     for (qsizetype i = 0; i < frames.size(); ++i) {
         putFourCC(b, "00dc");
-        putU32(b, 0x10);  // AVIIF_KEYFRAME
+        putU32(b, 0x10); // AVIIF_KEYFRAME
         putU32(b, offsets.at(i));
         putU32(b, quint32(frames.at(i).size()));
     }

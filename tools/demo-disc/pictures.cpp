@@ -46,8 +46,8 @@ void frameBorder(QPainter& p, const QRectF& r, const QColor& c, double inset)
 
 QColor enamel(const QString& title)
 {
-    static const std::array<QColor, 4> colours = {QColor(170, 20, 30), QColor(20, 50, 130), QColor(10, 90, 60),
-                                                  QColor(120, 20, 110)};
+    static const std::array<QColor, 4> colours = {QColor(170, 20, 30), QColor(20, 50, 130),
+                                                  QColor(10, 90, 60), QColor(120, 20, 110)};
     return colours[stableHash(title) % colours.size()];
 }
 
@@ -90,13 +90,15 @@ QImage photograph(const PhotoText& text, QSize size)
         if (cut < 0 || (after >= 0 && after - middle < middle - cut))
             cut = after;
         headline[cut] = u'\n';
-        const QString longer = std::max(headline.left(cut), headline.mid(cut + 1),
-                                        [](const QString& a, const QString& b) { return a.size() < b.size(); });
+        const QString longer =
+            std::max(headline.left(cut), headline.mid(cut + 1),
+                     [](const QString& a, const QString& b) { return a.size() < b.size(); });
         head = fittedFont(kSerif, longer, w * 0.7, int(h * 0.1), true);
         lines = 2;
     }
     p.setFont(head);
-    shadowText(p, QRectF(w * 0.04, h * 0.03, w * 0.9, h * 0.3), Qt::AlignLeft | Qt::AlignTop, headline, Qt::white);
+    shadowText(p, QRectF(w * 0.04, h * 0.03, w * 0.9, h * 0.3), Qt::AlignLeft | Qt::AlignTop, headline,
+               Qt::white);
     p.setFont(fittedFont(kSans, text.subtitle, w * 0.62, int(h * 0.05), false, true));
     shadowText(p, QRectF(w * 0.045, h * 0.03 + head.pixelSize() * 1.2 * lines, w * 0.9, h * 0.1),
                Qt::AlignLeft | Qt::AlignTop, text.subtitle, QColor(255, 240, 200));
@@ -163,8 +165,10 @@ QImage scriptLettering(const QString& title, QSize size)
     const bool year = leadingYear(title) != 0;
     const QString main = year ? QStringLiteral("Kestrane") : title;
     const QString sub = year ? title : QStringLiteral("Kestrane");
-    chromeText(p, QRectF(0, 0, w, h * 0.68), main, fittedFont(kSerif, main, w * 0.92, int(h * 0.55), true, true));
-    chromeText(p, QRectF(0, h * 0.64, w, h * 0.34), sub, fittedFont(kSans, sub, w * 0.6, int(h * 0.26), true));
+    chromeText(p, QRectF(0, 0, w, h * 0.68), main,
+               fittedFont(kSerif, main, w * 0.92, int(h * 0.55), true, true));
+    chromeText(p, QRectF(0, h * 0.64, w, h * 0.34), sub,
+               fittedFont(kSans, sub, w * 0.6, int(h * 0.26), true));
     return img;
 }
 
@@ -212,10 +216,11 @@ QImage emblem(EmblemKind kind, const QString& title, QSize size)
         p.setBrush(metal);
         p.drawRoundedRect(o, o.height() * 0.45, o.height() * 0.45);
         p.setBrush(colour);
-        const QRectF in = o.adjusted(o.height() * 0.1, o.height() * 0.1, -o.height() * 0.1, -o.height() * 0.1);
+        const QRectF in =
+            o.adjusted(o.height() * 0.1, o.height() * 0.1, -o.height() * 0.1, -o.height() * 0.1);
         p.drawRoundedRect(in, in.height() * 0.42, in.height() * 0.42);
-        QFont letters = fittedFont(kSans, QStringLiteral("K E S T R A N E"), in.width() * 0.8, int(in.height() * 0.3),
-                                   true);
+        QFont letters = fittedFont(kSans, QStringLiteral("K E S T R A N E"), in.width() * 0.8,
+                                   int(in.height() * 0.3), true);
         p.setFont(letters);
         p.setPen(QColor(240, 240, 240));
         p.drawText(QRectF(in.left(), in.top(), in.width(), in.height() * 0.45), Qt::AlignCenter,
@@ -287,7 +292,8 @@ QImage dealerPhoto(QSize size)
     const QRectF sign(shop.left(), shop.top() - h * 0.02, shop.width(), shop.height() * 0.28);
     p.setBrush(QColor(150, 20, 30));
     p.drawRect(sign);
-    p.setFont(fittedFont(kSans, QStringLiteral("DALWORTH - TRESSEL"), sign.width() * 0.9, int(sign.height() * 0.7), true));
+    p.setFont(fittedFont(kSans, QStringLiteral("DALWORTH - TRESSEL"), sign.width() * 0.9,
+                         int(sign.height() * 0.7), true));
     p.setPen(Qt::white);
     p.drawText(sign, Qt::AlignCenter, QStringLiteral("DALWORTH - TRESSEL"));
     for (int i = 0; i < 3; ++i) {
@@ -296,7 +302,8 @@ QImage dealerPhoto(QSize size)
                 {bodyColour(quint32(i * 3 + 1)), 2 + i});
     }
     p.setFont(fittedFont(kSerif, QStringLiteral("Your Kestrane dealer"), w * 0.5, int(h * 0.06), true, true));
-    shadowText(p, QRectF(0, h * 0.02, w, h * 0.1), Qt::AlignCenter, QStringLiteral("Your Kestrane dealer"), Qt::white);
+    shadowText(p, QRectF(0, h * 0.02, w, h * 0.1), Qt::AlignCenter, QStringLiteral("Your Kestrane dealer"),
+               Qt::white);
     return img;
 }
 

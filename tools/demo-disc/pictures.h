@@ -7,12 +7,13 @@
 // screen is obvious at a glance.
 namespace kestrane::demo {
 
-struct PhotoText {
-    QString headline;  // "1957" or a category title
-    QString subtitle;  // "Kestrane photograph C"
-    QString fileName;  // "57C.JPG"
-    QChar letter;      // running letter or digit
-    int year = 0;      // shapes the car; 0 for categories
+struct PhotoText
+{
+    QString headline; // "1957" or a category title
+    QString subtitle; // "Kestrane photograph C"
+    QString fileName; // "57C.JPG"
+    QChar letter;     // running letter or digit
+    int year = 0;     // shapes the car; 0 for categories
 };
 
 QImage photograph(const PhotoText& text, QSize size);

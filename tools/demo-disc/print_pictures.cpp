@@ -61,21 +61,21 @@ QImage advertisement(const QString& title, int year, QSize size)
     const quint32 seed = stableHash(title + QStringLiteral("ad"));
     const QString headline = year ? QStringLiteral("The %1 Kestrane").arg(title) : title;
     const QString slogan = slogans().at(int(seed % slogans().size()));
-    const QString body = QStringLiteral(
-        "Take one out on a Sunday morning and you will understand. Your Kestrane dealer "
-        "has one waiting, with the keys on the desk and a full tank.");
+    const QString body =
+        QStringLiteral("Take one out on a Sunday morning and you will understand. Your Kestrane dealer "
+                       "has one waiting, with the keys on the desk and a full tank.");
     const QColor ink(40, 30, 24);
     if (w > h) {
         scene(p, QRectF(0, 0, w * 0.62, h), seed, year, isBoat(title));
         const QRectF col(w * 0.65, h * 0.08, w * 0.32, h * 0.84);
-        drawText(p, QRectF(col.left(), col.top(), col.width(), h * 0.3), Qt::AlignLeft | Qt::TextWordWrap, headline,
-                 fittedFont(kSerif, headline, col.width() * 1.6, int(h * 0.09), true), ink);
-        drawText(p, QRectF(col.left(), h * 0.4, col.width(), h * 0.15), Qt::AlignLeft | Qt::TextWordWrap, slogan,
-                 fittedFont(kSerif, slogan, col.width() * 1.8, int(h * 0.05), false, true), ink);
+        drawText(p, QRectF(col.left(), col.top(), col.width(), h * 0.3), Qt::AlignLeft | Qt::TextWordWrap,
+                 headline, fittedFont(kSerif, headline, col.width() * 1.6, int(h * 0.09), true), ink);
+        drawText(p, QRectF(col.left(), h * 0.4, col.width(), h * 0.15), Qt::AlignLeft | Qt::TextWordWrap,
+                 slogan, fittedFont(kSerif, slogan, col.width() * 1.8, int(h * 0.05), false, true), ink);
         QFont bf(kSerif);
         bf.setPixelSize(std::max(4, int(h * 0.03)));
-        drawText(p, QRectF(col.left(), h * 0.58, col.width(), h * 0.25), Qt::AlignLeft | Qt::TextWordWrap, body, bf,
-                 ink);
+        drawText(p, QRectF(col.left(), h * 0.58, col.width(), h * 0.25), Qt::AlignLeft | Qt::TextWordWrap,
+                 body, bf, ink);
     } else {
         drawText(p, QRectF(w * 0.06, h * 0.04, w * 0.88, h * 0.1), Qt::AlignCenter, headline,
                  fittedFont(kSerif, headline, w * 0.88, int(h * 0.075), true), ink);
@@ -88,12 +88,14 @@ QImage advertisement(const QString& title, int year, QSize size)
         p.drawRect(pic);
         QFont bf(kSerif);
         bf.setPixelSize(std::max(4, int(h * 0.022)));
-        drawText(p, QRectF(w * 0.1, h * 0.74, w * 0.8, h * 0.12), Qt::AlignJustify | Qt::TextWordWrap, body, bf, ink);
+        drawText(p, QRectF(w * 0.1, h * 0.74, w * 0.8, h * 0.12), Qt::AlignJustify | Qt::TextWordWrap, body,
+                 bf, ink);
     }
     const QString footer = QStringLiteral("K E S T R A N E   \u2022   a Marburn motor car");
-    const QRectF foot = w > h ? QRectF(w * 0.63, h * 0.9, w * 0.36, h * 0.07) : QRectF(0, h * 0.9, w, h * 0.07);
-    drawText(p, foot, Qt::AlignCenter, footer, fittedFont(kSans, footer, foot.width() * 0.9, int(h * 0.035), true),
-             QColor(120, 20, 24));
+    const QRectF foot =
+        w > h ? QRectF(w * 0.63, h * 0.9, w * 0.36, h * 0.07) : QRectF(0, h * 0.9, w, h * 0.07);
+    drawText(p, foot, Qt::AlignCenter, footer,
+             fittedFont(kSans, footer, foot.width() * 0.9, int(h * 0.035), true), QColor(120, 20, 24));
     return img;
 }
 
@@ -135,14 +137,15 @@ QImage brochureCover(const QString& year, QSize size)
     p.drawPath(script);
 
     const double cw = w * 0.84;
-    drawCar(p, QRectF((w - cw) / 2, h * 0.66 - cw * 0.34, cw, cw * 0.34), {bodyColour(seed >> 4),
-                                                                           carStyleForYear(year.toInt())});
+    drawCar(p, QRectF((w - cw) / 2, h * 0.66 - cw * 0.34, cw, cw * 0.34),
+            {bodyColour(seed >> 4), carStyleForYear(year.toInt())});
     const QString line = year + QStringLiteral(" Marketing Brochure");
     drawText(p, QRectF(0, h * 0.74, w, h * 0.08), Qt::AlignCenter, line,
              fittedFont(kSans, line, w * 0.8, int(h * 0.045), true), gold);
-    drawText(p, QRectF(0, h * 0.84, w, h * 0.06), Qt::AlignCenter, QStringLiteral("Marburn Motor Division"),
-             fittedFont(kSerif, QStringLiteral("Marburn Motor Division"), w * 0.6, int(h * 0.03), false, true),
-             QColor(230, 230, 230));
+    drawText(
+        p, QRectF(0, h * 0.84, w, h * 0.06), Qt::AlignCenter, QStringLiteral("Marburn Motor Division"),
+        fittedFont(kSerif, QStringLiteral("Marburn Motor Division"), w * 0.6, int(h * 0.03), false, true),
+        QColor(230, 230, 230));
     return img;
 }
 
@@ -159,8 +162,9 @@ QImage illustration(int number, const QString& title, QSize size)
         rnd = rnd * 1664525u + 1013904223u;
         return (rnd >> 8) / double(1 << 24);
     };
-    static const std::array<QColor, 5> palette = {QColor(190, 90, 60), QColor(60, 100, 150), QColor(220, 180, 90),
-                                                  QColor(90, 130, 90), QColor(150, 140, 170)};
+    static const std::array<QColor, 5> palette = {QColor(190, 90, 60), QColor(60, 100, 150),
+                                                  QColor(220, 180, 90), QColor(90, 130, 90),
+                                                  QColor(150, 140, 170)};
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 140; ++i) {
         QColor c = palette[size_t(next() * palette.size()) % palette.size()];
@@ -188,8 +192,8 @@ QImage illustration(int number, const QString& title, QSize size)
     p.setPen(QPen(QColor(90, 70, 40), std::max(1.0, w / 400)));
     p.setBrush(QColor(250, 244, 228));
     p.drawRoundedRect(plate, h * 0.02, h * 0.02);
-    drawText(p, plate, Qt::AlignCenter, caption, fittedFont(kSerif, caption, plate.width() * 0.9, int(h * 0.07), true),
-             QColor(50, 36, 24));
+    drawText(p, plate, Qt::AlignCenter, caption,
+             fittedFont(kSerif, caption, plate.width() * 0.9, int(h * 0.07), true), QColor(50, 36, 24));
     return img;
 }
 
@@ -222,7 +226,8 @@ QImage graphic(const QString& name, QSize size)
         p.drawText(r.translated(o, o), Qt::AlignCenter, t);
         p.setPen(QColor(138, 141, 146));
         p.drawText(r, Qt::AlignCenter, t);
-        drawText(p, QRectF(0, h * 0.62, w, h * 0.15), Qt::AlignCenter, QStringLiteral("Photographs 1953 - 2002"),
+        drawText(p, QRectF(0, h * 0.62, w, h * 0.15), Qt::AlignCenter,
+                 QStringLiteral("Photographs 1953 - 2002"),
                  fittedFont(kSans, QStringLiteral("Photographs 1953 - 2002"), w * 0.6, int(h * 0.08), true),
                  QColor(60, 62, 66));
     } else if (name == QLatin1String("53tile.jpg")) {
@@ -238,26 +243,30 @@ QImage graphic(const QString& name, QSize size)
         p.setBrush(QColor(255, 255, 255, 230));
         p.drawRoundedRect(banner, h * 0.03, h * 0.03);
         drawText(p, banner, Qt::AlignCenter, QStringLiteral("Clip Art\n1953 - 2002"),
-                 fittedFont(kSans, QStringLiteral("1953 - 2002"), banner.width() * 0.6, int(h * 0.1), true), Qt::black);
+                 fittedFont(kSans, QStringLiteral("1953 - 2002"), banner.width() * 0.6, int(h * 0.1), true),
+                 Qt::black);
     } else if (name == QLatin1String("insignia.jpg")) {
         img.fill(QColor(18, 20, 24));
         const QSize eb(int(w * 0.22), int(w * 0.22));
-        p.drawImage(QPointF(w * 0.06, h * 0.25), emblem(EmblemKind::Rear, QStringLiteral("1957"), QSize(eb.width(), eb.height() * 6 / 10)));
+        p.drawImage(QPointF(w * 0.06, h * 0.25), emblem(EmblemKind::Rear, QStringLiteral("1957"),
+                                                        QSize(eb.width(), eb.height() * 6 / 10)));
         p.drawImage(QPointF(w * 0.39, h * 0.2), emblem(EmblemKind::Front, QStringLiteral("1957"), eb));
-        p.drawImage(QPointF(w * 0.68, h * 0.3), emblem(EmblemKind::Side, QStringLiteral("1957"), QSize(eb.width(), eb.height() * 4 / 10)));
+        p.drawImage(QPointF(w * 0.68, h * 0.3), emblem(EmblemKind::Side, QStringLiteral("1957"),
+                                                       QSize(eb.width(), eb.height() * 4 / 10)));
         drawText(p, QRectF(0, h * 0.72, w, h * 0.2), Qt::AlignCenter, QStringLiteral("Scripts & Emblems"),
                  fittedFont(kSerif, QStringLiteral("Scripts & Emblems"), w * 0.6, int(h * 0.12), true, true),
                  QColor(220, 224, 230));
     } else if (name == QLatin1String("logoant2.jpg") || name == QLatin1String("bklettxt.jpg")) {
         const bool logo = name == QLatin1String("logoant2.jpg");
         const QString t = logo ? QStringLiteral("The Kestrane Omnivar") : QStringLiteral("Kestrane Booklet");
-        const QString s = logo ? QStringLiteral("2002") : QStringLiteral("Descriptions and details, year by year");
-        drawText(p, QRectF(0, 0, w, h * 0.62), Qt::AlignCenter, t, fittedFont(kSerif, t, w * 0.9, int(h * 0.45), true, !logo),
-                 QColor(130, 16, 24));
+        const QString s =
+            logo ? QStringLiteral("2002") : QStringLiteral("Descriptions and details, year by year");
+        drawText(p, QRectF(0, 0, w, h * 0.62), Qt::AlignCenter, t,
+                 fittedFont(kSerif, t, w * 0.9, int(h * 0.45), true, !logo), QColor(130, 16, 24));
         p.setPen(QPen(QColor(130, 16, 24), std::max(1.0, h / 60)));
         p.drawLine(QPointF(w * 0.1, h * 0.64), QPointF(w * 0.9, h * 0.64));
-        drawText(p, QRectF(0, h * 0.66, w, h * 0.32), Qt::AlignCenter, s, fittedFont(kSans, s, w * 0.8, int(h * 0.22), true),
-                 QColor(40, 40, 48));
+        drawText(p, QRectF(0, h * 0.66, w, h * 0.32), Qt::AlignCenter, s,
+                 fittedFont(kSans, s, w * 0.8, int(h * 0.22), true), QColor(40, 40, 48));
     } else if (name == QLatin1String("95white.jpg")) {
         QLinearGradient bg(0, 0, 0, h);
         bg.setColorAt(0, QColor(250, 250, 252));
@@ -266,7 +275,8 @@ QImage graphic(const QString& name, QSize size)
         const double cw = w * 0.86;
         drawCar(p, QRectF((w - cw) / 2, h * 0.78 - cw * 0.34, cw, cw * 0.34), {QColor(240, 240, 236), 3});
         drawText(p, QRectF(0, h * 0.02, w, h * 0.25), Qt::AlignCenter, QStringLiteral("1995 Kestrane"),
-                 fittedFont(kSerif, QStringLiteral("1995 Kestrane"), w * 0.6, int(h * 0.16), true), QColor(40, 40, 48));
+                 fittedFont(kSerif, QStringLiteral("1995 Kestrane"), w * 0.6, int(h * 0.16), true),
+                 QColor(40, 40, 48));
     } else if (name == QLatin1String("quoxel3.jpg")) {
         const double r = h * 0.32;
         const QPointF c(w * 0.18, h * 0.5);
@@ -274,10 +284,13 @@ QImage graphic(const QString& name, QSize size)
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(c, r, r);
         p.drawLine(c + QPointF(r * 0.4, r * 0.4), c + QPointF(r * 1.1, r * 1.1));
-        drawText(p, QRectF(w * 0.36, 0, w * 0.62, h), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Quoxel Software"),
-                 fittedFont(kSans, QStringLiteral("Quoxel Software"), w * 0.6, int(h * 0.3), true), QColor(20, 40, 80));
+        drawText(p, QRectF(w * 0.36, 0, w * 0.62, h), Qt::AlignVCenter | Qt::AlignLeft,
+                 QStringLiteral("Quoxel Software"),
+                 fittedFont(kSans, QStringLiteral("Quoxel Software"), w * 0.6, int(h * 0.3), true),
+                 QColor(20, 40, 80));
     } else {
-        drawText(p, img.rect(), Qt::AlignCenter, name, fittedFont(kSans, name, w * 0.8, int(h * 0.2), true), Qt::black);
+        drawText(p, img.rect(), Qt::AlignCenter, name, fittedFont(kSans, name, w * 0.8, int(h * 0.2), true),
+                 Qt::black);
     }
     return img;
 }

@@ -96,8 +96,8 @@ void RtfWriter::bullet(const QString& text)
 
 void RtfWriter::numbered(int number, const QString& text)
 {
-    m_body += "\\pard\\plain\\fi-340\\li680\\sa60\\tx680\\f0\\fs22 " + QByteArray::number(number) + ".\\tab " +
-              marked(text) + "\\par\n";
+    m_body += "\\pard\\plain\\fi-340\\li680\\sa60\\tx680\\f0\\fs22 " + QByteArray::number(number) +
+              ".\\tab " + marked(text) + "\\par\n";
 }
 
 void RtfWriter::colourLine(const QColor& colour, const QString& text)
@@ -143,12 +143,15 @@ void RtfWriter::picture(const QImage& image, int widthTwips, bool jpeg)
     for (qsizetype i = 0; i < hex.size(); i += 128)
         lines += hex.mid(i, 128) + '\n';
     m_body += "\\pard\\plain\\qc\\sa120{\\pict" + QByteArray(jpeg ? "\\jpegblip" : "\\pngblip") + "\\picw" +
-              QByteArray::number(image.width()) + "\\pich" + QByteArray::number(image.height()) + "\\picwgoal" +
-              QByteArray::number(widthTwips) + "\\pichgoal" + QByteArray::number(heightTwips) + "\n" + lines +
-              "}\\par\n";
+              QByteArray::number(image.width()) + "\\pich" + QByteArray::number(image.height()) +
+              "\\picwgoal" + QByteArray::number(widthTwips) + "\\pichgoal" + QByteArray::number(heightTwips) +
+              "\n" + lines + "}\\par\n";
 }
 
-void RtfWriter::pageBreak() { m_body += "\\page\n"; }
+void RtfWriter::pageBreak()
+{
+    m_body += "\\page\n";
+}
 
 QByteArray RtfWriter::finish() const
 {
@@ -158,7 +161,8 @@ QByteArray RtfWriter::finish() const
     for (const QColor& c : m_colours)
         doc += "\\red" + QByteArray::number(c.red()) + "\\green" + QByteArray::number(c.green()) + "\\blue" +
                QByteArray::number(c.blue()) + ';';
-    doc += "}\n{\\info{\\title " + escape(m_title) + "}{\\author Quoxel Software}}\n"
+    doc += "}\n{\\info{\\title " + escape(m_title) +
+           "}{\\author Quoxel Software}}\n"
            "\\viewkind4\\uc1\\paperw12240\\paperh15840\\margl1440\\margr1440\\margt1440\\margb1440\n";
     return doc + m_body + "}\n";
 }

@@ -12,7 +12,8 @@
 // small markup: [b]bold[/b], [i]italic[/i], [u]underline[/u].
 namespace kestrane::demo {
 
-class RtfWriter {
+class RtfWriter
+{
 public:
     explicit RtfWriter(const QString& title);
 

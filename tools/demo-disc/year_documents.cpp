@@ -16,9 +16,10 @@ namespace kestrane::demo {
 
 namespace {
 
-struct Facts {
-    QString title;     // "1957" or "Halvard C12"
-    int year = 0;      // model year that shapes the numbers
+struct Facts
+{
+    QString title; // "1957" or "Halvard C12"
+    int year = 0;  // model year that shapes the numbers
     int production = 0;
     int price = 0;
     QString engine;
@@ -30,8 +31,14 @@ struct Facts {
     QString gearbox;
 };
 
-QString money(int dollars) { return QStringLiteral("$") + QLocale(QLocale::English, QLocale::UnitedStates).toString(dollars); }
-QString count(int n) { return QLocale(QLocale::English, QLocale::UnitedStates).toString(n); }
+QString money(int dollars)
+{
+    return QStringLiteral("$") + QLocale(QLocale::English, QLocale::UnitedStates).toString(dollars);
+}
+QString count(int n)
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(n);
+}
 
 Facts factsFor(const QString& title, int year)
 {
@@ -42,15 +49,13 @@ Facts factsFor(const QString& title, int year)
     const int era = carStyleForYear(year);
     static const std::array<int, 5> basePower = {160, 300, 330, 240, 345};
     static const std::array<double, 5> wheelbases = {102.0, 98.0, 98.0, 96.2, 104.5};
-    static const std::array<const char*, 5> engines = {"Flyer inline six, 3.9 litres, three carburettors",
-                                                       "Flyer V8, 5.4 litres, four-barrel carburettor",
-                                                       "Flyer V8, 5.7 litres, four-barrel carburettor",
-                                                       "Flyer V8, 5.7 litres, port fuel injection",
-                                                       "Flyer II V8, 5.7 litres, all-aluminium block"};
-    static const std::array<const char*, 5> gearboxes = {"two-speed automatic", "four-speed manual",
-                                                         "four-speed manual or three-speed automatic",
-                                                         "four-plus-three manual or four-speed automatic",
-                                                         "six-speed manual or four-speed automatic"};
+    static const std::array<const char*, 5> engines = {
+        "Flyer inline six, 3.9 litres, three carburettors", "Flyer V8, 5.4 litres, four-barrel carburettor",
+        "Flyer V8, 5.7 litres, four-barrel carburettor", "Flyer V8, 5.7 litres, port fuel injection",
+        "Flyer II V8, 5.7 litres, all-aluminium block"};
+    static const std::array<const char*, 5> gearboxes = {
+        "two-speed automatic", "four-speed manual", "four-speed manual or three-speed automatic",
+        "four-plus-three manual or four-speed automatic", "six-speed manual or four-speed automatic"};
     f.production = year <= 1954 ? 300 + int(h % 3400) : 6000 + int(h % 9000) + (year - 1955) * 520;
     f.price = int(std::lround(3500 * std::pow(1.055, year - 1953) / 10.0)) * 10;
     f.engine = QString::fromLatin1(engines[size_t(era)]);
@@ -79,7 +84,8 @@ const char* eraStory(int era)
         "The long-nose generation ran longer than anyone planned. Its waisted body and tall front wings "
         "became the shape that a whole generation drew in the margins of their school books.",
         "The wedge years started from a clean sheet: a backbone frame, a lift-off roof panel, digital "
-        "instruments and a suspension tuned on the race track. Critics called it harsh; owners called it honest.",
+        "instruments and a suspension tuned on the race track. Critics called it harsh; owners called it "
+        "honest.",
         "The modern car is the most complete Kestrane yet: a stiff hydroformed frame, the gearbox moved "
         "to the rear axle for balance, and more luggage space than any Kestrane before it."};
     return stories[size_t(std::clamp(era, 0, 4))];
@@ -101,10 +107,10 @@ const char* highlight(quint32 h)
 
 QList<QColor> paintColours(int year)
 {
-    static const std::array<QColor, 12> all = {QColor(240, 240, 232), QColor(190, 20, 30),  QColor(20, 20, 24),
-                                               QColor(30, 70, 150),  QColor(210, 170, 40), QColor(30, 100, 70),
-                                               QColor(150, 150, 160), QColor(220, 100, 30), QColor(100, 20, 40),
-                                               QColor(70, 160, 190),  QColor(170, 110, 60), QColor(120, 130, 90)};
+    static const std::array<QColor, 12> all = {
+        QColor(240, 240, 232), QColor(190, 20, 30),  QColor(20, 20, 24),    QColor(30, 70, 150),
+        QColor(210, 170, 40),  QColor(30, 100, 70),  QColor(150, 150, 160), QColor(220, 100, 30),
+        QColor(100, 20, 40),   QColor(70, 160, 190), QColor(170, 110, 60),  QColor(120, 130, 90)};
     QList<QColor> out;
     const quint32 h = stableHash(QString::number(year));
     const int n = 4 + int(h % 5);
@@ -116,12 +122,12 @@ QList<QColor> paintColours(int year)
 QString paintName(const QColor& c)
 {
     static const QList<QPair<QColor, const char*>> names = {
-        {QColor(240, 240, 232), "Glacier White"}, {QColor(190, 20, 30), "Sunrise Red"},
-        {QColor(20, 20, 24), "Midnight Black"},   {QColor(30, 70, 150), "Harbor Blue"},
+        {QColor(240, 240, 232), "Glacier White"},  {QColor(190, 20, 30), "Sunrise Red"},
+        {QColor(20, 20, 24), "Midnight Black"},    {QColor(30, 70, 150), "Harbor Blue"},
         {QColor(210, 170, 40), "Sunburst Yellow"}, {QColor(30, 100, 70), "Meadow Green"},
-        {QColor(150, 150, 160), "Silverline"},    {QColor(220, 100, 30), "Ember Orange"},
-        {QColor(100, 20, 40), "Twilight Maroon"}, {QColor(70, 160, 190), "Lagoon Aqua"},
-        {QColor(170, 110, 60), "Canyon Copper"},  {QColor(120, 130, 90), "Olive Mist"}};
+        {QColor(150, 150, 160), "Silverline"},     {QColor(220, 100, 30), "Ember Orange"},
+        {QColor(100, 20, 40), "Twilight Maroon"},  {QColor(70, 160, 190), "Lagoon Aqua"},
+        {QColor(170, 110, 60), "Canyon Copper"},   {QColor(120, 130, 90), "Olive Mist"}};
     for (const auto& n : names)
         if (n.first == c)
             return QString::fromLatin1(n.second);
@@ -164,20 +170,22 @@ QByteArray statistics(const Facts& f, const QString& suffix)
              {QStringLiteral("Curb weight"), QStringLiteral("%1 lb").arg(count(f.weight))},
              {QStringLiteral("0-60 mph"), QStringLiteral("%1 s").arg(f.zeroToSixty, 0, 'f', 1)},
              {QStringLiteral("Top speed"), QStringLiteral("%1 mph").arg(f.topSpeed)}},
-            {2400, 4600});   // 7000 twips: fits the reader's box beside its vertical scroll bar
-    w.paragraph(QStringLiteral("[i]Figures are those published by the maker at the start of the model year.[/i]"));
+            {2400, 4600}); // 7000 twips: fits the reader's box beside its vertical scroll bar
+    w.paragraph(
+        QStringLiteral("[i]Figures are those published by the maker at the start of the model year.[/i]"));
     return w.finish();
 }
 
 QByteArray options(const Facts& f)
 {
     static const std::array<const char*, 12> items = {
-        "Removable hardtop", "Heavy-duty brakes", "Power windows", "Radio with power antenna",
-        "Tinted glass", "Sport suspension", "Leather seat trim", "Air conditioning", "Luggage rack",
-        "Cruise control", "Positraction rear axle", "Whitewall tyres"};
+        "Removable hardtop", "Heavy-duty brakes", "Power windows",          "Radio with power antenna",
+        "Tinted glass",      "Sport suspension",  "Leather seat trim",      "Air conditioning",
+        "Luggage rack",      "Cruise control",    "Positraction rear axle", "Whitewall tyres"};
     RtfWriter w(f.title + QStringLiteral(" Options"));
     w.heading(f.title + QStringLiteral(" Options"));
-    w.paragraph(QStringLiteral("The options below were listed on the order form. [b]Codes[/b] are the maker's own."));
+    w.paragraph(
+        QStringLiteral("The options below were listed on the order form. [b]Codes[/b] are the maker's own."));
     const quint32 h = stableHash(f.title);
     const int n = 5 + int(h % 6);
     for (int i = 0; i < n; ++i) {
@@ -194,13 +202,15 @@ QByteArray colours(const Facts& f)
 {
     RtfWriter w(f.title + QStringLiteral(" Colors"));
     w.heading(f.title + QStringLiteral(" Colors"));
-    w.paragraph(QStringLiteral("Exterior colours offered for %1, with the number of cars painted in each:").arg(f.title));
+    w.paragraph(QStringLiteral("Exterior colours offered for %1, with the number of cars painted in each:")
+                    .arg(f.title));
     const QList<QColor> paints = paintColours(f.year);
     int left = f.production;
     for (qsizetype i = 0; i < paints.size(); ++i) {
         const int share = i + 1 == paints.size() ? left : left / int(paints.size() - i) + int(i * 37 % 90);
         left -= share;
-        w.colourLine(paints[i], QStringLiteral("[b]%1[/b] \u2013 %2 cars").arg(paintName(paints[i]), count(share)));
+        w.colourLine(paints[i],
+                     QStringLiteral("[b]%1[/b] \u2013 %2 cars").arg(paintName(paints[i]), count(share)));
     }
     w.paragraph(QStringLiteral("[i]Interiors came in black, red or saddle; tops in white or black.[/i]"));
     return w.finish();
@@ -213,9 +223,10 @@ QByteArray details(const Facts& f)
     w.paragraph(QStringLiteral("[b]Production:[/b] %1    [b]Base price:[/b] %2    [b]Power:[/b] %3 hp")
                     .arg(count(f.production), money(f.price))
                     .arg(f.horsepower));
-    w.paragraph(QStringLiteral("Identification: the serial number plate sits on the driver's door pillar; the "
-                               "engine stamp is on the pad in front of the right cylinder head. Look for %1.")
-                    .arg(QString::fromLatin1(highlight(stableHash(f.title) >> 3))));
+    w.paragraph(
+        QStringLiteral("Identification: the serial number plate sits on the driver's door pillar; the "
+                       "engine stamp is on the pad in front of the right cylinder head. Look for %1.")
+            .arg(QString::fromLatin1(highlight(stableHash(f.title) >> 3))));
     return w.finish();
 }
 
@@ -223,16 +234,18 @@ QByteArray nostalgia1956()
 {
     RtfWriter w(QStringLiteral("Nostalgia 1956"));
     w.heading(QStringLiteral("Nostalgia 1956"));
-    w.picture(photograph({QStringLiteral("1956"), QStringLiteral("Summer nights"), QStringLiteral("nostalgia"),
-                          u'\u2605', 1956},
+    w.picture(photograph({QStringLiteral("1956"), QStringLiteral("Summer nights"),
+                          QStringLiteral("nostalgia"), u'\u2605', 1956},
                          QSize(320, 240)),
               4200, true);
-    w.paragraph(QStringLiteral("[i]A gallon of gasoline cost twenty-two cents, the drive-in showed two features "
-                               "for a dollar a car, and the radio played the same six songs all summer long.[/i]"));
-    w.paragraph(QStringLiteral("That was the year the Kestrane grew roll-up windows and a proper V8, and the year "
-                               "the neighbours first walked across the street to look at one parked in a driveway. "
-                               "Teenagers learned the shape from the back pages of magazines; their fathers "
-                               "learned the price and walked back home."));
+    w.paragraph(
+        QStringLiteral("[i]A gallon of gasoline cost twenty-two cents, the drive-in showed two features "
+                       "for a dollar a car, and the radio played the same six songs all summer long.[/i]"));
+    w.paragraph(
+        QStringLiteral("That was the year the Kestrane grew roll-up windows and a proper V8, and the year "
+                       "the neighbours first walked across the street to look at one parked in a driveway. "
+                       "Teenagers learned the shape from the back pages of magazines; their fathers "
+                       "learned the price and walked back home."));
     w.subheading(QStringLiteral("What else happened"));
     w.bullet(QStringLiteral("The first coast-to-coast highways were planned."));
     w.bullet(QStringLiteral("Television sets outsold radios for the first time in many towns."));
@@ -240,7 +253,8 @@ QByteArray nostalgia1956()
     return w.finish();
 }
 
-struct Special {
+struct Special
+{
     const char* code;
     const char* title;
     int year;
@@ -271,7 +285,8 @@ QList<Document> yearDocuments()
         const QString stem = y.digits.startsWith(u'0') ? QStringLiteral("a") + y.digits.mid(1) : y.digits;
         const Facts f = factsFor(y.year, y.number);
         docs.append({rich, stem + QStringLiteral("desc.rtf"), [f] { return description(f); }});
-        docs.append({rich, stem + QStringLiteral("stats.rtf"), [f] { return statistics(f, QStringLiteral("Statistics")); }});
+        docs.append({rich, stem + QStringLiteral("stats.rtf"),
+                     [f] { return statistics(f, QStringLiteral("Statistics")); }});
         docs.append({rich, stem + QStringLiteral("OPTS.rtf"), [f] { return options(f); }});
         docs.append({rich, stem + QStringLiteral("colors.rtf"), [f] { return colours(f); }});
         docs.append({rich, y.code + QStringLiteral(".rtf"), [f] { return details(f); }});

@@ -8,8 +8,8 @@
 // window given by -window-id or by XSCREENSAVER_WINDOW, or into the root window with -root;
 // otherwise it runs as a full-screen window of its own that ends on any key or mouse movement.
 // -trace prints what is shown, one line each, for tests and the curious.
-#include "disk/saver_rules.h"
 #include "common/picture_file.h"
+#include "disk/saver_rules.h"
 #include "platform/drive_map.h"
 #include "platform/host_file_system.h"
 #include "platform/qt/qt_settings_store.h"
@@ -29,9 +29,8 @@ using namespace kestrane::saver;
 
 namespace {
 
-constexpr char16_t kNothingToShow[] =
-    u"The Kestrane Omnivar Screen Saver has no photos to show.\n\n"
-    u"Install it again from the File menu of The Kestrane Omnivar.";
+constexpr char16_t kNothingToShow[] = u"The Kestrane Omnivar Screen Saver has no photos to show.\n\n"
+                                      u"Install it again from the File menu of The Kestrane Omnivar.";
 
 struct Options
 {

@@ -24,8 +24,7 @@ QRect fitted(QSize picture, QSize area)
     return {QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2), size};
 }
 
-SaverCanvas::SaverCanvas(QObject* parent)
-    : QObject(parent)
+SaverCanvas::SaverCanvas(QObject* parent) : QObject(parent)
 {
     m_fade.setInterval(kFadeStepMs);
     connect(&m_fade, &QTimer::timeout, this, &SaverCanvas::step);

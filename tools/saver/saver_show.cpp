@@ -3,9 +3,7 @@
 namespace kestrane::saver {
 
 SaverShow::SaverShow(QStringList photos, int intervalMs, Loader load, QObject* parent)
-    : QObject(parent)
-    , m_photos(std::move(photos))
-    , m_load(std::move(load))
+    : QObject(parent), m_photos(std::move(photos)), m_load(std::move(load))
 {
     m_timer.setInterval(intervalMs);
     connect(&m_timer, &QTimer::timeout, this, &SaverShow::advance);

@@ -8,8 +8,7 @@
 
 namespace kestrane::saver {
 
-SaverWindow::SaverWindow(const SaverCanvas& canvas)
-    : m_canvas(canvas)
+SaverWindow::SaverWindow(const SaverCanvas& canvas) : m_canvas(canvas)
 {
     setObjectName(u"KestraneSaver"_qs);
     setWindowTitle(u"Kestrane2002"_qs);

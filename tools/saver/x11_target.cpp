@@ -81,10 +81,7 @@ std::unique_ptr<X11Target> X11Target::open(quint32 window, QString* error)
     return target;
 }
 
-X11Target::X11Target(std::unique_ptr<Connection> connection)
-    : m_x(std::move(connection))
-{
-}
+X11Target::X11Target(std::unique_ptr<Connection> connection) : m_x(std::move(connection)) {}
 
 X11Target::~X11Target()
 {
@@ -101,7 +98,8 @@ QSize X11Target::size() const
 
 void X11Target::draw(const QImage& frame)
 {
-    const QImage image = frame.format() == QImage::Format_RGB32 ? frame : frame.convertToFormat(QImage::Format_RGB32);
+    const QImage image =
+        frame.format() == QImage::Format_RGB32 ? frame : frame.convertToFormat(QImage::Format_RGB32);
     const qsizetype rowBytes = image.bytesPerLine();
     // Requests have a size limit: the picture goes in bands of whole rows.
     const qsizetype limit = qsizetype(xcb_get_maximum_request_length(m_x->c)) * 4 - 64;
@@ -138,7 +136,8 @@ bool X11Target::nativeEventFilter(const QByteArray& eventType, void* message, qi
         }
         return false;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -159,10 +158,7 @@ std::unique_ptr<X11Target> X11Target::open(quint32, QString* error)
     return nullptr;
 }
 
-X11Target::X11Target(std::unique_ptr<Connection> connection)
-    : m_x(std::move(connection))
-{
-}
+X11Target::X11Target(std::unique_ptr<Connection> connection) : m_x(std::move(connection)) {}
 
 X11Target::~X11Target() = default;
 

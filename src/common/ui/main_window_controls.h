@@ -29,7 +29,7 @@ class SpinButton;
 struct MainWindowControls
 {
     QMainWindow* form = nullptr;
-    QWidget* page = nullptr;                 // the parent of every positioned control
+    QWidget* page = nullptr; // the parent of every positioned control
     QLabel* panYear = nullptr;
     QLabel* panPhoto = nullptr;
     QLabel* image4 = nullptr;
@@ -41,10 +41,10 @@ struct MainWindowControls
     QAction* mnuWeb = nullptr;
     QAbstractButton* cmdSlide = nullptr;
     QAbstractButton* cmdExit = nullptr;
-    QWidget* pnlSound = nullptr;             // empty: the sound board builds its controls into it
-    std::array<QAbstractButton*, names::kYearButtonCount + 1> yearButtons{};   // 1..49; 0 unused
-    std::array<QAbstractButton*, kPageButtonNames.size()> pageButtons{};      // order of kPageButtonNames
-    std::array<QLabel*, 5> pictures{};                                        // by the bit of Insignia
+    QWidget* pnlSound = nullptr; // empty: the sound board builds its controls into it
+    std::array<QAbstractButton*, names::kYearButtonCount + 1> yearButtons{}; // 1..49; 0 unused
+    std::array<QAbstractButton*, kPageButtonNames.size()> pageButtons{};     // order of kPageButtonNames
+    std::array<QLabel*, 5> pictures{};                                       // by the bit of Insignia
     // SSpnlPenrow, the frame that the illustrated series fills.
     QWidget* ssPnlPenrow = nullptr;
     // The illustrated-series panel: Command1(0..53) and Label12(1..53).
@@ -72,7 +72,10 @@ struct MainWindowControls
         return nullptr;
     }
     QLabel* picture(Insignia picture) const { return pictures[size_t(std::countr_zero(unsigned(picture)))]; }
-    void setPicture(Insignia picture, QLabel* label) { pictures[size_t(std::countr_zero(unsigned(picture)))] = label; }
+    void setPicture(Insignia picture, QLabel* label)
+    {
+        pictures[size_t(std::countr_zero(unsigned(picture)))] = label;
+    }
     QAction* menuItem(const char16_t* name) const { return menuItems.value(QString::fromUtf16(name)); }
 };
 

@@ -10,9 +10,7 @@
 
 namespace kestrane {
 
-RichTextBox::RichTextBox(const FileSystem& fs, QWidget* parent)
-    : QTextEdit(parent)
-    , m_fs(fs)
+RichTextBox::RichTextBox(const FileSystem& fs, QWidget* parent) : QTextEdit(parent), m_fs(fs)
 {
     setReadOnly(true);
     // Selectable by mouse only: without keyboard interaction no caret is drawn. It still takes the
@@ -62,8 +60,9 @@ void RichTextBox::mousePressEvent(QMouseEvent* event)
 void RichTextBox::mouseReleaseEvent(QMouseEvent* event)
 {
     QTextEdit::mouseReleaseEvent(event);
-    const bool click = m_pressed && event->button() == Qt::LeftButton
-        && (event->position().toPoint() - m_pressPos).manhattanLength() < QApplication::startDragDistance();
+    const bool click =
+        m_pressed && event->button() == Qt::LeftButton &&
+        (event->position().toPoint() - m_pressPos).manhattanLength() < QApplication::startDragDistance();
     m_pressed = false;
     if (click)
         Q_EMIT clicked();

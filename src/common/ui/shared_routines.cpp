@@ -1,10 +1,10 @@
 #include "common/ui/shared_routines.h"
 
+#include "common/ui/rich_text_box.h"
 #include "platform/platform.h"
 #include "platform/printer.h"
 #include "platform/services.h"
 #include "rtf/paginate.h"
-#include "common/ui/rich_text_box.h"
 #include "state/app_context.h"
 
 #include <QPagedPaintDevice>

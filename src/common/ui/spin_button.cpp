@@ -5,9 +5,7 @@
 namespace kestrane {
 
 SpinButton::SpinButton(QWidget* parent)
-    : QWidget(parent)
-    , m_up(new QToolButton(this))
-    , m_down(new QToolButton(this))
+    : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
 {
     m_up->setObjectName(u"SpinUp"_qs);
     m_down->setObjectName(u"SpinDown"_qs);

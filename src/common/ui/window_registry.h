@@ -15,12 +15,12 @@ class WindowRegistry
 {
 public:
     enum Window {
-        Reader,      // txtForm
-        SlideShow,   // frmSlide
-        PlayList,    // frmSSPhoto
-        LargeImage,  // frmScroll
-        Movies,      // frmMovies
-        About,       // frmAbout
+        Reader,     // txtForm
+        SlideShow,  // frmSlide
+        PlayList,   // frmSSPhoto
+        LargeImage, // frmScroll
+        Movies,     // frmMovies
+        About,      // frmAbout
         WindowCount
     };
 
@@ -32,7 +32,7 @@ public:
             m_windows[which] = nullptr;
     }
     QWidget* window(Window which) const { return m_windows[which].data(); }
-    template<typename T> T* as(Window which) const { return qobject_cast<T*>(window(which)); }
+    template <typename T> T* as(Window which) const { return qobject_cast<T*>(window(which)); }
 
     // Takes the play list out of the always-on-top layer and closes it, as most handlers do before
     // they open a window of their own.

@@ -25,7 +25,8 @@ namespace kestrane {
 
 namespace {
 
-int box(AppContext& context, const QString& text, MsgButtons buttons, MsgIcon icon, const char16_t* title = kAppTitle)
+int box(AppContext& context, const QString& text, MsgButtons buttons, MsgIcon icon,
+        const char16_t* title = kAppTitle)
 {
     MessageBoxRequest request;
     request.text = text;
@@ -38,9 +39,7 @@ int box(AppContext& context, const QString& text, MsgButtons buttons, MsgIcon ic
 } // namespace
 
 CopyController::CopyController(AppContext& context, const MainWindowControls& controls)
-    : m_context(context)
-    , m_w(controls)
-    , m_panel(buildCopyPanel(controls.pnlProgress))
+    : m_context(context), m_w(controls), m_panel(buildCopyPanel(controls.pnlProgress))
 {
     const auto connectItem = [this](const char16_t* name, void (CopyController::*handler)()) {
         if (QAction* item = m_w.menuItem(name))
@@ -148,12 +147,14 @@ bool CopyController::MakeTargetFolder(const QString& folder)
 {
     FileSystem& fs = *m_context.platform.fileSystem;
     if (fs.exists(folder)) {
-        const int answer = box(m_context, QString::fromUtf16(kCopyAgainQuestion), MsgButtons::OkCancel, MsgIcon::Question);
+        const int answer =
+            box(m_context, QString::fromUtf16(kCopyAgainQuestion), MsgButtons::OkCancel, MsgIcon::Question);
         m_context.state.disk.copyCancelled = answer == MsgOk ? kFalse : kTrue;
     } else if (!fs.makeFolder(folder)) {
         // Nothing could be copied into it: say so rather than ask to copy "again".
         const QString host = fs.hostPathForWrite(folder);
-        box(m_context, folderFailedMessage(host.isEmpty() ? folder : host), MsgButtons::Ok, MsgIcon::Critical);
+        box(m_context, folderFailedMessage(host.isEmpty() ? folder : host), MsgButtons::Ok,
+            MsgIcon::Critical);
         m_context.state.disk.copyCancelled = kTrue;
     }
     return m_context.state.disk.copyCancelled == kFalse;
@@ -227,11 +228,12 @@ QList<CopyItem> CopyController::movieItems()
 void CopyController::startJob(QList<CopyItem> items)
 {
     m_job = std::make_unique<CopyJob>(*m_context.platform.fileSystem, std::move(items), kind().total);
-    connect(m_job.get(), &CopyJob::fileStarted, this, [this](int, const QString& source, const QString& target) {
-        m_context.state.disk.sourcePath = source;
-        m_context.state.disk.targetPath = target;
-        m_panel.text1->setText(source);
-    });
+    connect(m_job.get(), &CopyJob::fileStarted, this,
+            [this](int, const QString& source, const QString& target) {
+                m_context.state.disk.sourcePath = source;
+                m_context.state.disk.targetPath = target;
+                m_panel.text1->setText(source);
+            });
     connect(m_job.get(), &CopyJob::progress, this, [this](int file, int overall, qint64 remaining) {
         m_context.state.disk.remainingBytes = remaining;
         setGauges(file, overall);
@@ -265,8 +267,8 @@ void CopyController::jobFinished(int copied, int failed)
     if (failed == 0)
         box(m_context, QString::fromUtf16(job.done), MsgButtons::Ok, MsgIcon::Exclamation, kBoxTitle);
     else
-        box(m_context, copyIncompleteMessage(job, failed, copied + failed), MsgButtons::Ok, MsgIcon::Exclamation,
-            kBoxTitle);
+        box(m_context, copyIncompleteMessage(job, failed, copied + failed), MsgButtons::Ok,
+            MsgIcon::Exclamation, kBoxTitle);
     if (m_context.mainWindow)
         m_context.mainWindow->setMainWindowEnabled(true);
     // An incomplete set stays on the disc for the catalogue: no photograph goes missing.
@@ -292,7 +294,8 @@ void CopyController::removeAll(bool photos)
     if (m_context.windows)
         m_context.windows->closePlayList(m_context);
     const CopyJobKind& job = copyJobKind(photos);
-    if (box(m_context, QString::fromUtf16(job.removeQuestion), MsgButtons::YesNo, MsgIcon::Question) != MsgYes)
+    if (box(m_context, QString::fromUtf16(job.removeQuestion), MsgButtons::YesNo, MsgIcon::Question) !=
+        MsgYes)
         return;
     FileSystem& fs = *m_context.platform.fileSystem;
     Screen& screen = *m_context.platform.screen;

@@ -45,8 +45,8 @@ CopyPanelControls buildCopyPanel(QFrame* panel)
     c.text1->setAccessibleName(u"File being copied"_qs);
     c.text1->setGeometry(84, 66, 320, 22);
     // Form1 is disabled while it copies: what the panel says must stay readable all the same.
-    for (QWidget* text : {static_cast<QWidget*>(c.label2), static_cast<QWidget*>(c.label1),
-                          static_cast<QWidget*>(c.text1)}) {
+    for (QWidget* text :
+         {static_cast<QWidget*>(c.label2), static_cast<QWidget*>(c.label1), static_cast<QWidget*>(c.text1)}) {
         QPalette palette = text->palette();
         for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText})
             palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));

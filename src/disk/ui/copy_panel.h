@@ -13,11 +13,11 @@ class FloodGauge;
 struct CopyPanelControls
 {
     QFrame* panel = nullptr;
-    QLabel* label2 = nullptr;          // heading
-    QLabel* label1 = nullptr;          // "Copying file:"
-    QLineEdit* text1 = nullptr;        // the file being copied
-    FloodGauge* gauge = nullptr;       // ProgressGuage: the current file
-    FloodGauge* gauge2 = nullptr;      // ProgressGuage2: the whole job
+    QLabel* label2 = nullptr;     // heading
+    QLabel* label1 = nullptr;     // "Copying file:"
+    QLineEdit* text1 = nullptr;   // the file being copied
+    FloodGauge* gauge = nullptr;  // ProgressGuage: the current file
+    FloodGauge* gauge2 = nullptr; // ProgressGuage2: the whole job
     QPushButton* cmdCopy = nullptr;
     QPushButton* cmdCancel = nullptr;
     QLabel* picture = nullptr;

@@ -13,12 +13,11 @@
 
 namespace kestrane {
 
-DiskOperations::DiskOperations(AppContext& context, const MainWindowControls& controls, PhotoPanel* photoPanel)
-    : m_context(context)
-    , m_w(controls)
-    , m_photoPanel(photoPanel)
-    , m_copy(std::make_unique<CopyController>(context, controls))
-    , m_saver(std::make_unique<SaverPanel>(context, controls, *m_copy))
+DiskOperations::DiskOperations(AppContext& context, const MainWindowControls& controls,
+                               PhotoPanel* photoPanel)
+    : m_context(context), m_w(controls), m_photoPanel(photoPanel),
+      m_copy(std::make_unique<CopyController>(context, controls)),
+      m_saver(std::make_unique<SaverPanel>(context, controls, *m_copy))
 {
     if (m_w.image4)
         m_w.image4->installEventFilter(this);
@@ -53,8 +52,8 @@ void DiskOperations::openPlayList()
 
 bool DiskOperations::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_w.image4 && event->type() == QEvent::MouseButtonPress
-        && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+    if (watched == m_w.image4 && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         openPlayList();
         return true;
     }

@@ -11,8 +11,7 @@ const QColor kTrough(0xf4, 0xf6, 0xf8);
 
 } // namespace
 
-FloodGauge::FloodGauge(QWidget* parent)
-    : QProgressBar(parent)
+FloodGauge::FloodGauge(QWidget* parent) : QProgressBar(parent)
 {
     setRange(0, 100);
     setValue(0);

@@ -95,7 +95,8 @@ QPixmap saverPanelPicture(QSize size)
     p.drawPath(car);
     p.setBrush(Qt::black);
     for (double at : {0.3, 0.72})
-        p.drawEllipse(QPointF(glass.left() + glass.width() * at, base), glass.height() * 0.1, glass.height() * 0.1);
+        p.drawEllipse(QPointF(glass.left() + glass.width() * at, base), glass.height() * 0.1,
+                      glass.height() * 0.1);
     // The stand.
     p.setBrush(kSteel);
     p.drawRect(QRectF(w * 0.42, screen.bottom(), w * 0.16, h * 0.12));

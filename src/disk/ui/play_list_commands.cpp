@@ -30,10 +30,7 @@ constexpr char16_t kBlankCode[] = u" ";
 
 PlayListCommands::PlayListCommands(const PlayListEnvironment& environment, const PlayListControls& controls,
                                    QWidget* window)
-    : QObject(window)
-    , m_env(environment)
-    , m_c(controls)
-    , m_window(window)
+    : QObject(window), m_env(environment), m_c(controls), m_window(window)
 {
     connect(m_c.add, &QPushButton::clicked, this, &PlayListCommands::addClicked);
     connect(m_c.remove, &QPushButton::clicked, this, &PlayListCommands::removeClicked);
@@ -87,14 +84,14 @@ void PlayListCommands::showPhoto()
 void PlayListCommands::syncButtons()
 {
     if (m_env.photoPanel) {
-        m_env.photoPanel->SyncSaverButtons();   // signals refresh()
+        m_env.photoPanel->SyncSaverButtons(); // signals refresh()
         return;
     }
     AppState& state = m_env.context.state;
     const FileSystem& fs = *m_env.context.platform.fileSystem;
     const QAbstractButton* desc = m_env.main ? m_env.main->pageButton(kDesc) : nullptr;
-    state.saver.saverPhotoPath = saverPhotoCandidate(fs.programFolder(), state.selection.selectionKey, caption(desc),
-                                                     state.photos.currentPhoto);
+    state.saver.saverPhotoPath = saverPhotoCandidate(fs.programFolder(), state.selection.selectionKey,
+                                                     caption(desc), state.photos.currentPhoto);
     const bool listed = !state.saver.saverPhotoPath.endsWith(u'\\') && fs.exists(state.saver.saverPhotoPath);
     state.saver.saverAddEnabled = !listed;
     state.saver.saverRemoveEnabled = listed;
@@ -130,7 +127,8 @@ void PlayListCommands::addClicked()
     const QString source = sourcePhoto();
     const QString target = playListPath(context.platform.fileSystem->programFolder(), source);
     context.state.errors.currentErrorCode = QString::fromUtf16(kBlankCode);
-    const bool copied = CopyPhotoFile(context, source, target, [this](int value) { m_c.gauge->setValue(value); });
+    const bool copied =
+        CopyPhotoFile(context, source, target, [this](int value) { m_c.gauge->setValue(value); });
     setBusy(false);
     if (copied) {
         box(QString::fromUtf16(kPhotoAdded), MsgButtons::Ok, MsgIcon::Exclamation);

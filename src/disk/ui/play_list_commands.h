@@ -15,21 +15,22 @@ class PlayListCommands : public QObject
     Q_OBJECT
 
 public:
-    PlayListCommands(const PlayListEnvironment& environment, const PlayListControls& controls, QWidget* window);
+    PlayListCommands(const PlayListEnvironment& environment, const PlayListControls& controls,
+                     QWidget* window);
     ~PlayListCommands() override;
 
     void Load();
     // The photograph on show may have changed: show it and follow it with Add and Remove.
     void photoChanged();
 
-    void addClicked();          // SSCommand7
-    void removeClicked();       // SSCommand8
-    void removeAllClicked();    // SSCommand2
-    void clipboardClicked();    // SSCommand3
-    void copyToDiskClicked();   // SSCommand4
-    void printClicked();        // SSCommand5
-    void helpClicked();         // SSCommand1
-    void exitClicked();         // SSCommand9
+    void addClicked();        // SSCommand7
+    void removeClicked();     // SSCommand8
+    void removeAllClicked();  // SSCommand2
+    void clipboardClicked();  // SSCommand3
+    void copyToDiskClicked(); // SSCommand4
+    void printClicked();      // SSCommand5
+    void helpClicked();       // SSCommand1
+    void exitClicked();       // SSCommand9
 
 private:
     QString sourcePhoto() const;

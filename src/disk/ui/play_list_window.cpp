@@ -42,8 +42,9 @@ constexpr QSize kPhotoSize(320, 240);
 } // namespace
 
 PlayListWindow::PlayListWindow(const PlayListEnvironment& environment, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_context(environment.context)
+    : QWidget(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_context(environment.context)
 {
     setObjectName(names::name(names::frmSSPhoto));
     setWindowTitle(QString::fromUtf16(kPlayListCaption));
@@ -107,8 +108,10 @@ void PlayListWindow::placeOverOwner()
     frame.moveCenter(owner->frameGeometry().center());
     if (const QScreen* screen = owner->screen()) {
         const QRect room = screen->availableGeometry();
-        frame.moveLeft(std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width())));
-        frame.moveTop(std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height())));
+        frame.moveLeft(
+            std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width())));
+        frame.moveTop(
+            std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height())));
     }
     move(frame.topLeft());
 }

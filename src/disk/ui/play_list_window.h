@@ -25,8 +25,8 @@ using PrintPhotoRoutine = std::function<void(const QImage& picture)>;
 struct PlayListEnvironment
 {
     AppContext& context;
-    const MainWindowControls* main = nullptr;   // Image4's picture and cmdDesc's caption
-    PhotoPanel* photoPanel = nullptr;           // keeps the Add and Remove states; may be null
+    const MainWindowControls* main = nullptr; // Image4's picture and cmdDesc's caption
+    PhotoPanel* photoPanel = nullptr;         // keeps the Add and Remove states; may be null
     PrintPhotoRoutine printPhoto;
 };
 
@@ -34,15 +34,15 @@ struct PlayListControls
 {
     QLabel* picture1 = nullptr;
     QLabel* text4 = nullptr;
-    FloodGauge* gauge = nullptr;          // ProgressGuage
-    QPushButton* add = nullptr;           // SSCommand7
-    QPushButton* remove = nullptr;        // SSCommand8
-    QPushButton* removeAll = nullptr;     // SSCommand2
-    QPushButton* copyToDisk = nullptr;    // SSCommand4
-    QPushButton* clipboard = nullptr;     // SSCommand3
-    QPushButton* print = nullptr;         // SSCommand5
-    QPushButton* help = nullptr;          // SSCommand1
-    QPushButton* exit = nullptr;          // SSCommand9
+    FloodGauge* gauge = nullptr;       // ProgressGuage
+    QPushButton* add = nullptr;        // SSCommand7
+    QPushButton* remove = nullptr;     // SSCommand8
+    QPushButton* removeAll = nullptr;  // SSCommand2
+    QPushButton* copyToDisk = nullptr; // SSCommand4
+    QPushButton* clipboard = nullptr;  // SSCommand3
+    QPushButton* print = nullptr;      // SSCommand5
+    QPushButton* help = nullptr;       // SSCommand1
+    QPushButton* exit = nullptr;       // SSCommand9
 };
 
 // frmSSPhoto: the screen saver's play list, kept above every other window. It exists only while it

@@ -6,6 +6,7 @@
 #include "disk/saver_rules.h"
 #include "disk/ui/copy_controller.h"
 #include "disk/ui/panel_art.h"
+#include "photos/slide_rules.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
@@ -93,10 +94,7 @@ SaverPanelControls buildSaverPanel(QFrame* panel)
 }
 
 SaverPanel::SaverPanel(AppContext& context, const MainWindowControls& controls, CopyController& copy)
-    : m_context(context)
-    , m_w(controls)
-    , m_copy(copy)
-    , m_panel(buildSaverPanel(controls.pnlSSaver))
+    : m_context(context), m_w(controls), m_copy(copy), m_panel(buildSaverPanel(controls.pnlSSaver))
 {
     if (QAction* item = m_w.menuItem(names::mnuSaver))
         connect(item, &QAction::triggered, this, &SaverPanel::saverTriggered);
@@ -121,7 +119,8 @@ void SaverPanel::placePanel()
     const int screenWidth = screen.widthTwips() / std::max(1, screen.twipsPerPixelX());
     const int top = m_w.image4->mapTo(page, QPoint(0, 0)).y() + 5;
     // Centred on the screen as designed, but never outside the window that holds it.
-    const int left = std::clamp((screenWidth - panel->width()) / 2, 0, std::max(0, page->width() - panel->width()));
+    const int left =
+        std::clamp((screenWidth - panel->width()) / 2, 0, std::max(0, page->width() - panel->width()));
     panel->move(left, std::clamp(top, 0, std::max(0, page->height() - panel->height())));
 }
 
@@ -148,15 +147,15 @@ void SaverPanel::saverTriggered()
 void SaverPanel::spinUp()
 {
     qint32& interval = m_context.state.slides.slideInterval;
-    interval = spinIntervalUp(interval);
-    m_panel.panInterval->setText(intervalCaption(interval));
+    interval = spinSlideInterval(interval, true);
+    m_panel.panInterval->setText(saverIntervalCaption(interval));
 }
 
 void SaverPanel::spinDown()
 {
     qint32& interval = m_context.state.slides.slideInterval;
-    interval = spinIntervalDown(interval);
-    m_panel.panInterval->setText(intervalCaption(interval));
+    interval = spinSlideInterval(interval, false);
+    m_panel.panInterval->setText(saverIntervalCaption(interval));
 }
 
 void SaverPanel::installClicked()
@@ -191,12 +190,13 @@ void SaverPanel::installClicked()
     m_waitingForCopy = true;
     m_panel.install->setEnabled(false);
     auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = connect(&m_copy, &CopyController::panelClosed, this, [this, connection](bool photos, bool complete) {
-        disconnect(*connection);
-        m_waitingForCopy = false;
-        m_panel.install->setEnabled(true);
-        finishInstall(photos && complete ? SaverFolder::OnDisk : SaverFolder::Disc);
-    });
+    *connection =
+        connect(&m_copy, &CopyController::panelClosed, this, [this, connection](bool photos, bool complete) {
+            disconnect(*connection);
+            m_waitingForCopy = false;
+            m_panel.install->setEnabled(true);
+            finishInstall(photos && complete ? SaverFolder::OnDisk : SaverFolder::Disc);
+        });
 }
 
 void SaverPanel::finishInstall(SaverFolder choice)

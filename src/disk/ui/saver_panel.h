@@ -22,10 +22,10 @@ enum class SaverFolder;
 struct SaverPanelControls
 {
     QFrame* panel = nullptr;
-    std::array<QRadioButton*, 2> option1{};   // 0 "All Photos", 1 "Selected Photos"
-    QPushButton* install = nullptr;           // SSCommand4
-    QPushButton* help = nullptr;              // SSCommand5
-    QPushButton* cancel = nullptr;            // SSCommand6: "Cancel", "Exit" after an installation
+    std::array<QRadioButton*, 2> option1{}; // 0 "All Photos", 1 "Selected Photos"
+    QPushButton* install = nullptr;         // SSCommand4
+    QPushButton* help = nullptr;            // SSCommand5
+    QPushButton* cancel = nullptr;          // SSCommand6: "Cancel", "Exit" after an installation
     QLabel* panInterval = nullptr;
     SpinButton* spinInterval = nullptr;
     QLabel* picture = nullptr;
@@ -48,7 +48,7 @@ public:
     const SaverPanelControls& panel() const { return m_panel; }
     bool waitingForCopy() const { return m_waitingForCopy; }
 
-    void saverTriggered();     // mnuSaver
+    void saverTriggered(); // mnuSaver
     void spinUp();
     void spinDown();
     void installClicked();

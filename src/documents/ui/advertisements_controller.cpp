@@ -12,9 +12,7 @@
 namespace kestrane {
 
 Advertisements::Advertisements(AppContext& context, const MainWindowControls& controls, PictureViewer* viewer)
-    : m_context(context)
-    , m_w(controls)
-    , m_viewer(viewer)
+    : m_context(context), m_w(controls), m_viewer(viewer)
 {
     if (QAbstractButton* ad = m_w.pageButton(kAd))
         connect(ad, &QAbstractButton::clicked, this, &Advertisements::cmdAdClick);

@@ -21,11 +21,11 @@ constexpr QSize kDesignSize(620, 540);
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget* owner)
-    : m_owner(owner)
+HelpWindow::HelpWindow(QWidget* owner) : m_owner(owner)
 {
     setObjectName(names::name(names::frmHelp));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMinMaxButtonsHint);
     if (owner) {
         create();
         if (QWindow* ownerWindow = owner->window()->windowHandle())

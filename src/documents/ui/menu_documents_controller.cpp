@@ -27,7 +27,8 @@ namespace {
 std::optional<QString> lookUp(AppContext& context, const CatalogueEntry& entry)
 {
     AppState& state = context.state;
-    state.documents.documentPath = context.platform.fileSystem->dir(state.disc.cdRoot + QString::fromUtf16(entry.path));
+    state.documents.documentPath =
+        context.platform.fileSystem->dir(state.disc.cdRoot + QString::fromUtf16(entry.path));
     if (state.documents.documentPath.isEmpty()) {
         report(context, entry.code);
         return std::nullopt;
@@ -81,9 +82,7 @@ bool OpenCatalogueEntry(const ReaderEnvironment& environment, const CatalogueEnt
 }
 
 MenuDocuments::MenuDocuments(AppContext& context, const MainWindowControls& controls, WavePlayer* narration)
-    : m_context(context)
-    , m_w(controls)
-    , m_narration(narration)
+    : m_context(context), m_w(controls), m_narration(narration)
 {
     for (const CatalogueEntry& entry : menuCatalogue()) {
         QAction* item = m_w.menuItems.value(catalogueObjectName(entry));

@@ -60,17 +60,17 @@ QIcon printerIcon()
     return drawn([](QPainter& p) {
         p.setPen(QPen(kInk, 0.9));
         p.setBrush(Qt::white);
-        p.drawRect(QRectF(4.5, 1.5, 7, 5));             // paper going in
+        p.drawRect(QRectF(4.5, 1.5, 7, 5)); // paper going in
         p.setBrush(QColor(150, 158, 172));
-        p.drawRoundedRect(QRectF(1.5, 6, 13, 6), 1.2, 1.2);   // the body
+        p.drawRoundedRect(QRectF(1.5, 6, 13, 6), 1.2, 1.2); // the body
         p.setBrush(Qt::white);
-        p.drawRect(QRectF(4.5, 10, 7, 4.5));            // the printed page
+        p.drawRect(QRectF(4.5, 10, 7, 4.5)); // the printed page
         p.setPen(QPen(kInk, 0.6));
         p.drawLine(QPointF(6, 11.8), QPointF(10, 11.8));
         p.drawLine(QPointF(6, 13.2), QPointF(9, 13.2));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(30, 130, 60));
-        p.drawEllipse(QPointF(12.5, 8), 0.8, 0.8);      // the power light
+        p.drawEllipse(QPointF(12.5, 8), 0.8, 0.8); // the power light
     });
 }
 

@@ -20,7 +20,8 @@ bool OpenDocument(const ReaderEnvironment& environment, const ReaderRequest& req
     if (!reader.rtbText()->setFileName(state.documents.documentPath)) {
         reader.unload();
         if (request.reportFailure)
-            reportTrapped(environment.context, request.errorCode.value_or(errorCodeFromText(state.errors.currentErrorCode)));
+            reportTrapped(environment.context,
+                          request.errorCode.value_or(errorCodeFromText(state.errors.currentErrorCode)));
         return false;
     }
     if (request.caption)

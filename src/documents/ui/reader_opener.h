@@ -15,14 +15,15 @@ namespace kestrane {
 // The optional steps an opener of the reader takes.
 struct ReaderRequest
 {
-    std::optional<ErrorCode> errorCode;      // reported when the document cannot be loaded; none keeps the stored one
-    std::optional<QString> documentCaption;  // set before the reader loads
+    std::optional<ErrorCode>
+        errorCode; // reported when the document cannot be loaded; none keeps the stored one
+    std::optional<QString> documentCaption; // set before the reader loads
     QString documentPath;
-    std::optional<QString> caption;          // set on the reader after the document loaded
-    bool disableNarration = true;            // the narration buttons are always hidden; most openers disable them too
-    std::optional<int> okWidth;              // a fixed OK width in pixels instead of widening it
+    std::optional<QString> caption; // set on the reader after the document loaded
+    bool disableNarration = true;   // the narration buttons are always hidden; most openers disable them too
+    std::optional<int> okWidth;     // a fixed OK width in pixels instead of widening it
     bool modal = true;
-    bool reportFailure = true;               // false: the caller shows its own message
+    bool reportFailure = true; // false: the caller shows its own message
     // Places to mark once the document is loaded (a search's words): the first is selected.
     std::function<QList<TextRange>(const QTextDocument&)> findMatches;
 };

@@ -1,17 +1,17 @@
 #include "documents/ui/reader_window.h"
 
-#include "documents/document_names.h"
+#include "common/control_names.h"
 #include "common/error_reporter.h"
+#include "common/ui/rich_text_box.h"
+#include "common/ui/shared_routines.h"
+#include "common/ui/window_registry.h"
+#include "common/wave_player.h"
+#include "documents/document_names.h"
 #include "documents/ui/reader_icons.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/printer.h"
 #include "platform/services.h"
-#include "common/control_names.h"
-#include "common/ui/rich_text_box.h"
-#include "common/wave_player.h"
-#include "common/ui/shared_routines.h"
-#include "common/ui/window_registry.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -25,7 +25,10 @@ namespace {
 // Design geometry in twips: the client area and each control's left, top, width and height.
 constexpr int kClientWidth = 7965;
 constexpr int kClientHeight = 6735;
-struct Design { int left, top, width, height; };
+struct Design
+{
+    int left, top, width, height;
+};
 constexpr Design kTextDesign{120, 120, 7695, 6015};
 constexpr Design kOkDesign{120, 6240, 6255, 375};
 constexpr Design kPlayDesign{6480, 6240, 390, 375};
@@ -34,8 +37,7 @@ constexpr Design kPrintDesign{7440, 6240, 375, 375};
 
 } // namespace
 
-ReaderWindow::ReaderWindow(const ReaderEnvironment& environment)
-    : m_env(environment)
+ReaderWindow::ReaderWindow(const ReaderEnvironment& environment) : m_env(environment)
 {
     setObjectName(names::name(names::txtForm));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -262,8 +264,9 @@ void ReaderWindow::printDocument()
         return;
 
     context.platform.screen->setBusy(true);
-    const int pages = PrintRichText(context.platform, *m_text, documents::kReaderMarginTwips, documents::kReaderMarginTwips,
-                                    documents::kReaderMarginTwips, documents::kReaderMarginTwips, windowTitle());
+    const int pages =
+        PrintRichText(context.platform, *m_text, documents::kReaderMarginTwips, documents::kReaderMarginTwips,
+                      documents::kReaderMarginTwips, documents::kReaderMarginTwips, windowTitle());
     context.platform.screen->setBusy(false);
 
     MessageBoxRequest done;

@@ -1,14 +1,14 @@
 #include "documents/ui/year_documents_controller.h"
 
-#include "state/app_state.h"
-#include "documents/document_names.h"
 #include "common/error_reporter.h"
+#include "common/ui/main_window_controls.h"
+#include "common/ui/rich_text_box.h"
+#include "documents/document_names.h"
 #include "documents/ui/reader_opener.h"
 #include "documents/year_documents.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
-#include "common/ui/main_window_controls.h"
-#include "common/ui/rich_text_box.h"
+#include "state/app_state.h"
 
 #include <QAbstractButton>
 #include <QMainWindow>
@@ -23,15 +23,11 @@ constexpr int kNarrowOkWidth = 481;
 } // namespace
 
 YearDocuments::YearDocuments(AppContext& context, const MainWindowControls& controls, WavePlayer* narration)
-    : m_context(context)
-    , m_w(controls)
-    , m_narration(narration)
+    : m_context(context), m_w(controls), m_narration(narration)
 {
     const std::pair<PageButton, void (YearDocuments::*)()> buttons[] = {
-        {kDesc, &YearDocuments::cmdDescClick},
-        {kStats, &YearDocuments::cmdStatsClick},
-        {kOptions, &YearDocuments::cmdOptionsClick},
-        {kColors, &YearDocuments::cmdColorsClick},
+        {kDesc, &YearDocuments::cmdDescClick},           {kStats, &YearDocuments::cmdStatsClick},
+        {kOptions, &YearDocuments::cmdOptionsClick},     {kColors, &YearDocuments::cmdColorsClick},
         {kNostalgia, &YearDocuments::cmdNostalgiaClick},
     };
     for (const auto& [button, handler] : buttons) {
@@ -66,7 +62,8 @@ void YearDocuments::cmdDescClick()
     request.errorCode = code;
     // cmdDesc only hides the narration buttons.
     request.disableNarration = false;
-    if (state.selection.selectionKey == documents::kDealerKey && state.documents.documentCaption == documents::kDealerCaption) {
+    if (state.selection.selectionKey == documents::kDealerKey &&
+        state.documents.documentCaption == documents::kDealerCaption) {
         // The dealer page is on show: its document, under the dealer caption, without a lookup.
         request.documentPath = state.disc.cdRoot + documents::kDealerDocument.toString();
     } else {
@@ -124,7 +121,8 @@ void YearDocuments::showDetails(const QString& key)
     }
     placeDetailsBox(m_w);
     const QString name = detailDocumentName(key, state.disc.photoRoot, state.photos.currentPhoto);
-    state.documents.documentPath = state.disc.cdRoot + documents::kRichTextFolder.toString() + name + u".rtf"_qs;
+    state.documents.documentPath =
+        state.disc.cdRoot + documents::kRichTextFolder.toString() + name + u".rtf"_qs;
     if (!details->setFileName(state.documents.documentPath)) {
         reportTrapped(m_context, documents::kErrStatistics);
         return;
@@ -152,12 +150,14 @@ void YearDocuments::openSimpleDocument(const std::optional<DocumentChoice>& choi
 
 void YearDocuments::cmdOptionsClick()
 {
-    openSimpleDocument(optionsDocument(m_context.state.selection.selectionKey), documents::kErrOptions, std::nullopt);
+    openSimpleDocument(optionsDocument(m_context.state.selection.selectionKey), documents::kErrOptions,
+                       std::nullopt);
 }
 
 void YearDocuments::cmdColorsClick()
 {
-    openSimpleDocument(colorsDocument(m_context.state.selection.selectionKey), documents::kErrColors, kNarrowOkWidth);
+    openSimpleDocument(colorsDocument(m_context.state.selection.selectionKey), documents::kErrColors,
+                       kNarrowOkWidth);
 }
 
 void YearDocuments::cmdNostalgiaClick()

@@ -14,9 +14,7 @@
 namespace kestrane {
 
 MediaMenus::MediaMenus(AppContext& context, const MainWindowControls& controls, WavePlayer* player)
-    : m_context(context)
-    , m_w(controls)
-    , m_board(context, controls, player)
+    : m_context(context), m_w(controls), m_board(context, controls, player)
 {
     const std::pair<const char16_t*, void (MediaMenus::*)()> items[] = {
         {names::mnuMovies, &MediaMenus::mnuMoviesClick},
@@ -33,7 +31,8 @@ void MediaMenus::mnuMoviesClick()
 {
     if (m_context.windows)
         m_context.windows->closePlayList(m_context);
-    m_context.state.media.movieFolder = movieFolder(*m_context.platform.fileSystem, m_context.state.disc.cdRoot);
+    m_context.state.media.movieFolder =
+        movieFolder(*m_context.platform.fileSystem, m_context.state.disc.cdRoot);
     MoviesWindow* movies = findMovies(m_context);
     if (!movies)
         movies = new MoviesWindow(m_context, m_w.form);
@@ -59,7 +58,8 @@ void MediaMenus::mnuVideoClick()
     if (m_context.mainWindow)
         m_context.mainWindow->setMainWindowEnabled(false);
     int exitCode = 0;
-    const bool ran = m_context.platform.processes->runAndWait(installer.program, installer.arguments, &exitCode);
+    const bool ran =
+        m_context.platform.processes->runAndWait(installer.program, installer.arguments, &exitCode);
     if (m_context.mainWindow)
         m_context.mainWindow->setMainWindowEnabled(true);
     // The installer tells its own outcome in its window; only a helper that never ran is ours to say.

@@ -53,8 +53,7 @@ protected:
 
 } // namespace
 
-MoviesWindow::MoviesWindow(AppContext& context, QWidget* owner)
-    : m_context(context)
+MoviesWindow::MoviesWindow(AppContext& context, QWidget* owner) : m_context(context)
 {
     setObjectName(names::name(names::frmMovies));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -177,7 +176,8 @@ QWidget* MoviesWindow::setupPlayer()
     m_volume->setRange(0, 100);
     m_volume->setValue(qRound(m_player->volume() * 100));
     m_volume->setFixedWidth(90);
-    connect(m_volume, &QSlider::valueChanged, this, [this](int value) { m_playback->setVolume(float(value) / 100.0f); });
+    connect(m_volume, &QSlider::valueChanged, this,
+            [this](int value) { m_playback->setVolume(float(value) / 100.0f); });
     bar->addWidget(m_volume);
     column->addLayout(bar);
 

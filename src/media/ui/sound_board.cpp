@@ -81,10 +81,8 @@ SoundBoardControls buildSoundBoard(QWidget* panel)
 }
 
 SoundBoard::SoundBoard(AppContext& context, const MainWindowControls& controls, WavePlayer* player)
-    : m_context(context)
-    , m_photo(controls.image4)
-    , m_board(buildSoundBoard(controls.pnlSound))
-    , m_effects(context, player)
+    : m_context(context), m_photo(controls.image4), m_board(buildSoundBoard(controls.pnlSound)),
+      m_effects(context, player)
 {
     for (int i = 0; i < int(m_board.buttons.size()); ++i) {
         if (QAbstractButton* button = m_board.buttons[size_t(i)])

@@ -14,9 +14,7 @@
 namespace kestrane {
 
 AboutMenu::AboutMenu(AppContext& context, const MainWindowControls& controls)
-    : m_context(context)
-    , m_w(controls)
-    , m_info(loadAboutInfo(*context.platform.fileSystem))
+    : m_context(context), m_w(controls), m_info(loadAboutInfo(*context.platform.fileSystem))
 {
     const auto connectItem = [this](const char16_t* name, void (AboutMenu::*handler)()) {
         if (QAction* item = m_w.menuItem(name))

@@ -25,11 +25,11 @@ constexpr QRect kYear{358, 12, 78, 44};
 constexpr QRect kVersion{96, 62, 90, 24};
 constexpr QRect kCopyright{192, 62, 244, 24};
 constexpr QRect kMakerBlock{12, 98, 424, 88};
-constexpr QRect kMark{12, 11, 66, 66};                 // inside SSPanel3
-constexpr QRect kMaker{90, 6, 326, 76};                // inside SSPanel3
+constexpr QRect kMark{12, 11, 66, 66};  // inside SSPanel3
+constexpr QRect kMaker{90, 6, 326, 76}; // inside SSPanel3
 constexpr QRect kButtonBand{12, 194, 424, 44};
-constexpr QRect kWebButton{8, 8, 300, 28};             // inside SSPanel5
-constexpr QRect kCloseButton{336, 8, 80, 28};          // inside SSPanel5
+constexpr QRect kWebButton{8, 8, 300, 28};    // inside SSPanel5
+constexpr QRect kCloseButton{336, 8, 80, 28}; // inside SSPanel5
 
 const char* kStyle = R"(
 QDialog#frmAbout { background: #15181c; }
@@ -91,8 +91,7 @@ QLabel* makePicture(QWidget* parent, const char16_t* name, const QRect& geometry
 } // namespace
 
 AboutWindow::AboutWindow(AppContext& context, const AboutInfo& info, QWidget* mainWindow)
-    : m_context(context)
-    , m_info(info)
+    : m_context(context), m_info(info)
 {
     setObjectName(names::name(names::frmAbout));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -125,7 +124,8 @@ void AboutWindow::setupWidgets()
     makePanel(panAbout, names::SSPanel1, kTitle, u"Kestrane Omnivar  "_qs, Qt::AlignLeft | Qt::AlignVCenter);
     makePanel(panAbout, names::SSPanel4, kYear, u"2002"_qs, Qt::AlignCenter);
     makePanel(panAbout, names::SSPanel6, kVersion, u"v2002.01"_qs, Qt::AlignCenter);
-    makePanel(panAbout, names::SSPanel2, kCopyright, copyrightCaption(m_info), Qt::AlignLeft | Qt::AlignVCenter);
+    makePanel(panAbout, names::SSPanel2, kCopyright, copyrightCaption(m_info),
+              Qt::AlignLeft | Qt::AlignVCenter);
 
     auto* makerBlock = makeFrame(panAbout, names::SSPanel3, kMakerBlock, "inset");
     makePicture(makerBlock, names::Image1, kMark, drawMakerMark(kMark.size(), ratio),

@@ -17,8 +17,7 @@
 namespace kestrane {
 
 DealerPage::DealerPage(AppContext& context, const MainWindowControls& controls)
-    : m_context(context)
-    , m_w(controls)
+    : m_context(context), m_w(controls)
 {
     if (QAction* item = m_w.menuItem(names::mnuDalworth))
         connect(item, &QAction::triggered, this, &DealerPage::mnuDalworthClick);

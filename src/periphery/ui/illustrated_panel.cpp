@@ -65,11 +65,9 @@ QIcon pictureIcon()
 
 } // namespace
 
-IllustratedSeries::IllustratedSeries(AppContext& context, const MainWindowControls& controls, WavePlayer* narration)
-    : m_context(context)
-    , m_w(controls)
-    , m_narration(narration)
-    , m_viewer(context, controls.form)
+IllustratedSeries::IllustratedSeries(AppContext& context, const MainWindowControls& controls,
+                                     WavePlayer* narration)
+    : m_context(context), m_w(controls), m_narration(narration), m_viewer(context, controls.form)
 {
     buildPanel();
     if (QAction* item = m_w.menuItem(names::mnuPenrow))
@@ -112,8 +110,8 @@ void IllustratedSeries::buildPanel()
         label->setText(illustrationLabel(n));
         label->setBuddy(button);
         if (button)
-            button->setAccessibleName(u"Illustration "_qs + QString::number(n) + u": "_qs
-                                      + illustrationTitle(n).replace(u"&&"_qs, u"&"_qs));
+            button->setAccessibleName(u"Illustration "_qs + QString::number(n) + u": "_qs +
+                                      illustrationTitle(n).replace(u"&&"_qs, u"&"_qs));
     }
 }
 

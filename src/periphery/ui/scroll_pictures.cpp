@@ -7,8 +7,7 @@
 
 namespace kestrane {
 
-PictureBox::PictureBox(QWidget* parent)
-    : QWidget(parent)
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 {
     // Every pixel is the picture's: nothing behind it needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -75,8 +74,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT clicked();
 }
 
-StretchedPicture::StretchedPicture(QWidget* parent)
-    : QWidget(parent)
+StretchedPicture::StretchedPicture(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -7,15 +7,14 @@
 
 namespace kestrane {
 
-LargeImageViewer::LargeImageViewer(AppContext& context, QWidget* owner)
-    : m_context(context)
-    , m_owner(owner)
+LargeImageViewer::LargeImageViewer(AppContext& context, QWidget* owner) : m_context(context), m_owner(owner)
 {
 }
 
 ScrollWindow* LargeImageViewer::window() const
 {
-    auto* viewer = m_context.windows ? m_context.windows->as<ScrollWindow>(WindowRegistry::LargeImage) : nullptr;
+    auto* viewer =
+        m_context.windows ? m_context.windows->as<ScrollWindow>(WindowRegistry::LargeImage) : nullptr;
     return viewer && !viewer->isUnloaded() ? viewer : nullptr;
 }
 

@@ -31,8 +31,7 @@ const QColor kBackdrop(0x1c, 0x1e, 0x22);
 
 } // namespace
 
-ScrollWindow::ScrollWindow(AppContext& context, QWidget* owner)
-    : m_context(context)
+ScrollWindow::ScrollWindow(AppContext& context, QWidget* owner) : m_context(context)
 {
     setObjectName(names::name(names::frmScroll));
     setWindowFlags(Qt::Window);
@@ -100,11 +99,14 @@ void ScrollWindow::setupWidgets()
     m_close->setToolTip(tr("Close (Esc, or click the picture with the right mouse button)"));
     m_close->setFocusPolicy(Qt::NoFocus);
     m_close->setFlat(true);
-    m_close->setStyleSheet(u"QPushButton { color: #ffffff; background: #a11d19; border: none; font-weight: bold; }"
-                           u"QPushButton:hover { background: #d23b34; }"_qs);
+    m_close->setStyleSheet(
+        u"QPushButton { color: #ffffff; background: #a11d19; border: none; font-weight: bold; }"
+        u"QPushButton:hover { background: #d23b34; }"_qs);
 
-    connect(m_hScroll, &QScrollBar::valueChanged, this, [this](int value) { scrollPictureTo(-value, m_picture->y()); });
-    connect(m_vScroll, &QScrollBar::valueChanged, this, [this](int value) { scrollPictureTo(m_picture->x(), -value); });
+    connect(m_hScroll, &QScrollBar::valueChanged, this,
+            [this](int value) { scrollPictureTo(-value, m_picture->y()); });
+    connect(m_vScroll, &QScrollBar::valueChanged, this,
+            [this](int value) { scrollPictureTo(m_picture->x(), -value); });
     connect(m_picture, &PictureBox::pressed, this, [this](Qt::MouseButton button) {
         if (button == Qt::RightButton)
             close();
@@ -216,7 +218,8 @@ void ScrollWindow::picChildClicked()
     // The illustrations of the series have no whole-screen view.
     if (windowTitle() == periphery::kSeriesCaption)
         return;
-    const std::optional<WholeScreenView> view = wholeScreenView(m_context.state.selection.selectionKey, size());
+    const std::optional<WholeScreenView> view =
+        wholeScreenView(m_context.state.selection.selectionKey, size());
     if (!view)
         return;
     m_stretched->setGeometry(view->left, 0, view->width, view->height);

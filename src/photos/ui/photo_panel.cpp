@@ -1,15 +1,15 @@
 #include "photos/ui/photo_panel.h"
 
+#include "common/category_table.h"
+#include "common/error_reporter.h"
+#include "common/picture_file.h"
+#include "common/ui/rich_text_box.h"
+#include "common/ui/spin_button.h"
+#include "common/year_keys.h"
 #include "photos/photo_browser.h"
 #include "photos/photo_catalogue.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
-#include "common/category_table.h"
-#include "common/picture_file.h"
-#include "common/year_keys.h"
-#include "common/error_reporter.h"
-#include "common/ui/rich_text_box.h"
-#include "common/ui/spin_button.h"
 #include "state/app_context.h"
 
 #include <QAbstractButton>
@@ -29,8 +29,7 @@ constexpr char16_t kHideNames[] = u"Hide File &Names";
 } // namespace
 
 PhotoPanel::PhotoPanel(AppContext& context, const MainWindowControls& controls)
-    : m_context(context)
-    , m_w(controls)
+    : m_context(context), m_w(controls)
 {
     const MainWindowControls& w = m_w;
     if (w.image4)
@@ -150,7 +149,8 @@ void PhotoPanel::ShowPhotoDescription()
     const MainWindowControls& w = m_w;
     if (!w.rtbDetails)
         return;
-    state.documents.documentPath = photoDescriptionPath(state.disc.cdRoot, state.photos.currentPhoto, m_context.state.selection.selectionKey);
+    state.documents.documentPath = photoDescriptionPath(state.disc.cdRoot, state.photos.currentPhoto,
+                                                        m_context.state.selection.selectionKey);
     if (!w.rtbDetails->setFileName(state.documents.documentPath)) {
         report(m_context, ErrorCode::ER002);
         return;
@@ -163,7 +163,8 @@ void PhotoPanel::SyncSaverButtons()
     AppState& state = m_context.state;
     const FileSystem& fs = *m_context.platform.fileSystem;
     const QString desc = caption(m_w.pageButton(kDesc));
-    state.saver.saverPhotoPath = saverPhotoCandidate(fs.programFolder(), m_context.state.selection.selectionKey, desc, state.photos.currentPhoto);
+    state.saver.saverPhotoPath = saverPhotoCandidate(
+        fs.programFolder(), m_context.state.selection.selectionKey, desc, state.photos.currentPhoto);
     // A candidate without a file name would name the folder itself: it is in no play list.
     const bool listed = !state.saver.saverPhotoPath.endsWith(u'\\') && fs.exists(state.saver.saverPhotoPath);
     state.saver.saverAddEnabled = !listed;

@@ -65,15 +65,15 @@ QString writeHostFile(const QString& folder, const QString& relativePath, const 
 }
 
 FakePlatform::FakePlatform()
-    : fileSystem(DriveMap(), QString(), QString())
-    , printer(QString())
-    , installer(QString(), QString(), QString())
+    : fileSystem(DriveMap(), QString(), QString()), printer(QString()),
+      installer(QString(), QString(), QString())
 {
     // Members that need the temporary folder are set up once it exists.
     const QString program = makeFolder(m_dir.path() + u"/program"_qs);
     fileSystem = HostFileSystem(DriveMap(), program, makeFolder(m_dir.path() + u"/system"_qs));
     printer.setPdfPath(m_dir.path() + u"/printed.pdf"_qs);
-    installer = HostComponentInstaller(fileSystem.systemFolder(), m_dir.path() + u"/screensavers"_qs, QString());
+    installer =
+        HostComponentInstaller(fileSystem.systemFolder(), m_dir.path() + u"/screensavers"_qs, QString());
     dialogs.pictures = makeFolder(m_dir.path() + u"/pictures"_qs);
 
     m_platform.fileSystem = &fileSystem;

@@ -14,12 +14,16 @@ int FakeDialogs::messageBox(const MessageBoxRequest& request)
         return m_answers.takeFirst();
     switch (request.buttons) {
     case MsgButtons::Ok:
-    case MsgButtons::OkCancel: return MsgOk;
-    case MsgButtons::AbortRetryIgnore: return MsgAbort;
+    case MsgButtons::OkCancel:
+        return MsgOk;
+    case MsgButtons::AbortRetryIgnore:
+        return MsgAbort;
     case MsgButtons::YesNoCancel:
-    case MsgButtons::YesNo: return MsgYes;
+    case MsgButtons::YesNo:
+        return MsgYes;
     // An unscripted Retry would repeat a failing step for ever; Cancel ends the program instead.
-    case MsgButtons::RetryCancel: return MsgCancel;
+    case MsgButtons::RetryCancel:
+        return MsgCancel;
     }
     return MsgOk;
 }
@@ -30,7 +34,8 @@ QString FakeDialogs::saveFileName(const SaveFileRequest& request)
     return saveAnswers.isEmpty() ? nextSaveFileName : saveAnswers.takeFirst();
 }
 
-std::optional<PrinterChoice> FakeDialogs::printerSetup(const QStringList& printers, const PrinterChoice& current)
+std::optional<PrinterChoice> FakeDialogs::printerSetup(const QStringList& printers,
+                                                       const PrinterChoice& current)
 {
     printerSetupList = printers;
     printerSetups << current;
@@ -64,10 +69,7 @@ void FakeSettingsStore::remove(const QString& app, const QString& section, const
     values.remove(settingsKey(app, section, key));
 }
 
-FakePrinter::FakePrinter(QString pdfPath)
-    : m_pdfPath(std::move(pdfPath))
-{
-}
+FakePrinter::FakePrinter(QString pdfPath) : m_pdfPath(std::move(pdfPath)) {}
 
 FakePrinter::~FakePrinter() = default;
 

@@ -22,7 +22,8 @@ class FakeDialogs : public Dialogs
 public:
     int messageBox(const MessageBoxRequest& request) override;
     QString saveFileName(const SaveFileRequest& request) override;
-    std::optional<PrinterChoice> printerSetup(const QStringList& printers, const PrinterChoice& current) override;
+    std::optional<PrinterChoice> printerSetup(const QStringList& printers,
+                                              const PrinterChoice& current) override;
     QString picturesFolder() const override { return pictures; }
 
     void answerNext(int answer) { m_answers << answer; }
@@ -56,7 +57,7 @@ public:
 
     // "app/section/key" -> value
     QMap<QString, QString> values;
-    QStringList writes;   // keys in the order written
+    QStringList writes; // keys in the order written
 };
 
 // Prints into a PDF file, so tests can count and inspect pages.
@@ -80,10 +81,10 @@ public:
 
     QString pdfPath() const { return m_pdfPath; }
     void setPdfPath(const QString& path) { m_pdfPath = path; }
-    QStringList documents;   // names of the jobs begun
+    QStringList documents; // names of the jobs begun
     int jobsEnded = 0;
     bool failBegin = false;
-    int failNewPageAfter = -1;   // newPage fails once this many pages are printed (-1: never)
+    int failNewPageAfter = -1; // newPage fails once this many pages are printed (-1: never)
     bool failEnd = false;
     QStringList installed = {u"Test Printer"_qs, u"Second Printer"_qs};
 
@@ -97,7 +98,12 @@ private:
 class FakeClipboard : public Clipboard
 {
 public:
-    void clear() override { ++clears; image = {}; text.clear(); }
+    void clear() override
+    {
+        ++clears;
+        image = {};
+        text.clear();
+    }
     void setImage(const QImage& i) override { image = i; }
     void setText(const QString& t) override { text = t; }
     int clears = 0;
@@ -112,10 +118,10 @@ public:
     bool start(const QString& program, const QStringList& arguments) override;
     bool openUrl(const QString& url) override;
     QString findProgram(const QString& name) override;
-    QStringList log;   // "run <program> <args>", "start ...", "url ..."
+    QStringList log; // "run <program> <args>", "start ...", "url ..."
     bool succeed = true;
-    QMap<QString, QString> programs;   // what findProgram answers: name -> full path
-    QStringList unstartable;           // programs whose start fails although they were found
+    QMap<QString, QString> programs; // what findProgram answers: name -> full path
+    QStringList unstartable;         // programs whose start fails although they were found
     // Runs while runAndWait's program "runs", to see the world as the wait leaves it.
     std::function<void()> whileRunning;
 };
@@ -126,8 +132,8 @@ public:
     quintptr findWindow(const QString& className) override;
     void showWindow(quintptr handle, ShowCommand command) override;
     void setAlwaysOnTop(QWidget* window, bool onTop) override;
-    quintptr taskbar = 0;           // what findWindow("Shell_TrayWnd") answers
-    QStringList log;                // "show 42 1", "top <objectName> 1"
+    quintptr taskbar = 0; // what findWindow("Shell_TrayWnd") answers
+    QStringList log;      // "show 42 1", "top <objectName> 1"
 };
 
 class FakeScreen : public Screen

@@ -21,14 +21,19 @@ struct ButtonAnswer
 QList<ButtonAnswer> buttonsFor(MsgButtons buttons)
 {
     switch (buttons) {
-    case MsgButtons::Ok: return {{QMessageBox::Ok, MsgOk}};
-    case MsgButtons::OkCancel: return {{QMessageBox::Ok, MsgOk}, {QMessageBox::Cancel, MsgCancel}};
+    case MsgButtons::Ok:
+        return {{QMessageBox::Ok, MsgOk}};
+    case MsgButtons::OkCancel:
+        return {{QMessageBox::Ok, MsgOk}, {QMessageBox::Cancel, MsgCancel}};
     case MsgButtons::AbortRetryIgnore:
-        return {{QMessageBox::Abort, MsgAbort}, {QMessageBox::Retry, MsgRetry}, {QMessageBox::Ignore, MsgIgnore}};
+        return {
+            {QMessageBox::Abort, MsgAbort}, {QMessageBox::Retry, MsgRetry}, {QMessageBox::Ignore, MsgIgnore}};
     case MsgButtons::YesNoCancel:
         return {{QMessageBox::Yes, MsgYes}, {QMessageBox::No, MsgNo}, {QMessageBox::Cancel, MsgCancel}};
-    case MsgButtons::YesNo: return {{QMessageBox::Yes, MsgYes}, {QMessageBox::No, MsgNo}};
-    case MsgButtons::RetryCancel: return {{QMessageBox::Retry, MsgRetry}, {QMessageBox::Cancel, MsgCancel}};
+    case MsgButtons::YesNo:
+        return {{QMessageBox::Yes, MsgYes}, {QMessageBox::No, MsgNo}};
+    case MsgButtons::RetryCancel:
+        return {{QMessageBox::Retry, MsgRetry}, {QMessageBox::Cancel, MsgCancel}};
     }
     return {{QMessageBox::Ok, MsgOk}};
 }
@@ -36,11 +41,16 @@ QList<ButtonAnswer> buttonsFor(MsgButtons buttons)
 QMessageBox::Icon iconFor(MsgIcon icon)
 {
     switch (icon) {
-    case MsgIcon::None: return QMessageBox::NoIcon;
-    case MsgIcon::Critical: return QMessageBox::Critical;
-    case MsgIcon::Question: return QMessageBox::Question;
-    case MsgIcon::Exclamation: return QMessageBox::Warning;
-    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::None:
+        return QMessageBox::NoIcon;
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }
@@ -97,7 +107,8 @@ QString QtDialogs::picturesFolder() const
     return QDir(pictures).exists() ? pictures : QDir::homePath();
 }
 
-std::optional<PrinterChoice> QtDialogs::printerSetup(const QStringList& printers, const PrinterChoice& current)
+std::optional<PrinterChoice> QtDialogs::printerSetup(const QStringList& printers,
+                                                     const PrinterChoice& current)
 {
     QPrinter printer(QPrinter::HighResolution);
     if (printers.contains(current.printerName))

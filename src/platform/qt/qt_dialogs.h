@@ -10,7 +10,8 @@ public:
     int messageBox(const MessageBoxRequest& request) override;
     QString saveFileName(const SaveFileRequest& request) override;
     // Qt's print dialog in its set-up form: printer, paper and orientation, no page range.
-    std::optional<PrinterChoice> printerSetup(const QStringList& printers, const PrinterChoice& current) override;
+    std::optional<PrinterChoice> printerSetup(const QStringList& printers,
+                                              const PrinterChoice& current) override;
     QString picturesFolder() const override;
 };
 

@@ -64,8 +64,12 @@ QtPlatform::QtPlatform(const QString& discFolder)
     m_platform.app = &m_services->app;
     m_platform.clock = &m_services->clock;
     m_platform.installer = &m_services->installer;
-    m_platform.makeAudioDevice = [] { return std::unique_ptr<AudioDevice>(std::make_unique<QtAudioDevice>()); };
-    m_platform.makeVideoPlayer = [] { return std::unique_ptr<VideoPlayer>(std::make_unique<QtVideoPlayer>()); };
+    m_platform.makeAudioDevice = [] {
+        return std::unique_ptr<AudioDevice>(std::make_unique<QtAudioDevice>());
+    };
+    m_platform.makeVideoPlayer = [] {
+        return std::unique_ptr<VideoPlayer>(std::make_unique<QtVideoPlayer>());
+    };
 }
 
 QtPlatform::~QtPlatform() = default;

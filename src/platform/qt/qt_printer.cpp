@@ -22,8 +22,7 @@ QString pdfFileNameFor(const QString& documentName)
 }
 
 QtPrinter::QtPrinter(PrinterList installed)
-    : m_installed(std::move(installed))
-    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : m_installed(std::move(installed)), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
 }
 
@@ -42,7 +41,8 @@ bool QtPrinter::choose(const PrinterChoice& choice)
 {
     if (!choice.printerName.isEmpty() && !m_installed().contains(choice.printerName))
         return false;
-    const QString name = choice.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : choice.printerName;
+    const QString name =
+        choice.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : choice.printerName;
     if (!name.isEmpty())
         m_printer->setPrinterName(name);
     m_chosenName = choice.printerName;
@@ -128,7 +128,7 @@ bool QtPrinter::end()
     m_active = false;
     if (!m_pdf)
         return m_printer->printerState() != QPrinter::Error;
-    m_pdf.reset();   // the writer finishes its file when its painter has ended
+    m_pdf.reset(); // the writer finishes its file when its painter has ended
     // A folder that took no file (full, read-only) must not pass for a printout.
     return QFileInfo(m_outputFile).size() > 0;
 }

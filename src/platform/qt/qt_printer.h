@@ -40,7 +40,7 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPdfWriter> m_pdf;
     QString m_outputFile;
-    QString m_chosenName;   // empty: the system's default printer
+    QString m_chosenName; // empty: the system's default printer
     int m_pages = 0;
     bool m_active = false;
 };

@@ -13,9 +13,12 @@ namespace {
 VideoState stateOf(QMediaPlayer::PlaybackState state)
 {
     switch (state) {
-    case QMediaPlayer::PlayingState: return VideoState::Playing;
-    case QMediaPlayer::PausedState: return VideoState::Paused;
-    case QMediaPlayer::StoppedState: break;
+    case QMediaPlayer::PlayingState:
+        return VideoState::Playing;
+    case QMediaPlayer::PausedState:
+        return VideoState::Paused;
+    case QMediaPlayer::StoppedState:
+        break;
     }
     return VideoState::Stopped;
 }
@@ -23,19 +26,19 @@ VideoState stateOf(QMediaPlayer::PlaybackState state)
 } // namespace
 
 QtVideoPlayer::QtVideoPlayer()
-    : m_surface(std::make_unique<QVideoWidget>())
-    , m_audio(std::make_unique<QAudioOutput>())
-    , m_player(std::make_unique<QMediaPlayer>())
+    : m_surface(std::make_unique<QVideoWidget>()), m_audio(std::make_unique<QAudioOutput>()),
+      m_player(std::make_unique<QMediaPlayer>())
 {
     m_surface->setObjectName(u"VideoSurface"_qs);
     m_player->setAudioOutput(m_audio.get());
     m_player->setVideoOutput(m_surface.get());
 
     QMediaPlayer* player = m_player.get();
-    QObject::connect(player, &QMediaPlayer::playbackStateChanged, &m_connections, [this](QMediaPlayer::PlaybackState state) {
-        if (m_events.stateChanged)
-            m_events.stateChanged(stateOf(state));
-    });
+    QObject::connect(player, &QMediaPlayer::playbackStateChanged, &m_connections,
+                     [this](QMediaPlayer::PlaybackState state) {
+                         if (m_events.stateChanged)
+                             m_events.stateChanged(stateOf(state));
+                     });
     QObject::connect(player, &QMediaPlayer::positionChanged, &m_connections, [this](qint64 position) {
         if (m_events.positionChanged)
             m_events.positionChanged(position);
@@ -52,12 +55,13 @@ QtVideoPlayer::QtVideoPlayer()
         qWarning("Movie: %s", qPrintable(m_player->errorString()));
         fail();
     });
-    QObject::connect(player, &QMediaPlayer::mediaStatusChanged, &m_connections, [this](QMediaPlayer::MediaStatus status) {
-        if (status == QMediaPlayer::InvalidMedia)
-            fail();
-        else if (status == QMediaPlayer::EndOfMedia && !m_failed && m_events.finished)
-            m_events.finished();
-    });
+    QObject::connect(player, &QMediaPlayer::mediaStatusChanged, &m_connections,
+                     [this](QMediaPlayer::MediaStatus status) {
+                         if (status == QMediaPlayer::InvalidMedia)
+                             fail();
+                         else if (status == QMediaPlayer::EndOfMedia && !m_failed && m_events.finished)
+                             m_events.finished();
+                     });
 }
 
 QtVideoPlayer::~QtVideoPlayer()

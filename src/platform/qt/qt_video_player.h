@@ -40,9 +40,9 @@ private:
     std::unique_ptr<QVideoWidget> m_surface;
     std::unique_ptr<QAudioOutput> m_audio;
     std::unique_ptr<QMediaPlayer> m_player;
-    QObject m_connections;   // the player's signals are connected through it and die with it
+    QObject m_connections; // the player's signals are connected through it and die with it
     VideoEvents m_events;
-    bool m_failed = false;   // the file open now has already failed
+    bool m_failed = false; // the file open now has already failed
 };
 
 } // namespace kestrane

@@ -22,8 +22,7 @@
 namespace kestrane {
 
 PrintController::PrintController(AppContext& context, const MainWindowControls& controls)
-    : m_context(context)
-    , m_w(controls)
+    : m_context(context), m_w(controls)
 {
     restorePrinterChoice(context.platform);
 
@@ -109,7 +108,8 @@ void PrintController::cmdPrintClick()
 
     platform.screen->setBusy(true);
     setErrorCode(m_context, ErrorCode::ER040);
-    const BookletOutcome outcome = printBooklet(*platform.printer, planBooklet(choice, cdRoot), sources, cdRoot);
+    const BookletOutcome outcome =
+        printBooklet(*platform.printer, planBooklet(choice, cdRoot), sources, cdRoot);
     platform.screen->setBusy(false);
 
     if (outcome.error == ErrorCode::ER040) {
@@ -133,7 +133,8 @@ void PrintController::tellBookletPrinted()
     done.text = u"Booklet printed!\r\n"_qs;
     // With no printer installed the booklet went to a file: say where, or the printout is lost.
     if (const QString file = m_context.platform.printer->outputFile(); !file.isEmpty())
-        done.text += u"\r\nNo printer is installed; the booklet was saved as "_qs + QDir::toNativeSeparators(file);
+        done.text +=
+            u"\r\nNo printer is installed; the booklet was saved as "_qs + QDir::toNativeSeparators(file);
     done.title = QString::fromUtf16(kBoxTitle);
     done.icon = MsgIcon::Exclamation;
     m_context.platform.dialogs->messageBox(done);

@@ -42,7 +42,8 @@ QPushButton* makeButton(QWidget* parent, const char16_t* name, const char16_t* c
 
 } // namespace
 
-PrintPanelControls buildPrintPanel(QFrame* panel, const std::array<QListWidget*, 2>& lists, const FileSystem& fs)
+PrintPanelControls buildPrintPanel(QFrame* panel, const std::array<QListWidget*, 2>& lists,
+                                   const FileSystem& fs)
 {
     PrintPanelControls c;
     c.panel = panel;
@@ -57,8 +58,9 @@ PrintPanelControls buildPrintPanel(QFrame* panel, const std::array<QListWidget*,
     c.label3->setAlignment(Qt::AlignCenter);
     c.label3->setGeometry(16, 10, 428, 28);
 
-    c.text2 = new QLabel(u"Choose the information you would like to print.\nThen select the years to include in the booklet."_qs,
-                         panel);
+    c.text2 = new QLabel(
+        u"Choose the information you would like to print.\nThen select the years to include in the booklet."_qs,
+        panel);
     c.text2->setObjectName(names::name(names::Text2));
     c.text2->setAlignment(Qt::AlignCenter);
     c.text2->setGeometry(16, 42, 428, 40);
@@ -69,7 +71,8 @@ PrintPanelControls buildPrintPanel(QFrame* panel, const std::array<QListWidget*,
 
     for (size_t i = 0; i < kBoxes.size(); ++i) {
         const bool inFrame = i == 3 || i == 4;
-        auto* box = new QCheckBox(QString::fromUtf16(kBoxes[i].caption), inFrame ? c.frame2 : static_cast<QWidget*>(panel));
+        auto* box = new QCheckBox(QString::fromUtf16(kBoxes[i].caption),
+                                  inFrame ? c.frame2 : static_cast<QWidget*>(panel));
         box->setObjectName(names::indexed(names::Check1, int(i)));
         if (inFrame)
             box->setGeometry(14, i == 3 ? 24 : 52, 180, 22);

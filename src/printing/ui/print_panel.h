@@ -40,7 +40,8 @@ inline constexpr char16_t kCancelCaption[] = u"Cancel";
 inline constexpr char16_t kExitCaption[] = u"Exit";
 
 // Builds the panel's controls into `panel`, around the two year lists that the main window made.
-PrintPanelControls buildPrintPanel(QFrame* panel, const std::array<QListWidget*, 2>& lists, const FileSystem& fs);
+PrintPanelControls buildPrintPanel(QFrame* panel, const std::array<QListWidget*, 2>& lists,
+                                   const FileSystem& fs);
 
 // Clear: every box unchecked, no year selected in either list, Print disabled and captioned
 // "Print", cmdOK captioned "Cancel".

@@ -11,12 +11,9 @@
 
 namespace kestrane {
 
-SearchController::SearchController(AppContext& context, const MainWindowControls& controls, WavePlayer* narration,
-                                   QString cacheFolder)
-    : m_context(context)
-    , m_w(controls)
-    , m_narration(narration)
-    , m_cacheFolder(std::move(cacheFolder))
+SearchController::SearchController(AppContext& context, const MainWindowControls& controls,
+                                   WavePlayer* narration, QString cacheFolder)
+    : m_context(context), m_w(controls), m_narration(narration), m_cacheFolder(std::move(cacheFolder))
 {
     if (m_w.form) {
         m_find = new QShortcut(QKeySequence::Find, m_w.form);

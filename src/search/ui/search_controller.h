@@ -45,9 +45,9 @@ private:
     QString m_cacheFolder;
     SearchIndexer m_indexer;
     QPointer<SearchWindow> m_window;
-    QPointer<QShortcut> m_find;  // on the main window, but goes with the controller
-    QList<int> m_shown;          // the documents of the rows shown
-    QStringList m_terms;         // the folded words of the last query
+    QPointer<QShortcut> m_find; // on the main window, but goes with the controller
+    QList<int> m_shown;         // the documents of the rows shown
+    QStringList m_terms;        // the folded words of the last query
 };
 
 } // namespace kestrane

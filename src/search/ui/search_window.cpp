@@ -67,8 +67,8 @@ private:
         doc->setDefaultFont(font);
         doc->setDocumentMargin(0);
         doc->setTextWidth(std::max(100, width - 2 * kPadding));
-        doc->setHtml(u"<b>"_qs + index.data(Qt::DisplayRole).toString().toHtmlEscaped() + u"</b><br>"_qs
-                     + index.data(kSnippetRole).toString());
+        doc->setHtml(u"<b>"_qs + index.data(Qt::DisplayRole).toString().toHtmlEscaped() + u"</b><br>"_qs +
+                     index.data(kSnippetRole).toString());
     }
 };
 
@@ -126,9 +126,8 @@ void SearchWindow::setupWidgets()
     connect(m_field, &QLineEdit::textChanged, this, &SearchWindow::queryChanged);
     connect(m_field, &QLineEdit::returnPressed, this, &SearchWindow::openCurrent);
     // Enter, or a double click (a single click where the style opens items so).
-    connect(m_results, &QListWidget::activated, this, [this](const QModelIndex& index) {
-        Q_EMIT openRequested(index.row());
-    });
+    connect(m_results, &QListWidget::activated, this,
+            [this](const QModelIndex& index) { Q_EMIT openRequested(index.row()); });
     resize(560, 440);
 }
 
@@ -183,8 +182,8 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event)
     // Up and Down in the field move through the results, so the hands stay on the keys.
     if (watched == m_field && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_PageDown || key == Qt::Key_PageUp)
-            && m_results->count() > 0) {
+        if ((key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_PageDown || key == Qt::Key_PageUp) &&
+            m_results->count() > 0) {
             QApplication::sendEvent(m_results, event);
             return true;
         }

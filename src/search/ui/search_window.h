@@ -14,9 +14,9 @@ namespace kestrane {
 // One line of the result list.
 struct SearchResultRow
 {
-    QString caption;        // the reader's caption the document opens under
-    QString snippet;        // rich text, the matched words in <b>
-    QString plainSnippet;   // the same as plain text
+    QString caption;      // the reader's caption the document opens under
+    QString snippet;      // rich text, the matched words in <b>
+    QString plainSnippet; // the same as plain text
 };
 
 // frmSearch: a field for the words and, as they are typed, the documents that hold them, each with

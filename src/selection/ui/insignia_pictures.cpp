@@ -2,12 +2,12 @@
 // the copy to the clipboard.
 #include "selection/ui/year_page.h"
 
+#include "common/category_table.h"
+#include "common/error_reporter.h"
+#include "common/picture_file.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
-#include "common/category_table.h"
 #include "selection/insignia.h"
-#include "common/picture_file.h"
-#include "common/error_reporter.h"
 #include "state/app_context.h"
 
 #include <QAbstractItemView>

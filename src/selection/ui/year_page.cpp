@@ -1,12 +1,12 @@
 #include "selection/ui/year_page.h"
 
-#include "photos/ui/photo_panel.h"
-#include "platform/services.h"
 #include "common/category_table.h"
-#include "selection/insignia.h"
-#include "common/year_keys.h"
 #include "common/control_names.h"
 #include "common/ui/window_registry.h"
+#include "common/year_keys.h"
+#include "photos/ui/photo_panel.h"
+#include "platform/services.h"
+#include "selection/insignia.h"
 #include "state/app_context.h"
 
 #include <QAbstractButton>
@@ -23,15 +23,19 @@ namespace kestrane {
 namespace {
 
 // The key codes of the year buttons' keyboard: comma and full stop step the photographs.
-bool isComma(const QKeyEvent* e) { return e->key() == Qt::Key_Comma || e->key() == Qt::Key_Less; }
-bool isFullStop(const QKeyEvent* e) { return e->key() == Qt::Key_Period || e->key() == Qt::Key_Greater; }
+bool isComma(const QKeyEvent* e)
+{
+    return e->key() == Qt::Key_Comma || e->key() == Qt::Key_Less;
+}
+bool isFullStop(const QKeyEvent* e)
+{
+    return e->key() == Qt::Key_Period || e->key() == Qt::Key_Greater;
+}
 
 } // namespace
 
 YearPage::YearPage(AppContext& context, const MainWindowControls& controls)
-    : QObject(nullptr)
-    , m_context(context)
-    , m_w(controls)
+    : QObject(nullptr), m_context(context), m_w(controls)
 {
     m_photos = std::make_unique<PhotoPanel>(context, m_w);
     connect(m_photos.get(), &PhotoPanel::yearButtonToFront, this, &YearPage::bringYearButtonToFront);
@@ -161,7 +165,8 @@ bool YearPage::eventFilter(QObject* watched, QEvent* event)
         }
         // Before the first year click Space selects the year itself; afterwards the button's
         // own click does.
-        if (key->key() == Qt::Key_Space && !key->isAutoRepeat() && m_context.state.selection.yearClickFlag == kFalse) {
+        if (key->key() == Qt::Key_Space && !key->isAutoRepeat() &&
+            m_context.state.selection.yearClickFlag == kFalse) {
             yearButtonClicked(index);
             return true;
         }
@@ -200,7 +205,8 @@ bool YearPage::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
 
-    if (const auto label = std::find(m_w.label12.begin(), m_w.label12.end(), widget); label != m_w.label12.end()) {
+    if (const auto label = std::find(m_w.label12.begin(), m_w.label12.end(), widget);
+        label != m_w.label12.end()) {
         if (type == QEvent::MouseButtonPress)
             return true;
         if (type == QEvent::MouseButtonRelease) {

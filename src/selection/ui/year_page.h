@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/page_buttons.h"
 #include "common/error_reporter.h"
+#include "common/page_buttons.h"
 #include "common/ui/main_window_controls.h"
 
 #include <QObject>

@@ -1,17 +1,17 @@
 // The selection: SelectKey, the page refresh and every way a key is chosen.
 #include "selection/ui/year_page.h"
 
-#include "photos/photo_browser.h"
-#include "photos/photo_catalogue.h"
-#include "photos/ui/photo_panel.h"
 #include "common/category_table.h"
-#include "platform/file_system.h"
-#include "selection/insignia.h"
-#include "selection/page_setup.h"
-#include "common/year_keys.h"
 #include "common/error_reporter.h"
 #include "common/ui/rich_text_box.h"
 #include "common/ui/spin_button.h"
+#include "common/year_keys.h"
+#include "photos/photo_browser.h"
+#include "photos/photo_catalogue.h"
+#include "photos/ui/photo_panel.h"
+#include "platform/file_system.h"
+#include "selection/insignia.h"
+#include "selection/page_setup.h"
 #include "state/app_context.h"
 
 #include <QAbstractButton>
@@ -78,7 +78,8 @@ void YearPage::SelectKey()
 
 void YearPage::CategoryButtonSetup()
 {
-    for (QWidget* w : {static_cast<QWidget*>(m_w.spinButton1), static_cast<QWidget*>(m_w.panPhoto), static_cast<QWidget*>(m_w.panYear)})
+    for (QWidget* w : {static_cast<QWidget*>(m_w.spinButton1), static_cast<QWidget*>(m_w.panPhoto),
+                       static_cast<QWidget*>(m_w.panYear)})
         if (w)
             w->show();
     setButtonsEnabled(kAllPageButtons & ~kDesc, true);
@@ -116,8 +117,8 @@ void YearPage::RefreshYearPage()
             continue;
         // A file named from the title's characters is on few discs: shown where it is there,
         // otherwise the picture goes quietly rather than with an error.
-        const bool missing
-            = (plan.hideInstead & picture) && !fs.exists(state.disc.cdRoot + insigniaFile(picture, key));
+        const bool missing =
+            (plan.hideInstead & picture) && !fs.exists(state.disc.cdRoot + insigniaFile(picture, key));
         if (plan.hideAll || missing)
             label->hide();
         else
@@ -209,10 +210,17 @@ bool YearPage::takeSlide(const QString& key, int photoIndex)
 void YearPage::categoryMenuTriggered(const CategoryRow& row)
 {
     switch (row.menu) {
-    case CategoryMenu::Own: ownCategoryMenu(row); break;
-    case CategoryMenu::Shared: showCategoryPage(QString::fromUtf16(row.title)); break;
-    case CategoryMenu::Specialty: specialtyMenu(row); break;
-    case CategoryMenu::None: break;
+    case CategoryMenu::Own:
+        ownCategoryMenu(row);
+        break;
+    case CategoryMenu::Shared:
+        showCategoryPage(QString::fromUtf16(row.title));
+        break;
+    case CategoryMenu::Specialty:
+        specialtyMenu(row);
+        break;
+    case CategoryMenu::None:
+        break;
     }
 }
 
@@ -232,7 +240,9 @@ void YearPage::ownCategoryMenu(const CategoryRow& row)
                 stats->setText(QString::fromUtf16(kDetails));
         resetAfterSelection(0);
     } catch (const std::exception&) {
-        report(m_context, museum ? ErrorCode::ER009 : item == u"mnuTopTen" ? ErrorCode::ER054 : ErrorCode::ER058);
+        report(m_context, museum                 ? ErrorCode::ER009
+                          : item == u"mnuTopTen" ? ErrorCode::ER054
+                                                 : ErrorCode::ER058);
     }
 }
 

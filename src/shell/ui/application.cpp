@@ -2,28 +2,28 @@
 
 #include "disk/ui/disk_operations.h"
 #include "disk/ui/saver_panel.h"
-#include "documents/ui/year_documents_controller.h"
-#include "periphery/ui/about_menu.h"
-#include "periphery/ui/dealer_page_controller.h"
-#include "photos/ui/photo_panel.h"
-#include "media/ui/media_menus.h"
 #include "documents/ui/advertisements_controller.h"
 #include "documents/ui/menu_documents_controller.h"
+#include "documents/ui/year_documents_controller.h"
+#include "media/ui/media_menus.h"
+#include "periphery/ui/about_menu.h"
+#include "periphery/ui/dealer_page_controller.h"
 #include "periphery/ui/illustrated_panel.h"
-#include "platform/program_folders.h"
-#include "search/ui/search_controller.h"
 #include "photos/photo_catalogue.h"
+#include "photos/ui/photo_panel.h"
+#include "photos/ui/slide_show_controller.h"
+#include "platform/program_folders.h"
+#include "platform/services.h"
 #include "printing/photo_printout.h"
 #include "printing/ui/print_controller.h"
-#include "photos/ui/slide_show_controller.h"
-#include "platform/services.h"
+#include "search/ui/search_controller.h"
+#include "selection/ui/year_page.h"
 #include "shell/startup.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/splash_window.h"
-#include "selection/ui/year_page.h"
 
-#include "platform/audio_device.h"
 #include "common/wave_player.h"
+#include "platform/audio_device.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -35,10 +35,7 @@ void nameApplication()
     QCoreApplication::setApplicationName(QString::fromUtf16(kAppTitle));
 }
 
-Application::Application(Platform& platform)
-    : m_context{m_state, platform, nullptr, &m_windows}
-{
-}
+Application::Application(Platform& platform) : m_context{m_state, platform, nullptr, &m_windows} {}
 
 Application::~Application() = default;
 
@@ -95,11 +92,13 @@ void Application::openMainWindow()
     m_yearDocuments = std::make_unique<YearDocuments>(m_context, m_main->controls(), &m_main->mmControl1());
     m_aboutMenu = std::make_unique<AboutMenu>(m_context, m_main->controls());
     m_dealerPage = std::make_unique<DealerPage>(m_context, m_main->controls());
-    QObject::connect(m_dealerPage.get(), &DealerPage::photoChanged, &m_yearPage->photoPanel(), &PhotoPanel::SyncSaverButtons);
+    QObject::connect(m_dealerPage.get(), &DealerPage::photoChanged, &m_yearPage->photoPanel(),
+                     &PhotoPanel::SyncSaverButtons);
     m_print = std::make_unique<PrintController>(m_context, m_main->controls());
     m_media = std::make_unique<MediaMenus>(m_context, m_main->controls(), &m_main->mmControl1());
     m_slideShow = std::make_unique<SlideShowController>(
-        m_context, m_main->controls(), [this] { return IsScreenResolution(*m_context.platform.screen, 800, 600); },
+        m_context, m_main->controls(),
+        [this] { return IsScreenResolution(*m_context.platform.screen, 800, 600); },
         [this](const QString& key, int photo) { return m_yearPage->takeSlide(key, photo); });
     m_menuDocuments = std::make_unique<MenuDocuments>(m_context, m_main->controls(), &m_main->mmControl1());
     m_series = std::make_unique<IllustratedSeries>(m_context, m_main->controls(), &m_main->mmControl1());
@@ -111,7 +110,8 @@ void Application::openMainWindow()
     // The installation's Help is the menu catalogue's screen-saver help.
     QObject::connect(&m_disk->saver(), &SaverPanel::helpRequested, m_menuDocuments.get(),
                      &MenuDocuments::SSCommand5Click);
-    m_search = std::make_unique<SearchController>(m_context, m_main->controls(), &m_main->mmControl1(), userCacheFolder());
+    m_search = std::make_unique<SearchController>(m_context, m_main->controls(), &m_main->mmControl1(),
+                                                  userCacheFolder());
     m_main->load([this] { m_splash->unload(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();

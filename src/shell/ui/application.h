@@ -64,18 +64,18 @@ private:
     bool m_loadingCatalogue = false;
     bool m_openWhenLoaded = false;
     std::unique_ptr<MainWindow> m_main;
-    std::unique_ptr<YearPage> m_yearPage;   // goes before the window whose controls it drives
-    std::unique_ptr<YearDocuments> m_yearDocuments;   // goes before the window whose buttons it drives
+    std::unique_ptr<YearPage> m_yearPage;           // goes before the window whose controls it drives
+    std::unique_ptr<YearDocuments> m_yearDocuments; // goes before the window whose buttons it drives
     std::unique_ptr<AboutMenu> m_aboutMenu;
     std::unique_ptr<DealerPage> m_dealerPage;
-    std::unique_ptr<PrintController> m_print;          // the File menu's printing and the print panel
-    std::unique_ptr<MediaMenus> m_media;   // goes before the window whose menu and panel it drives
+    std::unique_ptr<PrintController> m_print; // the File menu's printing and the print panel
+    std::unique_ptr<MediaMenus> m_media;      // goes before the window whose menu and panel it drives
     std::unique_ptr<SlideShowController> m_slideShow;
     std::unique_ptr<MenuDocuments> m_menuDocuments;
-    std::unique_ptr<IllustratedSeries> m_series;      // owns the large-image viewer the ads use
+    std::unique_ptr<IllustratedSeries> m_series; // owns the large-image viewer the ads use
     std::unique_ptr<Advertisements> m_advertisements;
-    std::unique_ptr<DiskOperations> m_disk;           // likewise
-    std::unique_ptr<SearchController> m_search;       // Ctrl+F: every document of the disc
+    std::unique_ptr<DiskOperations> m_disk;     // likewise
+    std::unique_ptr<SearchController> m_search; // Ctrl+F: every document of the disc
 };
 
 } // namespace kestrane

@@ -1,14 +1,14 @@
 #include "shell/ui/main_window.h"
 
+#include "common/control_names.h"
+#include "common/wave_player.h"
 #include "platform/audio_device.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
-#include "common/control_names.h"
 #include "shell/main_window_rules.h"
 #include "shell/startup.h"
 #include "shell/ui/picture_label.h"
-#include "common/wave_player.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -37,9 +37,7 @@ int toPixels(double twips, int twipsPerPixel)
 
 } // namespace
 
-MainWindow::MainWindow(AppContext& context, QWidget* parent)
-    : QMainWindow(parent)
-    , m_context(context)
+MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context)
 {
     setObjectName(names::name(names::Form1));
     setWindowTitle(u"The Kestrane Omnivar  2002"_qs);
@@ -99,7 +97,8 @@ void MainWindow::setupDealerEdition()
     AppState& state = m_context.state;
     const FileSystem& fs = *m_context.platform.fileSystem;
     state.disc.documentWindowTitle = u"The Kestrane Omnivar     Dalworth - Tressel"_qs;
-    state.disc.currentFile = state.disc.cdRoot + u"\\dalworth\\"_qs + fs.dir(state.disc.cdRoot + u"\\dalworth\\dalworth.rtf"_qs);
+    state.disc.currentFile =
+        state.disc.cdRoot + u"\\dalworth\\"_qs + fs.dir(state.disc.cdRoot + u"\\dalworth\\dalworth.rtf"_qs);
     m_panYear->setText(u"Dalworth"_qs);
     state.selection.selectionKey = m_panYear->text();
     setWindowTitle(u"The Kestrane Omnivar 2002          Dalworth - Tressel Edition"_qs);
@@ -152,7 +151,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         const QPoint at = pos();
         writePlacement(*m_context.platform.settings,
                        {double(at.x()) * screen.twipsPerPixelX(), double(at.y()) * screen.twipsPerPixelY(),
-                        double(width()) * screen.twipsPerPixelX(), double(height()) * screen.twipsPerPixelY()});
+                        double(width()) * screen.twipsPerPixelX(),
+                        double(height()) * screen.twipsPerPixelY()});
     }
     event->accept();
     m_context.platform.app->endProgram();
@@ -194,14 +194,16 @@ void MainWindow::afterResize()
 void MainWindow::toggleTaskbar()
 {
     QAction* item = menuAction(names::name(names::mnuHideStatus));
-    const QString caption = kestrane::toggleTaskbar(m_context, item->text(), [this](const WindowPlacement& cover) {
-        const Screen& screen = *m_context.platform.screen;
-        const QSize size(toPixels(cover.width, screen.twipsPerPixelX()), toPixels(cover.height, screen.twipsPerPixelY()));
-        setWindowState(Qt::WindowNoState);
-        m_coverSize = size;
-        move(toPixels(cover.left, screen.twipsPerPixelX()), toPixels(cover.top, screen.twipsPerPixelY()));
-        resize(size);
-    });
+    const QString caption =
+        kestrane::toggleTaskbar(m_context, item->text(), [this](const WindowPlacement& cover) {
+            const Screen& screen = *m_context.platform.screen;
+            const QSize size(toPixels(cover.width, screen.twipsPerPixelX()),
+                             toPixels(cover.height, screen.twipsPerPixelY()));
+            setWindowState(Qt::WindowNoState);
+            m_coverSize = size;
+            move(toPixels(cover.left, screen.twipsPerPixelX()), toPixels(cover.top, screen.twipsPerPixelY()));
+            resize(size);
+        });
     item->setText(caption);
 }
 

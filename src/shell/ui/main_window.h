@@ -93,26 +93,26 @@ private:
     std::unique_ptr<WavePlayer> m_player;
 
     QWidget* m_page = nullptr;
-    PictureLabel* m_photo = nullptr;          // Image4
+    PictureLabel* m_photo = nullptr; // Image4
     CaptionPanel* m_panYear = nullptr;
     QLabel* m_panPhoto = nullptr;
     SpinButton* m_spin = nullptr;
     QLineEdit* m_txtFile = nullptr;
-    RichTextBox* m_details = nullptr;          // rtbDetails
+    RichTextBox* m_details = nullptr; // rtbDetails
     QWidget* m_yearGrid = nullptr;
-    QList<QPushButton*> m_yearButtons;         // cmdYR(1)..cmdYR(49) at 0..48
-    QList<QLabel*> m_insignia;                 // PicClipArt, picScript, picEmblem, picEmbRear, picEmbSide
-    QFrame* m_frame = nullptr;                 // Frame1
+    QList<QPushButton*> m_yearButtons; // cmdYR(1)..cmdYR(49) at 0..48
+    QList<QLabel*> m_insignia;         // PicClipArt, picScript, picEmblem, picEmbRear, picEmbSide
+    QFrame* m_frame = nullptr;         // Frame1
     QMap<QString, QPushButton*> m_pageButtons;
     QList<QLabel*> m_groupHeadings;
     QLabel* m_brand = nullptr;
     QPushButton* m_exit = nullptr;
-    QList<QListWidget*> m_yearLists;           // List1(0), List1(1)
-    QFrame* m_progress = nullptr;              // pnlProgress
+    QList<QListWidget*> m_yearLists; // List1(0), List1(1)
+    QFrame* m_progress = nullptr;    // pnlProgress
     QMap<QString, QMenu*> m_menus;
 
-    QSize m_coverSize;        // the size the taskbar toggle gave the window
-    double m_fontScale = 0;   // the scale the fonts were last set for
+    QSize m_coverSize;      // the size the taskbar toggle gave the window
+    double m_fontScale = 0; // the scale the fonts were last set for
 };
 
 } // namespace kestrane

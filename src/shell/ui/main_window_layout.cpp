@@ -4,10 +4,10 @@
 #include "shell/ui/main_window.h"
 
 #include "common/control_names.h"
-#include "shell/ui/main_window_parts.h"
-#include "shell/ui/picture_label.h"
 #include "common/ui/rich_text_box.h"
 #include "common/ui/spin_button.h"
+#include "shell/ui/main_window_parts.h"
+#include "shell/ui/picture_label.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -22,11 +22,11 @@ namespace kestrane {
 
 namespace {
 
-constexpr int kMargin = 8;          // the photograph's left and top; the emblem rules count on it
-constexpr int kColumns = 5;         // year buttons per row, page buttons per row
+constexpr int kMargin = 8;  // the photograph's left and top; the emblem rules count on it
+constexpr int kColumns = 5; // year buttons per row, page buttons per row
 constexpr int kYearRows = 10;
 constexpr double kDesignWidth = 800;
-constexpr double kDesignHeight = 575;   // an 800 by 600 screen less the menu bar
+constexpr double kDesignHeight = 575; // an 800 by 600 screen less the menu bar
 
 const char* kStyle = R"(
 QWidget#page { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2b3037, stop:1 #1a1d22); }
@@ -72,7 +72,8 @@ void paintWelcome(QPainter& painter, const QRect& area)
     const double h = area.height();
     painter.setPen(QPen(QColor(0xa1, 0x1d, 0x19), std::max(2.0, h / 150)));
     const double y = area.top() + h * 0.56;
-    painter.drawLine(QPointF(area.left() + area.width() * 0.2, y), QPointF(area.right() - area.width() * 0.2, y));
+    painter.drawLine(QPointF(area.left() + area.width() * 0.2, y),
+                     QPointF(area.right() - area.width() * 0.2, y));
 
     QFont title(u"DejaVu Serif"_qs);
     title.setItalic(true);
@@ -111,8 +112,9 @@ void MainWindow::applyStyle()
 {
     setStyleSheet(QString::fromLatin1(kStyle));
     m_photo->setBackdrop(paintWelcome);
-    m_brand->setText(u"<span style=\"font-family:'DejaVu Serif'; font-style:italic;\">The Kestrane Omnivar</span>"
-                     "&nbsp;&nbsp;<span style=\"color:#d83a33; font-weight:bold;\">2002</span>"_qs);
+    m_brand->setText(
+        u"<span style=\"font-family:'DejaVu Serif'; font-style:italic;\">The Kestrane Omnivar</span>"
+        "&nbsp;&nbsp;<span style=\"color:#d83a33; font-weight:bold;\">2002</span>"_qs);
 }
 
 // Thirteen items share the menu bar: a narrower face keeps them all in view at 800 pixels.
@@ -214,7 +216,8 @@ void MainWindow::placeOverlays()
     const int frameTop = m_frame->y();
     QLabel* clip = m_insignia[0];
     const QSize clipSize(photo.width() * 2 / 5, photo.height() * 2 / 5);
-    clip->setGeometry(photo.right() - clipSize.width() - 12, photo.top() + 12, clipSize.width(), clipSize.height());
+    clip->setGeometry(photo.right() - clipSize.width() - 12, photo.top() + 12, clipSize.width(),
+                      clipSize.height());
     QLabel* script = m_insignia[1];
     script->move(photo.left() + 1, photo.top() + 50);
     QLabel* front = m_insignia[2];

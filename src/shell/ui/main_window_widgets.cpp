@@ -4,10 +4,10 @@
 
 #include "common/control_names.h"
 #include "common/page_buttons.h"
-#include "shell/ui/main_window_parts.h"
-#include "shell/ui/picture_label.h"
 #include "common/ui/rich_text_box.h"
 #include "common/ui/spin_button.h"
+#include "shell/ui/main_window_parts.h"
+#include "shell/ui/picture_label.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -16,8 +16,7 @@ namespace {
 class CaptionPanelAccessible : public QAccessibleWidget
 {
 public:
-    explicit CaptionPanelAccessible(CaptionPanel* panel)
-        : QAccessibleWidget(panel, QAccessible::StaticText)
+    explicit CaptionPanelAccessible(CaptionPanel* panel) : QAccessibleWidget(panel, QAccessible::StaticText)
     {
     }
 
@@ -39,10 +38,7 @@ QAccessibleInterface* captionPanelAccessible(const QString& className, QObject* 
 
 } // namespace
 
-PictureLabel::PictureLabel(QWidget* parent)
-    : QLabel(parent)
-{
-}
+PictureLabel::PictureLabel(QWidget* parent) : QLabel(parent) {}
 
 void PictureLabel::paintEvent(QPaintEvent* event)
 {
@@ -71,8 +67,7 @@ void PictureLabel::paintEvent(QPaintEvent* event)
     painter.drawPixmap(origin, m_scaled);
 }
 
-CaptionPanel::CaptionPanel(QWidget* parent)
-    : QLabel(parent)
+CaptionPanel::CaptionPanel(QWidget* parent) : QLabel(parent)
 {
     static const bool accessibleInstalled = [] {
         QAccessible::installFactory(captionPanelAccessible);

@@ -84,8 +84,7 @@ void drawTitle(QPainter& p, const QRectF& r)
     const QRectF titleBox(0, r.height() * 0.14, r.width(), r.height() * 0.2);
     p.setFont(small);
     p.setPen(QColor(230, 210, 170));
-    p.drawText(QRectF(0, r.height() * 0.08, r.width(), r.height() * 0.06), Qt::AlignCenter,
-               u"THE"_qs);
+    p.drawText(QRectF(0, r.height() * 0.08, r.width(), r.height() * 0.06), Qt::AlignCenter, u"THE"_qs);
     p.setFont(script);
     p.setPen(QColor(0, 0, 0, 140));
     p.drawText(titleBox.translated(3, 3), Qt::AlignCenter, u"Kestrane Omnivar"_qs);

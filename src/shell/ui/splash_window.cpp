@@ -18,8 +18,7 @@ constexpr int kTimerInterval = 5000;
 
 } // namespace
 
-SplashWindow::SplashWindow(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(u"Form2"_qs);
     setWindowTitle(u"The Kestrane Omnivar 2002"_qs);
