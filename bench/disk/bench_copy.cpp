@@ -3,6 +3,7 @@
 // one run: the demo disc's eight movies, and one large movie for the throughput and the memory.
 // While the job copies, a 5 ms timer on the main thread measures how long the window would go
 // without answering, and the job's progress reports are counted.
+#include "bench_support.h"
 #include "demo_disc.h"
 #include "disk/copy_job.h"
 #include "platform/fakes/fake_platform.h"
@@ -197,12 +198,5 @@ BENCHMARK(BM_CopyLargeMovieAgainstCp)->UseManualTime()->Unit(benchmark::kMillise
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    bench();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kestrane::benchkit::runBenchmarks(argc, argv, [] { bench(); });
 }

@@ -1,4 +1,5 @@
 // Throughput of reading and laying out a large document (about 1 MB of RTF with tables).
+#include "bench_support.h"
 #include "rtf/rtf_reader.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -88,11 +89,5 @@ BENCHMARK(BM_PlainText)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kestrane::benchkit::runBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // The largest illustration of the demo disc (3200 by 2400 pixels) opened in frmScroll, against
 // decoding the same JPEG alone: what the viewer adds to the decoding. And one step of a scroll bar
 // against repainting the whole viewport: scrolling repaints only the strip that comes into view.
+#include "bench_support.h"
 #include "common/ui/window_registry.h"
 #include "disc_names.h"
 #include "periphery/ui/scroll_pictures.h"
@@ -155,12 +156,5 @@ BENCHMARK(BM_RepaintWholeViewport)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    disc();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kestrane::benchkit::runBenchmarks(argc, argv, [] { disc(); });
 }

@@ -2,6 +2,7 @@
 // index (the first use), taking it from the cache (every later start), and answering a query
 // while the user types. KESTRANE_BENCH_DISC names a demo disc already written, else one is
 // written into a temporary folder first.
+#include "bench_support.h"
 #include "demo_disc.h"
 #include "platform/fakes/fake_platform.h"
 #include "search/search_indexer.h"
@@ -96,11 +97,5 @@ BENCHMARK_CAPTURE(BM_Query, accent_typed, "ÉNGINE")->Unit(benchmark::kMilliseco
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kestrane::benchkit::runBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 // SelectKey for a year with all five insignia showing, over 1024x768 photographs, against
 // reading and decoding the same six JPEG files alone: what the page refresh adds to the pictures.
+#include "bench_support.h"
 #include "common/picture_file.h"
 #include "photos/photo_catalogue.h"
 #include "platform/fakes/fake_platform.h"
@@ -23,31 +24,6 @@ using namespace kestrane;
 
 namespace {
 
-// A picture with gradients and shapes, so the JPEG costs what a photograph costs to decode.
-QByteArray photoLikeJpeg(QSize size, quint32 seed)
-{
-    QImage image(size, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0, QColor(40, 60, 110));
-    sky.setColorAt(1, QColor(200, 170, 120));
-    p.fillRect(image.rect(), sky);
-    QRandomGenerator random(seed);
-    p.setRenderHint(QPainter::Antialiasing);
-    for (int i = 0; i < 60; ++i) {
-        p.setBrush(QColor::fromHsv(random.bounded(360), 120 + random.bounded(120), 80 + random.bounded(170)));
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(QPointF(random.bounded(size.width()), random.bounded(size.height())),
-                      5 + random.bounded(size.width() / 6), 5 + random.bounded(size.height() / 6));
-    }
-    p.end();
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 85);
-    return data;
-}
-
 // The 1957 page of a disc: its photographs among a catalogue of a few hundred, and its insignia.
 struct Page
 {
@@ -65,7 +41,7 @@ struct Page
         for (const QString& code : {u"55"_qs, u"56"_qs, u"57"_qs, u"58"_qs, u"MS"_qs, u"ZZ"_qs})
             for (const char16_t* rest : {u"A", u"B", u"C", u"D"})
                 writeHostFile(disc, u"kestranes/"_qs + code + QString::fromUtf16(rest) + u".JPG"_qs,
-                              photoLikeJpeg({1024, 768}, seed++));
+                              kestrane::benchkit::photoLikeJpeg({1024, 768}, seed++));
         const std::pair<const char16_t*, QSize> insignia[] = {{u"scripts/scri57.jpg", {320, 96}},
                                                               {u"embfront/emb57f.jpg", {150, 150}},
                                                               {u"embrear/emb57r.jpg", {180, 110}},
@@ -73,7 +49,7 @@ struct Page
                                                               {u"clipart/1957.jpg", {360, 230}}};
         sixFiles << u"E:\\kestranes\\57A.JPG"_qs;
         for (const auto& [file, size] : insignia) {
-            writeHostFile(disc, QString::fromUtf16(file), photoLikeJpeg(size, seed++));
+            writeHostFile(disc, QString::fromUtf16(file), kestrane::benchkit::photoLikeJpeg(size, seed++));
             sixFiles << u"E:\\"_qs + QString::fromUtf16(file).replace(u'/', u'\\');
         }
         state.disc.cdRoot = state.disc.photoRoot = u"E:"_qs;
@@ -127,12 +103,5 @@ BENCHMARK(BM_SelectKey1957AllInsignia)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    page();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kestrane::benchkit::runBenchmarks(argc, argv, [] { page(); });
 }

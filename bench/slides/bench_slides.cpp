@@ -1,6 +1,7 @@
 // The slide show's automatic tick over 1024 x 768 JPEG photographs: the time from the timer
 // firing to the picture set in Image1 (and to the window painted with it), median over 200 ticks,
 // against decoding one of those JPEGs; and the resident size over 1,000 ticks of the demo disc.
+#include "bench_support.h"
 #include "common/picture_file.h"
 #include "demo_disc.h"
 #include "photos/photo_catalogue.h"
@@ -30,31 +31,6 @@ using namespace kestrane;
 namespace {
 
 constexpr int kTicks = 200;
-
-// A picture with gradients and shapes, so the JPEG costs what a photograph costs to decode.
-QByteArray photoLikeJpeg(QSize size, quint32 seed)
-{
-    QImage image(size, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0, QColor(40, 60, 110));
-    sky.setColorAt(1, QColor(200, 170, 120));
-    p.fillRect(image.rect(), sky);
-    QRandomGenerator random(seed);
-    p.setRenderHint(QPainter::Antialiasing);
-    for (int i = 0; i < 60; ++i) {
-        p.setBrush(QColor::fromHsv(random.bounded(360), 120 + random.bounded(120), 80 + random.bounded(170)));
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(QPointF(random.bounded(size.width()), random.bounded(size.height())),
-                      5 + random.bounded(size.width() / 6), 5 + random.bounded(size.height() / 6));
-    }
-    p.end();
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 85);
-    return data;
-}
 
 double median(std::vector<double> values)
 {
@@ -94,8 +70,9 @@ QString photoDisc()
     if (!written) {
         for (quint32 n = 0; n < 24; ++n)
             writeHostFile(folder.path(), u"kestranes/57"_qs + QChar(u'A' + n) + u".JPG"_qs,
-                          photoLikeJpeg({1024, 768}, n + 1));
-        writeHostFile(folder.path(), u"graphics/97emboss.jpg"_qs, photoLikeJpeg({776, 470}, 99));
+                          kestrane::benchkit::photoLikeJpeg({1024, 768}, n + 1));
+        writeHostFile(folder.path(), u"graphics/97emboss.jpg"_qs,
+                      kestrane::benchkit::photoLikeJpeg({776, 470}, 99));
         written = true;
     }
     return folder.path();
@@ -189,11 +166,5 @@ BENCHMARK(BM_ResidentSizeOver1000Ticks)->Iterations(1)->Unit(benchmark::kMillise
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kestrane::benchkit::runBenchmarks(argc, argv);
 }

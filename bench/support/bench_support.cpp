@@ -1,0 +1,51 @@
+#include "bench_support.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRandomGenerator>
+
+#include <benchmark/benchmark.h>
+
+namespace kestrane::benchkit {
+
+QByteArray photoLikeJpeg(QSize size, quint32 seed)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient sky(0, 0, 0, size.height());
+    sky.setColorAt(0, QColor(40, 60, 110));
+    sky.setColorAt(1, QColor(200, 170, 120));
+    p.fillRect(image.rect(), sky);
+    QRandomGenerator random(seed);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 60; ++i) {
+        p.setBrush(QColor::fromHsv(random.bounded(360), 120 + random.bounded(120), 80 + random.bounded(170)));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(random.bounded(size.width()), random.bounded(size.height())),
+                      5 + random.bounded(size.width() / 6), 5 + random.bounded(size.height() / 6));
+    }
+    p.end();
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 85);
+    return data;
+}
+
+int runBenchmarks(int argc, char** argv, const std::function<void()>& prepare)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (prepare)
+        prepare();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+} // namespace kestrane::benchkit
