@@ -1,10 +1,10 @@
 #pragma once
 
 #include "common/control_names.h"
-#include "demo_disc.h"
 #include "platform/fakes/fake_platform.h"
 #include "shell/ui/application.h"
 #include "shell/ui/main_window.h"
+#include "support/small_demo_disc.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -26,15 +26,6 @@ namespace kestrane::test {
 class PeripheryTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (s_disc)
-            return;
-        s_disc = new QTemporaryDir; // lives as long as the test binary
-        QString error;
-        ASSERT_TRUE(demo::writeDemoDisc(s_disc->path(), {.small = true}, &error)) << error.toStdString();
-    }
-
     ~PeripheryTest() override
     {
         app.reset();
@@ -44,7 +35,7 @@ protected:
     // Starts the program and opens Form1; a nonzero edition switch selects the dealer edition.
     void open(Flag edition = 0, const QString& disc = {})
     {
-        fake.mapDrive(u'D', disc.isEmpty() ? s_disc->path() : disc);
+        fake.mapDrive(u'D', disc.isEmpty() ? test::smallDemoDisc() : disc);
         app = std::make_unique<Application>(fake.platform());
         ASSERT_TRUE(app->start({}));
         app->state().disc.editionSwitch = edition;
@@ -99,9 +90,6 @@ protected:
 
     FakePlatform fake;
     std::unique_ptr<Application> app;
-
-private:
-    static inline QTemporaryDir* s_disc = nullptr;
 };
 
 } // namespace kestrane::test

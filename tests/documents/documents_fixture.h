@@ -3,12 +3,12 @@
 #include "common/control_names.h"
 #include "common/ui/rich_text_box.h"
 #include "common/ui/window_registry.h"
-#include "demo_disc.h"
 #include "documents/ui/reader_window.h"
 #include "documents/ui/year_documents_controller.h"
 #include "platform/fakes/fake_platform.h"
 #include "shell/ui/main_window.h"
 #include "state/app_context.h"
+#include "support/small_demo_disc.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
@@ -45,18 +45,9 @@ struct ReaderShot
 class DocumentsWindowTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_disc = std::make_unique<QTemporaryDir>();
-        QString error;
-        ASSERT_TRUE(demo::writeDemoDisc(s_disc->path(), {.small = true}, &error)) << error.toStdString();
-    }
-
-    static void TearDownTestSuite() { s_disc.reset(); }
-
     void SetUp() override
     {
-        fake.mapDrive(u'E', s_disc->path());
+        fake.mapDrive(u'E', test::smallDemoDisc());
         state.disc.cdRoot = u"E:"_qs;
         state.disc.photoRoot = u"E:"_qs;
         form1 = std::make_unique<MainWindow>(context);
@@ -72,7 +63,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    static QString discFolder() { return s_disc->path(); }
+    static QString discFolder() { return test::smallDemoDisc(); }
 
     QPushButton* button(const char16_t* name) const
     {
@@ -152,9 +143,6 @@ protected:
     std::unique_ptr<MainWindow> form1;
     std::shared_ptr<FakeAudioDevice> narration;
     std::unique_ptr<YearDocuments> documents;
-
-private:
-    static inline std::unique_ptr<QTemporaryDir> s_disc;
 };
 
 } // namespace kestrane::test

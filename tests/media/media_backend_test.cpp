@@ -1,6 +1,6 @@
-#include "demo_disc.h"
 #include "media/movie_table.h"
 #include "platform/qt/qt_video_player.h"
+#include "support/small_demo_disc.h"
 
 #include <QFile>
 #include <QMediaPlayer>
@@ -55,27 +55,18 @@ Outcome playToEnd(const QString& hostPath)
 class RealBackEnd : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_disc = new QTemporaryDir;
-        QString error;
-        ASSERT_TRUE(demo::writeDemoDisc(s_disc->path(), {.small = true}, &error)) << error.toStdString();
-    }
-
     void SetUp() override
     {
         if (!backEndPresent())
             GTEST_SKIP()
                 << "Qt Multimedia has no media back end on this machine (install gstreamer1.0-plugins-good)";
     }
-
-    static inline QTemporaryDir* s_disc = nullptr;
 };
 
 TEST_F(RealBackEnd, ADemoMovieDoesNotPlayToItsEnd)
 {
     for (const MovieRow& row : kMovies) {
-        const QString path = s_disc->path() + u"/movies/"_qs + QString::fromUtf16(row.file);
+        const QString path = test::smallDemoDisc() + u"/movies/"_qs + QString::fromUtf16(row.file);
         SCOPED_TRACE(path.toStdString());
         const Outcome outcome = playToEnd(path);
         EXPECT_TRUE(outcome.finished);
@@ -93,7 +84,7 @@ TEST_F(RealBackEnd, AFileThatCannotBeDecodedIsNotReportedAsAFailure)
     damaged.write(QByteArray(8192, '\x5a'));
     damaged.close();
     // A movie whose video needs a decoder no one has.
-    QFile movie(s_disc->path() + u"/movies/1953.avi"_qs);
+    QFile movie(test::smallDemoDisc() + u"/movies/1953.avi"_qs);
     ASSERT_TRUE(movie.open(QIODevice::ReadOnly));
     QFile unknown(dir.path() + u"/unknown.avi"_qs);
     ASSERT_TRUE(unknown.open(QIODevice::WriteOnly));

@@ -2,12 +2,12 @@
 
 #include "common/control_names.h"
 #include "common/ui/window_registry.h"
-#include "demo_disc.h"
 #include "media/ui/media_menus.h"
 #include "media/ui/movies_window.h"
 #include "platform/fakes/fake_platform.h"
 #include "shell/ui/main_window.h"
 #include "state/app_context.h"
+#include "support/small_demo_disc.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -25,18 +25,9 @@ namespace kestrane::test {
 class MediaWindowTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (s_disc)
-            return;
-        s_disc = new QTemporaryDir; // lives as long as the test binary
-        QString error;
-        ASSERT_TRUE(demo::writeDemoDisc(s_disc->path(), {.small = true}, &error)) << error.toStdString();
-    }
-
     void SetUp() override
     {
-        fake.mapDrive(u'E', s_disc->path());
+        fake.mapDrive(u'E', test::smallDemoDisc());
         state.disc.cdRoot = u"E:"_qs;
         state.disc.photoRoot = u"E:"_qs;
         state.selection.currentYearButton = 5;
@@ -55,7 +46,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    static QString disc() { return s_disc->path(); }
+    static QString disc() { return test::smallDemoDisc(); }
 
     void trigger(const char16_t* menuItem)
     {
@@ -103,9 +94,6 @@ protected:
     std::shared_ptr<FakeAudioDevice> narration; // MMControl1's device
     std::unique_ptr<MediaMenus> media;
     std::shared_ptr<FakeVideoPlayer> player; // the movie window's
-
-private:
-    static inline QTemporaryDir* s_disc = nullptr;
 };
 
 } // namespace kestrane::test

@@ -1,12 +1,12 @@
 #include "common/control_names.h"
 #include "common/ui/rich_text_box.h"
 #include "common/ui/window_registry.h"
-#include "demo_disc.h"
 #include "documents/ui/reader_window.h"
 #include "platform/fakes/fake_platform.h"
 #include "search/ui/search_controller.h"
 #include "search/ui/search_window.h"
 #include "shell/ui/main_window.h"
+#include "support/small_demo_disc.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -31,17 +31,9 @@ namespace {
 class SearchWindowTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_disc = std::make_unique<QTemporaryDir>();
-        QString error;
-        ASSERT_TRUE(demo::writeDemoDisc(s_disc->path(), {.small = true}, &error)) << error.toStdString();
-    }
-    static void TearDownTestSuite() { s_disc.reset(); }
-
     void SetUp() override
     {
-        fake.mapDrive(u'E', s_disc->path());
+        fake.mapDrive(u'E', test::smallDemoDisc());
         state.disc.cdRoot = u"E:"_qs;
         state.disc.photoRoot = u"E:"_qs;
         form1 = std::make_unique<MainWindow>(context);
@@ -88,9 +80,6 @@ protected:
     AppContext context{state, fake.platform(), nullptr, &windows};
     std::unique_ptr<MainWindow> form1;
     std::unique_ptr<SearchController> search;
-
-private:
-    static inline std::unique_ptr<QTemporaryDir> s_disc;
 };
 
 struct ReaderSeen
