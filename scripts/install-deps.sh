@@ -12,7 +12,9 @@ packages=(
   fonts-dejavu-core
   xvfb xauth libxcb1-dev
   poppler-utils
-  xdotool appstream dpkg-dev
+  xdotool appstream dpkg-dev desktop-file-utils
+  libcdio-dev libiso9660-dev libudfread-dev xorriso genisoimage udftools
+  libsndfile1-dev sox ffmpeg
 )
 if [ "${1:-}" = "--demo" ]; then
   packages+=(qt6-image-formats-plugins)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds everything with warnings as errors and runs
 # every test headless; then builds and runs the tests again with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and fuzzes the RTF reader briefly.
+# UndefinedBehaviorSanitizer, and runs each fuzz target briefly.
 # KESTRANE_CHECK_FORMAT=0 skips the format check; KESTRANE_ASAN=0 skips the sanitizer run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,7 +34,7 @@ if [ "${KESTRANE_ASAN:-1}" != 0 ]; then
     ctest --test-dir build-asan --output-on-failure -j"$jobs"
 fi
 
-# A brief fuzzing run of the RTF reader on every run.
-if [ -x fuzz/rtf/run.sh ]; then
-  fuzz/rtf/run.sh "${KESTRANE_FUZZ_SECONDS:-60}"
-fi
+# A brief fuzzing run of every parser of outside bytes on every run: one target per fuzz/ folder.
+for dir in fuzz/*/; do
+  fuzz/run.sh "$(basename "$dir")" "${KESTRANE_FUZZ_SECONDS:-60}"
+done
