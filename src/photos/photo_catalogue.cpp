@@ -61,12 +61,16 @@ QStringList runningNumbers(const QStringList& sortedNames)
 {
     QStringList numbers;
     numbers.reserve(sortedNames.size());
+    // Every code counts from 1 again: each number's text is made once and shared by all codes.
+    QStringList texts;
     int running = 0;
     for (qsizetype i = 0; i < sortedNames.size(); ++i) {
         const bool sameCode =
             i > 0 && QStringView(sortedNames[i]).left(2) == QStringView(sortedNames[i - 1]).left(2);
         running = sameCode ? running + 1 : 1;
-        numbers << QString::number(running);
+        if (running > texts.size())
+            texts << QString::number(running);
+        numbers << texts[running - 1];
     }
     return numbers;
 }

@@ -235,6 +235,9 @@ void buildDocument(model::Document&& source, QTextDocument* doc)
         doc->addResource(QTextDocument::ImageResource, QUrl(image.name), image.image);
 
     QTextCursor cursor(doc);
+    // One edit for the whole document: the frame tree is rebuilt and the layout told once at its
+    // end, not after every table (which made reading quadratic in the number of tables).
+    cursor.beginEditBlock();
     bool fresh = true; // the cursor's block is empty and still ours to fill
     for (const model::Block& block : source.blocks) {
         if (const auto* para = std::get_if<model::Paragraph>(&block)) {
@@ -252,6 +255,7 @@ void buildDocument(model::Document&& source, QTextDocument* doc)
             }
         }
     }
+    cursor.endEditBlock();
     doc->setUndoRedoEnabled(undo);
 }
 

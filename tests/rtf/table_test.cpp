@@ -1,6 +1,7 @@
 // Tables: rows and cells into QTextTable, the union grid of edges, merges, borders and shading.
 #include "rtf_test_util.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTextFrame>
 #include <QTextTable>
 
@@ -108,6 +109,29 @@ TEST(TableStructure, cellBordersShadingAndAlignment)
     const QTextTableCellFormat second = table->cellAt(0, 1).format().toTableCellFormat();
     EXPECT_DOUBLE_EQ(second.topBorder(), 0.0);
     EXPECT_EQ(second.background().style(), Qt::NoBrush);
+}
+
+// Every table told a shown document's layout to start again from there, and rebuilt the frame
+// tree of the whole document: opening a long document with many tables took seconds.
+TEST(TableStructure, aDocumentOfManyTablesReachesItsLayoutAsOneChange)
+{
+    QByteArray rtf = "{\\rtf1 ";
+    for (int t = 0; t < 20; ++t)
+        rtf += "\\pard text " + QByteArray::number(t) +
+               "\\par\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b\\cell\\row\\pard\\par ";
+    rtf += "}";
+    QTextDocument doc;
+    doc.documentLayout(); // as in a text box on the screen
+    int changes = 0;
+    QObject::connect(&doc, &QTextDocument::contentsChange, [&changes](int, int, int added) {
+        changes += added > 1; // clearing leaves the one empty block
+    });
+    ASSERT_TRUE(readRtf(rtf, &doc).ok);
+    EXPECT_EQ(changes, 1);
+    int tables = 0;
+    for (QTextFrame* frame : doc.rootFrame()->childFrames())
+        tables += qobject_cast<QTextTable*>(frame) != nullptr;
+    EXPECT_EQ(tables, 20) << "each table is a frame of its own";
 }
 
 } // namespace

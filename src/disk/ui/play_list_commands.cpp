@@ -3,6 +3,7 @@
 #include "common/error_reporter.h"
 #include "common/picture_file.h"
 #include "common/ui/shared_routines.h"
+#include "common/ui/shown_picture.h"
 #include "disk/play_list_rules.h"
 #include "disk/saver_rules.h"
 #include "disk/ui/flood_gauge.h"
@@ -187,9 +188,8 @@ void PlayListCommands::removeAllClicked()
 QImage PlayListCommands::mainPicture() const
 {
     const QLabel* image4 = m_env.main ? m_env.main->image4 : nullptr;
-    const QPixmap shown = image4 ? image4->pixmap() : QPixmap();
-    if (!shown.isNull())
-        return shown.toImage();
+    if (QImage shown = fullSizePicture(*m_env.context.platform.fileSystem, image4); !shown.isNull())
+        return shown;
     // Form1 shows no photograph yet: the one the play list shows.
     return readPicture(*m_env.context.platform.fileSystem, sourcePhoto());
 }

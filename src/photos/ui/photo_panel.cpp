@@ -2,7 +2,6 @@
 
 #include "common/category_table.h"
 #include "common/error_reporter.h"
-#include "common/picture_file.h"
 #include "common/ui/rich_text_box.h"
 #include "common/ui/spin_button.h"
 #include "common/year_keys.h"
@@ -17,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPixmap>
 
 namespace kestrane {
 
@@ -32,8 +30,10 @@ PhotoPanel::PhotoPanel(AppContext& context, const MainWindowControls& controls)
     : m_context(context), m_w(controls)
 {
     const MainWindowControls& w = m_w;
-    if (w.image4)
+    if (w.image4) {
         w.image4->installEventFilter(this);
+        m_photo = new ShownPicture(*context.platform.fileSystem, w.image4);
+    }
     if (w.panPhoto)
         w.panPhoto->installEventFilter(this);
     if (w.txtFile)
@@ -50,16 +50,16 @@ PhotoPanel::PhotoPanel(AppContext& context, const MainWindowControls& controls)
 
 PhotoPanel::~PhotoPanel() = default;
 
-bool PhotoPanel::loadPhoto(const QString& path)
+PendingPicture PhotoPanel::preparePhoto(const QString& path) const
 {
-    QLabel* image4 = m_w.image4;
-    if (!image4)
+    return m_photo ? m_photo->prepare(path) : PendingPicture{};
+}
+
+bool PhotoPanel::showPhoto(PendingPicture&& photo)
+{
+    if (!m_photo || !m_photo->show(std::move(photo)))
         return false;
-    const QImage image = readPicture(*m_context.platform.fileSystem, path);
-    if (image.isNull())
-        return false;
-    image4->setPixmap(QPixmap::fromImage(image));
-    image4->show();
+    m_w.image4->show();
     return true;
 }
 

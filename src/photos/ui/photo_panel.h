@@ -1,9 +1,11 @@
 #pragma once
 
 #include "common/ui/main_window_controls.h"
+#include "common/ui/shown_picture.h"
 #include "photos/photo_browser.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 namespace kestrane {
@@ -28,7 +30,10 @@ public:
     void SyncSaverButtons();
 
     // Loads a photograph into Image4 and shows it; false when it cannot be read.
-    bool loadPhoto(const QString& path);
+    bool loadPhoto(const QString& path) { return showPhoto(preparePhoto(path)); }
+    // The same in two steps, so that other pictures of the page decode while the photograph does.
+    PendingPicture preparePhoto(const QString& path) const;
+    bool showPhoto(PendingPicture&& photo);
     void showFileName(const QString& name);
 
     // Event handlers.
@@ -57,6 +62,7 @@ private:
 
     AppContext& m_context;
     const MainWindowControls& m_w;
+    QPointer<ShownPicture> m_photo; // owned by Image4
 };
 
 } // namespace kestrane

@@ -2,6 +2,7 @@
 
 #include "common/picture_file.h"
 #include "common/ui/rich_text_box.h"
+#include "common/ui/shown_picture.h"
 #include "common/ui/window_registry.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
@@ -154,8 +155,8 @@ void PrintController::mnuPrintPhotoClick()
     if (!ConfirmPhotoPrint(m_context))
         return;
     QLabel* image4 = m_w.image4;
-    const QPixmap shown = image4 ? image4->pixmap() : QPixmap();
-    QImage picture = image4 && !image4->isHidden() && !shown.isNull() ? shown.toImage() : QImage();
+    QImage picture =
+        image4 && !image4->isHidden() ? fullSizePicture(*m_context.platform.fileSystem, image4) : QImage();
     if (picture.isNull()) {
         // Nothing on show yet: the default emblem stands in, on the page and in Image4.
         picture = readPicture(*m_context.platform.fileSystem,

@@ -4,7 +4,6 @@
 
 #include "common/category_table.h"
 #include "common/error_reporter.h"
-#include "common/picture_file.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "selection/insignia.h"
@@ -29,22 +28,28 @@ QPoint origin(const QWidget* widget, const QWidget* parent)
 
 } // namespace
 
-bool YearPage::loadInsignia(Insignia picture, ErrorCode errorCode)
+PendingPicture YearPage::prepareInsignia(Insignia picture) const
 {
-    AppState& state = m_context.state;
+    ShownPicture* shown = shownInsignia(picture);
+    if (!shown)
+        return {};
+    return shown->prepare(m_context.state.disc.cdRoot + insigniaFile(picture, selectionKey()));
+}
+
+bool YearPage::showInsignia(Insignia picture, ErrorCode errorCode, PendingPicture&& pending)
+{
     QLabel* label = m_w.picture(picture);
-    if (!label)
+    ShownPicture* shown = shownInsignia(picture);
+    if (!label || !shown)
         return false;
     setErrorCode(m_context, errorCode);
     if (picture == kScriptPicture)
         label->hide();
-    const QImage image = readPicture(*m_context.platform.fileSystem,
-                                     state.disc.cdRoot + insigniaFile(picture, selectionKey()));
-    if (image.isNull()) {
+    QImage image;
+    if (!shown->show(std::move(pending), &image)) {
         report(m_context, errorCode);
         return false;
     }
-    label->setPixmap(QPixmap::fromImage(image));
     // The clip art keeps its designed place and size; its toggle button decides its visibility.
     if (picture == kClipArtPicture)
         return true;

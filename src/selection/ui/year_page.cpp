@@ -40,7 +40,20 @@ YearPage::YearPage(AppContext& context, const MainWindowControls& controls)
     m_photos = std::make_unique<PhotoPanel>(context, m_w);
     connect(m_photos.get(), &PhotoPanel::yearButtonToFront, this, &YearPage::bringYearButtonToFront);
     connect(m_photos.get(), &PhotoPanel::tourStepTaken, this, &YearPage::showTourStep);
+    for (size_t i = 0; i < kInsigniaInfo.size(); ++i)
+        if (QLabel* label = m_w.picture(kInsigniaInfo[i].picture))
+            // Only the clip art is shown smaller than its file; the others take their own size.
+            m_insignia[i] = new ShownPicture(*context.platform.fileSystem, label,
+                                             kInsigniaInfo[i].picture == kClipArtPicture);
     connectControls();
+}
+
+ShownPicture* YearPage::shownInsignia(Insignia picture) const
+{
+    for (size_t i = 0; i < kInsigniaInfo.size(); ++i)
+        if (kInsigniaInfo[i].picture == picture)
+            return m_insignia[i];
+    return nullptr;
 }
 
 void YearPage::showTourStep(const TourStep& step)
@@ -176,6 +189,12 @@ bool YearPage::eventFilter(QObject* watched, QEvent* event)
     for (const InsigniaInfo& info : kInsigniaInfo) {
         if (widget != m_w.picture(info.picture))
             continue;
+        // A picture hidden by the page loads its file again before it shows: keep no copy meanwhile.
+        if (type == QEvent::Hide && widget->isHidden()) {
+            if (ShownPicture* shown = shownInsignia(info.picture))
+                shown->clear();
+            return false;
+        }
         // Only mouse events may be read as such; the picture gets every other kind too.
         if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
             return false;

@@ -3,9 +3,12 @@
 #include "common/error_reporter.h"
 #include "common/page_buttons.h"
 #include "common/ui/main_window_controls.h"
+#include "common/ui/shown_picture.h"
 
 #include <QObject>
+#include <QPointer>
 
+#include <array>
 #include <memory>
 
 namespace kestrane {
@@ -70,7 +73,14 @@ protected:
 
 private:
     void connectControls();
-    bool loadInsignia(Insignia picture, ErrorCode errorCode);
+    bool loadInsignia(Insignia picture, ErrorCode errorCode)
+    {
+        return showInsignia(picture, errorCode, prepareInsignia(picture));
+    }
+    // Reads the selection's file for a picture and starts its decode; showInsignia finishes it.
+    PendingPicture prepareInsignia(Insignia picture) const;
+    bool showInsignia(Insignia picture, ErrorCode errorCode, PendingPicture&& pending);
+    ShownPicture* shownInsignia(Insignia picture) const;
     void ownCategoryMenu(const CategoryRow& row);
     void specialtyMenu(const CategoryRow& row);
     void setButtonsEnabled(PageButtons buttons, bool enabled);
@@ -80,6 +90,7 @@ private:
     AppContext& m_context;
     MainWindowControls m_w;
     std::unique_ptr<PhotoPanel> m_photos;
+    std::array<QPointer<ShownPicture>, 5> m_insignia; // order of kInsigniaInfo, owned by the labels
     // Secondary windows that a refresh leaves open.
     enum class KeepWindows { None, SlideShow, All };
     KeepWindows m_keepWindows = KeepWindows::None;

@@ -37,6 +37,14 @@ void YearPage::SelectKey()
     state.photos.lastStepBack = kFalse;
     state.selection.categoryCode = key.mid(2, 2);
 
+    // The photograph decodes while the page refresh loads the insignia.
+    const CategoryRow* category = findCategory(key);
+    const std::optional<int> first =
+        findFirstPhoto(state, normaliseCode(category ? QString::fromUtf16(category->code) : key.mid(2, 2)));
+    PendingPicture photo;
+    if (first)
+        photo = m_photos->preparePhoto(state.photos.photoFiles.at(*first));
+
     RefreshYearPage();
 
     QAbstractButton* stats = m_w.pageButton(kStats);
@@ -55,7 +63,6 @@ void YearPage::SelectKey()
     }
     state.selection.categoryCode = normaliseCode(state.selection.categoryCode);
 
-    const std::optional<int> first = findFirstPhoto(state, state.selection.categoryCode);
     if (!first) {
         report(m_context, ErrorCode::ER023);
         if (m_w.image4)
@@ -66,7 +73,7 @@ void YearPage::SelectKey()
             m_photos->showFileName(pictureFileName(state.photos.currentPhoto).left(12));
         // A photograph that cannot be read ends the selection quietly; the page is already set,
         // and the previous selection's photograph must not stand for the new one.
-        if (!m_photos->loadPhoto(state.photos.currentPhoto)) {
+        if (!m_photos->showPhoto(std::move(photo))) {
             if (m_w.image4)
                 m_w.image4->hide();
             return;
@@ -111,7 +118,11 @@ void YearPage::RefreshYearPage()
     state.selection.categoryCode = plan.categoryCode;
 
     const FileSystem& fs = *m_context.platform.fileSystem;
-    for (Insignia picture : kInsigniaRefreshOrder) {
+    // Every picture that shows decodes at once (and beside the photograph a selection is
+    // reading); they are put on the page, and their errors reported, in the page's order.
+    std::array<PendingPicture, kInsigniaRefreshOrder.size()> pending;
+    for (size_t i = 0; i < kInsigniaRefreshOrder.size(); ++i) {
+        const Insignia picture = kInsigniaRefreshOrder[i];
         QLabel* label = m_w.picture(picture);
         if (!label || (label->isHidden() && !plan.hideAll))
             continue;
@@ -122,8 +133,12 @@ void YearPage::RefreshYearPage()
         if (plan.hideAll || missing)
             label->hide();
         else
-            loadInsignia(picture, insigniaInfo(picture).loaderCode);
+            pending[i] = prepareInsignia(picture);
     }
+    for (size_t i = 0; i < kInsigniaRefreshOrder.size(); ++i)
+        if (pending[i].image.valid())
+            showInsignia(kInsigniaRefreshOrder[i], insigniaInfo(kInsigniaRefreshOrder[i]).loaderCode,
+                         std::move(pending[i]));
 
     for (int i = 1; i <= kYearButtonCount; ++i)
         if (QAbstractButton* button = m_w.yearButton(i))

@@ -57,7 +57,9 @@ void PictureLabel::paintEvent(QPaintEvent* event)
     const QSize pixels = (QSizeF(area.size()) * ratio).toSize();
     const qint64 key = picture.cacheKey() ^ (qint64(pixels.width()) << 40) ^ (qint64(pixels.height()) << 20);
     if (m_scaled.isNull() || key != m_scaledKey) {
-        m_scaled = picture.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        // A picture decoded at the size it is shown needs no second copy.
+        const bool fits = picture.size() == picture.size().scaled(pixels, Qt::KeepAspectRatio);
+        m_scaled = fits ? picture : picture.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         m_scaled.setDevicePixelRatio(ratio);
         m_scaledKey = key;
     }
