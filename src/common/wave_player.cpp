@@ -2,6 +2,7 @@
 
 #include "platform/audio_device.h"
 #include "platform/file_system.h"
+#include "platform/wave_decoder.h"
 
 namespace kestrane {
 
@@ -18,11 +19,8 @@ bool WavePlayer::command(const QString& cmd)
     }
     if (name == u"open")
         return open();
-    if (name == u"play") {
-        if (m_device.isOpen())
-            m_device.play();
-        return true;
-    }
+    if (name == u"play")
+        return !m_device.isOpen() || m_device.play();
     return false;
 }
 
@@ -33,10 +31,18 @@ bool WavePlayer::open()
         m_device.close();
     if (m_deviceType.compare(u"WaveAudio", Qt::CaseInsensitive) != 0)
         return false;
-    const QString hostPath = m_fs.resolve(m_fileName);
-    if (hostPath.isEmpty())
+    // The bytes come through the file system, so a sound plays the same from a folder or a disc image.
+    QByteArray bytes;
+    if (!m_fs.readAll(m_fileName, &bytes))
         return false;
-    return m_device.open(hostPath);
+    WaveProblem problem = WaveProblem::None;
+    std::unique_ptr<WaveDecoder> sound = WaveDecoder::open(std::move(bytes), &problem);
+    if (!sound) {
+        // The caller's box says the file cannot be played; the reason goes to the diagnostics.
+        qWarning("Sound %s: %s", qPrintable(m_fileName), qPrintable(waveProblemText(problem)));
+        return false;
+    }
+    return m_device.open(std::move(sound));
 }
 
 } // namespace kestrane

@@ -19,8 +19,9 @@ public:
     QString deviceType() const { return m_deviceType; }
     QString fileName() const { return m_fileName; }
 
-    // False is the caller's run-time error: "open" of a missing, unreadable or non-WAV file or of
-    // another device type, or a command the control does not know.
+    // False is the caller's run-time error: "open" of a missing or unreadable file, of one that is
+    // no sound the decoder can play (unknown compression, cut off, false sizes) or of another
+    // device type; "play" the output refused; a command the control does not know.
     bool command(const QString& cmd);
 
 private:

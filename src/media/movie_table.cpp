@@ -29,4 +29,13 @@ QString videoSoftwareQuestion()
            u"Would you like to install this software now?"_qs;
 }
 
+QString installerHelperMissingText(const QString& helper)
+{
+    const QString package = QString::fromUtf16(kInstallerHelperPackage);
+    return u"Error number: ER003\r\n\r\n"
+           u" The program that installs video decoders is missing:\r\n%1\r\n\r\n"
+           u"Install the package %2 (for example with \"sudo apt install %2\") and try again."_qs.arg(
+               helper, package);
+}
+
 } // namespace kestrane

@@ -42,6 +42,10 @@ QString moviePath(const QString& folder, int index);
 
 // The question of File > Install Intel Video Software, lines joined by CR LF.
 QString videoSoftwareQuestion();
+// The box of the installer menu where the decoder install helper itself is missing: which program
+// is missing and the package that brings it, in place of ER003's request to check the CD drive.
+QString installerHelperMissingText(const QString& helper);
+inline constexpr char16_t kInstallerHelperPackage[] = u"gstreamer1.0-packagekit";
 
 // The decoder the disc's movies need, as the platform's codec installer names it.
 inline constexpr char16_t kMovieDecoderCaps[] = u"video/x-indeo, indeoversion=(int)5";

@@ -84,7 +84,10 @@ TEST_F(Form1, ClosingWhileMinimizedKeepsTheOldPlacementButStillClosesTheSoundAnd
     storeSetting(u"MainWidth", u"9000"_qs);
     storeSetting(u"MainHeight", u"6000"_qs);
     fake.windowManager.taskbar = 42;
-    writeHostFile(disc, u"wav/passby.wav"_qs);
+    // A second of silence, 8000 Hz 8-bit mono.
+    const QByteArray wave(
+        "RIFF\x64\x1f\0\0WAVEfmt \x10\0\0\0\1\0\1\0\x40\x1f\0\0\x40\x1f\0\0\1\0\x08\0data\x40\x1f\0\0", 44);
+    writeHostFile(disc, u"wav/passby.wav"_qs, wave + QByteArray(8000, '\x80'));
     MainWindow& main = open();
     // A sound effect is playing.
     main.mmControl1().setDeviceType(u"WaveAudio"_qs);

@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QMediaPlayer>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -72,6 +74,42 @@ TEST_F(RealBackEnd, ADemoMovieDoesNotPlayToItsEnd)
         EXPECT_TRUE(outcome.finished);
         EXPECT_FALSE(outcome.failed);
         EXPECT_GT(outcome.duration, 0);
+    }
+}
+
+// A movie of the time made by ffmpeg: `video` and `audio` are its encoder names. Empty when ffmpeg
+// is missing or lacks the encoder.
+QString ffmpegMovie(const QTemporaryDir& dir, const QString& video, const QString& audio)
+{
+    const QString ffmpeg = QStandardPaths::findExecutable(u"ffmpeg"_qs);
+    if (ffmpeg.isEmpty())
+        return {};
+    const QString out = dir.filePath(video + u'-' + audio + u".avi"_qs);
+    QProcess process;
+    process.start(ffmpeg, {u"-hide_banner"_qs, u"-loglevel"_qs, u"error"_qs, u"-y"_qs, u"-f"_qs, u"lavfi"_qs,
+                           u"-i"_qs, u"testsrc=size=160x120:rate=10:duration=1"_qs, u"-f"_qs, u"lavfi"_qs,
+                           u"-i"_qs, u"sine=frequency=440:sample_rate=22050:duration=1"_qs, u"-c:v"_qs, video,
+                           u"-c:a"_qs, audio, u"-ac"_qs, u"1"_qs, out});
+    if (!process.waitForFinished(120000) || process.exitCode() != 0)
+        return {};
+    return out;
+}
+
+TEST_F(RealBackEnd, AMovieCodecOfTheTimeDoesNotPlayToItsEnd)
+{
+    if (QStandardPaths::findExecutable(u"ffmpeg"_qs).isEmpty())
+        GTEST_SKIP() << "ffmpeg is not installed: no movies to try";
+    QTemporaryDir dir;
+    for (const QString& video : {u"mjpeg"_qs, u"cinepak"_qs, u"msvideo1"_qs}) {
+        for (const QString& audio : {u"pcm_s16le"_qs, u"adpcm_ima_wav"_qs, u"adpcm_ms"_qs}) {
+            SCOPED_TRACE((video + u" with "_qs + audio).toStdString());
+            const QString path = ffmpegMovie(dir, video, audio);
+            ASSERT_FALSE(path.isEmpty()) << "ffmpeg could not write the movie";
+            const Outcome outcome = playToEnd(path);
+            EXPECT_TRUE(outcome.finished);
+            EXPECT_FALSE(outcome.failed);
+            EXPECT_GT(outcome.duration, 0);
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "media_fixture.h"
 
+#include "platform/codec_installer.h"
+
 #include "media/movie_playback.h"
 #include "media/movie_table.h"
 
@@ -212,6 +214,8 @@ TEST_F(MoviesWindowTest, ThePlayerBarDoesNotDriveTheMovie)
 
 TEST_F(MoviesWindowTest, AnInstallerRunsOnNoOrIsNotWaitedForOrAMissingHelperGoesUnreported)
 {
+    const CodecInstallerCommand helper = codecInstallerCommand(u"id"_qs, u"d"_qs, u"c"_qs);
+    fake.processes.programs.insert(helper.program, helper.program);
     // No: nothing runs and nothing changes.
     fake.dialogs.answerNext(MsgNo);
     trigger(names::mnuVideo);
@@ -246,6 +250,19 @@ TEST_F(MoviesWindowTest, AnInstallerRunsOnNoOrIsNotWaitedForOrAMissingHelperGoes
     EXPECT_EQ(errorCodesShown(), QStringList{u"ER003"_qs});
     EXPECT_TRUE(
         fake.dialogs.boxes.last().text.contains(u" Unable to load Intel Video driver install software."_qs));
+    EXPECT_TRUE(form1->isEnabled());
+
+    // A helper that is not installed: the box names it and the package, not the CD drive.
+    fake.processes.programs.clear();
+    fake.processes.log.clear();
+    fake.dialogs.answerNext(MsgYes);
+    trigger(names::mnuVideo);
+    EXPECT_TRUE(fake.processes.log.isEmpty());
+    EXPECT_EQ(errorCodesShown(), (QStringList{u"ER003"_qs, u"ER003"_qs}));
+    const QString text = fake.dialogs.boxes.last().text;
+    EXPECT_TRUE(text.contains(helper.program)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"gstreamer1.0-packagekit"_qs)) << text.toStdString();
+    EXPECT_FALSE(text.contains(u"CD"_qs)) << text.toStdString();
     EXPECT_TRUE(form1->isEnabled());
 }
 

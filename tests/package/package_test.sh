@@ -23,6 +23,7 @@ control=$(dpkg-deb -f "$deb" Depends)
 for need in libqt6widgets6 libqt6multimedia6 libqt6gui6 qt6-qpa-plugins gstreamer1.0-plugins-good gstreamer1.0-libav; do
   [[ $control == *"$need"* ]] || fail "Depends lacks $need: $control"
 done
+[[ $(dpkg-deb -f "$deb" Recommends) == *gstreamer1.0-packagekit* ]] || fail "Recommends lacks the decoder install helper"
 [ "$(dpkg-deb -f "$deb" Package)" = kestrane-omnivar ] || fail "wrong package name"
 
 root="$work/root"

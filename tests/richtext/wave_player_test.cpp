@@ -20,7 +20,7 @@ struct PlayerCase
 {
     const char* name;
     std::vector<Step> steps;
-    QStringList deviceCalls; // "%1" stands for the host folder of drive E:
+    QStringList deviceCalls; // FIRST and SECOND stand for the opening of the two sounds
     bool playing;
     bool failOpen = false;
 };
@@ -38,8 +38,12 @@ TEST_P(WavePlayerTest, the_player_drives_the_device_exactly_as_the_commands_say)
 {
     const PlayerCase c = GetParam();
     TestDisc disc;
-    const QString first = disc.write(u"E:\\wav\\1957.wav"_qs, waveData());
-    const QString second = disc.write(u"E:\\wav\\intro.wav"_qs, waveData());
+    disc.write(u"E:\\wav\\1957.wav"_qs, waveData(800));
+    disc.write(u"E:\\wav\\intro.wav"_qs, waveData(400));
+    disc.write(u"E:\\wav\\text.wav"_qs, "{\\rtf1 not a sound}");
+    // What the device is handed: the decoded sound of the file named, read through the disc.
+    const QString first = u"open 8000 Hz 1 ch 800 frames"_qs;
+    const QString second = u"open 8000 Hz 1 ch 400 frames"_qs;
     FakeAudioDevice device;
     device.setFailOpen(c.failOpen);
     WavePlayer player(device, disc.fs);
@@ -67,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PlayerCase{"the_usual_sequence_plays",
                    {{"close"}, {"type=WaveAudio"}, {kFirst}, {"open"}, {"play"}},
-                   {u"open FIRST"_qs, u"play"_qs},
+                   {u"FIRST"_qs, u"play"_qs},
                    true},
         PlayerCase{"a_second_sound_stops_the_first",
                    {{"close"},
@@ -80,19 +84,23 @@ INSTANTIATE_TEST_SUITE_P(
                     {kSecond},
                     {"open"},
                     {"play"}},
-                   {u"open FIRST"_qs, u"play"_qs, u"close"_qs, u"open SECOND"_qs, u"play"_qs},
+                   {u"FIRST"_qs, u"play"_qs, u"close"_qs, u"SECOND"_qs, u"play"_qs},
                    true},
         PlayerCase{"an_open_without_close_still_stops_the_first",
                    {{"type=WaveAudio"}, {kFirst}, {"open"}, {"play"}, {kSecond}, {"open"}, {"play"}},
-                   {u"open FIRST"_qs, u"play"_qs, u"close"_qs, u"open SECOND"_qs, u"play"_qs},
+                   {u"FIRST"_qs, u"play"_qs, u"close"_qs, u"SECOND"_qs, u"play"_qs},
                    true},
         PlayerCase{"close_with_nothing_open_does_nothing", {{"close"}, {"close"}}, {}, false},
         PlayerCase{"play_on_a_closed_device_does_nothing",
                    {{"type=WaveAudio"}, {kFirst}, {"play"}, {"open"}, {"close"}, {"play"}},
-                   {u"open FIRST"_qs, u"close"_qs},
+                   {u"FIRST"_qs, u"close"_qs},
                    false},
         PlayerCase{"a_missing_file_fails_open",
                    {{"close"}, {"type=WaveAudio"}, {"file=E:\\wav\\none.wav"}, {"open", false}, {"play"}},
+                   {},
+                   false},
+        PlayerCase{"a_file_that_is_no_sound_fails_open_before_the_device",
+                   {{"close"}, {"type=WaveAudio"}, {"file=E:\\wav\\text.wav"}, {"open", false}, {"play"}},
                    {},
                    false},
         PlayerCase{"another_device_type_fails_open",
@@ -101,12 +109,12 @@ INSTANTIATE_TEST_SUITE_P(
                    false},
         PlayerCase{"a_file_the_device_cannot_read_fails_open",
                    {{"type=WaveAudio"}, {kFirst}, {"open", false}, {"play"}},
-                   {u"open FIRST"_qs},
+                   {u"FIRST"_qs},
                    false,
                    true},
         PlayerCase{"commands_ignore_letter_case",
                    {{"type=waveaudio"}, {kFirst}, {"Open"}, {"PLAY"}, {"Close"}},
-                   {u"open FIRST"_qs, u"play"_qs, u"close"_qs},
+                   {u"FIRST"_qs, u"play"_qs, u"close"_qs},
                    false},
         PlayerCase{"an_unknown_command_is_an_error", {{"record", false}}, {}, false}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -32,7 +32,10 @@ struct Program : ::testing::Test
 TEST_F(Program, SplashShowsItsPictureAndArmsAFiveSecondTimer)
 {
     putDisc(u'D');
-    writeHostFile(fake.programFolder(), u"passby.wav"_qs);
+    // A second of silence, 8000 Hz 8-bit mono.
+    QByteArray wave(
+        "RIFF\x64\x1f\0\0WAVEfmt \x10\0\0\0\1\0\1\0\x40\x1f\0\0\x40\x1f\0\0\1\0\x08\0data\x40\x1f\0\0", 44);
+    writeHostFile(fake.programFolder(), u"passby.wav"_qs, wave + QByteArray(8000, '\x80'));
     ASSERT_TRUE(app.start({}));
     SplashWindow* splash = app.splash();
     ASSERT_NE(splash, nullptr);
@@ -50,6 +53,17 @@ TEST_F(Program, SplashShowsItsPictureAndArmsAFiveSecondTimer)
     // The start-up sound went through the player's commands to a device of its own.
     ASSERT_EQ(fake.audioDevices.size(), 1u);
     EXPECT_TRUE(fake.audioDevices.front()->calls().contains(u"play"_qs));
+}
+
+TEST_F(Program, ADamagedStartupSoundStopsTheStartWithABox)
+{
+    putDisc(u'D');
+    writeHostFile(fake.programFolder(), u"passby.wav"_qs, "RIFF\xff\xff\0\0WAVEfmt ");
+    ASSERT_TRUE(app.start({}));
+    EXPECT_TRUE(app.splash()->isVisible());
+    EXPECT_TRUE(fake.dialogs.boxes.isEmpty());
+    ASSERT_EQ(fake.audioDevices.size(), 1u);
+    EXPECT_FALSE(fake.audioDevices.front()->calls().contains(u"play"_qs));
 }
 
 TEST_F(Program, TheTimerOpensTheMainWindowAndUnloadsTheSplash)

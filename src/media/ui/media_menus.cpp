@@ -55,6 +55,17 @@ void MediaMenus::mnuVideoClick()
     const CodecInstallerCommand installer = codecInstallerCommand(
         QString::fromUtf16(kApplicationId), QString::fromUtf16(kMovieDecoderDescription),
         QString::fromUtf16(kMovieDecoderCaps), m_w.form ? quintptr(m_w.form->winId()) : 0);
+    // No disc drive is at fault when the helper is not installed: the box says what to install.
+    if (m_context.platform.processes->findProgram(installer.program).isEmpty()) {
+        MessageBoxRequest box;
+        box.text = installerHelperMissingText(installer.program);
+        box.title = QString::fromUtf16(kBoxTitle);
+        box.buttons = MsgButtons::Ok;
+        box.icon = MsgIcon::Critical;
+        m_context.state.errors.lastErrorMessage = box.text;
+        m_context.platform.dialogs->messageBox(box);
+        return;
+    }
     if (m_context.mainWindow)
         m_context.mainWindow->setMainWindowEnabled(false);
     int exitCode = 0;

@@ -19,8 +19,8 @@ class SharedAudioDevice : public AudioDevice
 {
 public:
     explicit SharedAudioDevice(std::shared_ptr<FakeAudioDevice> device) : m_device(std::move(device)) {}
-    bool open(const QString& hostPath) override { return m_device->open(hostPath); }
-    void play() override { m_device->play(); }
+    bool open(std::unique_ptr<WaveDecoder> sound) override { return m_device->open(std::move(sound)); }
+    bool play() override { return m_device->play(); }
     void close() override { m_device->close(); }
     bool isOpen() const override { return m_device->isOpen(); }
 

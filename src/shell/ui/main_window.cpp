@@ -6,6 +6,7 @@
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
+#include "platform/wave_decoder.h"
 #include "shell/main_window_rules.h"
 #include "shell/startup.h"
 #include "shell/ui/picture_label.h"
@@ -24,8 +25,8 @@ namespace {
 class SilentAudioDevice : public AudioDevice
 {
 public:
-    bool open(const QString&) override { return false; }
-    void play() override {}
+    bool open(std::unique_ptr<WaveDecoder>) override { return false; }
+    bool play() override { return true; }
     void close() override {}
     bool isOpen() const override { return false; }
 };
