@@ -41,6 +41,12 @@ void report(AppContext& context, ErrorCode code)
     ErrorReporter(context);
 }
 
+void report(AppContext& context, ErrorCode code, const QString& reason)
+{
+    context.state.errors.errorReason = reason;
+    report(context, code);
+}
+
 void reportTrapped(AppContext& context, ErrorCode code)
 {
     setErrorCode(context, code);
@@ -67,6 +73,9 @@ void ErrorReporter(AppContext& context)
     const QString code = state.errors.currentErrorCode;
     const ErrorCodeInfo info = errorCodeInfo(code);
     state.errors.lastErrorMessage = composeErrorMessage(code, state.disc.currentSoundFile);
+    if (!state.errors.errorReason.isEmpty())
+        state.errors.lastErrorMessage += u"\r\n\r\n"_qs + state.errors.errorReason;
+    state.errors.errorReason.clear();
 
     MessageBoxRequest box;
     box.text = state.errors.lastErrorMessage;

@@ -81,6 +81,8 @@ void setErrorCode(AppContext& context, ErrorCode code);
 
 // Reports a failure the handler found itself (a missing file): stores the code and shows its box.
 void report(AppContext& context, ErrorCode code);
+// The same with the system's reason for the failure under the message.
+void report(AppContext& context, ErrorCode code, const QString& reason);
 
 // Reports from inside a handler's error trap: a run-time error is pending while the box is up, so
 // the reporter leaves the year buttons alone; the handler's error is cleared afterwards.

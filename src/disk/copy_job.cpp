@@ -60,8 +60,6 @@ void CopyJob::run()
         const CopyItem& item = m_items.at(i);
         gauges.startFile(std::max<qint64>(m_fs.fileLength(item.source), 0));
         Q_EMIT fileStarted(int(i), item.source, item.target);
-        if (m_fs.exists(item.target))
-            m_fs.removeFile(item.target);
         qint64 lastReport = clock.elapsed();
         QString reason;
         const bool ok = m_fs.copyFile(

@@ -24,9 +24,9 @@ struct CopyItem
 // Copies a list of files on a thread of its own, so that the window keeps repainting its gauges and
 // answering the window system however slow the drive. The job reports by signal (queued to the
 // receivers' thread): which file it copies, the two gauges at most every few hundredths of a second,
-// and each file that fails, after which it waits for resume(). An earlier copy of a file is deleted
-// first; a file that fails leaves no partial copy. The file system is the caller's: nothing else may
-// write to it while the job runs.
+// and each file that fails, after which it waits for resume(). An earlier copy of a file stays until
+// its replacement is complete; a file that fails leaves no partial copy. The file system is the
+// caller's: nothing else may write to it while the job runs.
 class CopyJob : public QObject
 {
     Q_OBJECT

@@ -57,7 +57,7 @@ QString refusalMessage(CopyTargetRefusal refusal)
 }
 
 bool CopyPhotoFile(AppContext& context, const QString& source, const QString& target,
-                   const std::function<void(int)>& gauge)
+                   const std::function<void(int)>& gauge, PhotoTarget targetForm)
 {
     FileSystem& fs = *context.platform.fileSystem;
     const auto show = [&gauge](int value) {
@@ -66,17 +66,19 @@ bool CopyPhotoFile(AppContext& context, const QString& source, const QString& ta
     };
     show(0);
     const qint64 length = fs.fileLength(source);
-    if (fs.exists(target))
-        fs.removeFile(target);
     qint64 chunksShown = 0;
-    const bool copied = length >= 0 && fs.copyFile(source, target, [&](qint64 bytes) {
+    const auto progress = [&](qint64 bytes) {
         const qint64 chunks = std::min(bytes, length) / kPhotoChunk;
         if (chunks > chunksShown) {
             chunksShown = chunks;
             show(gaugeValue(double(kPhotoChunk * chunks) / double(length) * 100.0));
         }
         return true;
-    });
+    };
+    // An earlier file of the target's name is replaced by the finished copy, never deleted first.
+    const bool copied =
+        length >= 0 && (targetForm == PhotoTarget::HostPath ? fs.copyFileToHost(source, target, progress)
+                                                            : fs.copyFile(source, target, progress));
     if (!copied) {
         report(context, ErrorCode::ER060);
         return false;

@@ -24,11 +24,15 @@ enum class CopyTargetRefusal { None, SameFile, PhotoFolder };
 CopyTargetRefusal refuseCopyTarget(const QString& chosen, const QString& source, const QString& photoFolder);
 QString refusalMessage(CopyTargetRefusal refusal);
 
-// CopyPhotoFile: copies a photograph for the play list or to the user's own folder, an earlier
-// copy deleted first, the gauge following each 1,000 bytes and ending at 100. A failure reports
-// ER060 and leaves no partial target.
+// How a copy's target is named: a disc-form path (the play list below the program folder), or a
+// host path the user chose in a dialog, used exactly as chosen.
+enum class PhotoTarget { DiscForm, HostPath };
+
+// CopyPhotoFile: copies a photograph for the play list or to the user's own folder, the gauge
+// following each 1,000 bytes and ending at 100. An earlier file of the name is replaced only by the
+// complete copy; a failure reports ER060 and leaves the target as it was.
 bool CopyPhotoFile(AppContext& context, const QString& source, const QString& target,
-                   const std::function<void(int)>& gauge);
+                   const std::function<void(int)>& gauge, PhotoTarget targetForm = PhotoTarget::DiscForm);
 
 inline constexpr char16_t kPlayListCaption[] = u"The Kestrane Omnivar";
 inline constexpr char16_t kPlayListHeading[] = u"Screen Saver Photo Selection";

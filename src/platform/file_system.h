@@ -51,6 +51,14 @@ public:
     // system's reason into *error (when given).
     virtual bool copyFile(const QString& from, const QString& to,
                           const std::function<bool(qint64)>& progress = {}, QString* error = nullptr) = 0;
+    // The same copy to a host path taken exactly as given (a name the user chose in a dialog): no
+    // name of another letter case stands in for it. An existing file is replaced only once the
+    // copy is complete.
+    virtual bool copyFileToHost(const QString& from, const QString& hostTarget,
+                                const std::function<bool(qint64)>& progress = {}, QString* error = nullptr)
+    {
+        return copyFile(from, hostTarget, progress, error);
+    }
     virtual bool removeFile(const QString& path) = 0;
     // Removes every file matching the pattern; returns how many were removed, -1 on failure.
     virtual int removeMatching(const QString& pattern) = 0;

@@ -297,13 +297,25 @@ bool HostFileSystem::writeAll(const QString& path, const QByteArray& data)
 bool HostFileSystem::copyFile(const QString& from, const QString& to,
                               const std::function<bool(qint64)>& progress, QString* error)
 {
+    return copyResolved(from, hostPathForWrite(to), progress, error);
+}
+
+bool HostFileSystem::copyFileToHost(const QString& from, const QString& hostTarget,
+                                    const std::function<bool(qint64)>& progress, QString* error)
+{
+    const QFileInfo target(hostTarget);
+    return copyResolved(from, target.dir().exists() ? target.absoluteFilePath() : QString(), progress, error);
+}
+
+bool HostFileSystem::copyResolved(const QString& from, const QString& target,
+                                  const std::function<bool(qint64)>& progress, QString* error)
+{
     const auto fail = [error](const QString& reason) {
         if (error)
             *error = reason;
         return false;
     };
     const QString sourcePath = resolve(from);
-    const QString target = hostPathForWrite(to);
     if (sourcePath.isEmpty() || target.isEmpty())
         return fail(qt_error_string(ENOENT));
     QFile source(sourcePath);

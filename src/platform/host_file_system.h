@@ -33,6 +33,8 @@ public:
     bool writeAll(const QString& path, const QByteArray& data) override;
     bool copyFile(const QString& from, const QString& to, const std::function<bool(qint64)>& progress = {},
                   QString* error = nullptr) override;
+    bool copyFileToHost(const QString& from, const QString& hostTarget,
+                        const std::function<bool(qint64)>& progress = {}, QString* error = nullptr) override;
     bool removeFile(const QString& path) override;
     int removeMatching(const QString& pattern) override;
     bool makeFolder(const QString& path) override;
@@ -48,6 +50,8 @@ public:
     bool split(const QString& path, QString* base, QStringList* names) const;
 
 private:
+    bool copyResolved(const QString& from, const QString& target, const std::function<bool(qint64)>& progress,
+                      QString* error);
     QString resolveNames(const QString& base, const QStringList& names) const;
 
     DriveMap m_drives;

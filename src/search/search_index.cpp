@@ -226,7 +226,8 @@ bool SearchIndex::deserialize(const QByteArray& data, const QByteArray& key, Sea
         IndexedDocument d;
         quint8 code = 0;
         in >> d.path >> d.caption >> code >> d.text;
-        if (in.status() != QDataStream::Ok)
+        // A code this program never wrote would name no message: the cache is not ours.
+        if (in.status() != QDataStream::Ok || code > quint8(ErrorCode::ER060))
             return false;
         d.errorCode = ErrorCode(code);
         loaded.add(std::move(d));

@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include "common/error_reporter.h"
+#include "disk/copy_manifest.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
@@ -38,7 +39,8 @@ bool isHwiCommandLine(const QStringList& arguments)
 DiscSearchResult searchDisc(const FileSystem& fileSystem)
 {
     DiscSearchResult result;
-    if (probe(fileSystem, fileSystem.programFolder()))
+    // Only a copy known to be whole stands in for the disc: a partial one would hide photographs.
+    if (copySetComplete(fileSystem, fileSystem.programFolder() + u"\\kestranes"_qs))
         result.photoRoot = fileSystem.programFolder();
     for (const QChar letter : QStringView(kDriveLetters)) {
         const QString root = QString(letter) + u':';
@@ -103,6 +105,7 @@ StartupResult runStartupSequence(AppContext& context, const QStringList& argumen
     }
 
     platform.screen->setBusy(true);
+    removeUnfinishedCopies(*platform.fileSystem);
     const QString programFolder = platform.fileSystem->programFolder();
     if (isHwiCommandLine(arguments)) {
         state.disc.photoRoot = programFolder;

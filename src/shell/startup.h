@@ -20,7 +20,7 @@ bool isHwiCommandLine(const QStringList& arguments);
 struct DiscSearchResult
 {
     QString cdRoot;    // "E:", empty when no drive holds the disc
-    QString photoRoot; // the program folder when it holds photographs, else cdRoot
+    QString photoRoot; // the program folder when it holds a complete copy of the photographs, else cdRoot
 };
 
 // One pass of the disc search: the program folder, then the drive letters D to Z.

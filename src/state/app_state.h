@@ -33,6 +33,7 @@ struct ErrorState
 {
     QString currentErrorCode;
     QString lastErrorMessage;
+    QString errorReason;         // the system's words for the failure, shown under the message once
     QString lastErrorAnswer;     // "4" Retry, "2" Cancel
     int runtimeErrorNumber = 0;  // a trapped run-time error still pending in the caller
     Flag lastQuestionAnswer = 0; // answer of the last yes/no question

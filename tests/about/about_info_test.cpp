@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 using namespace kestrane;
 
 TEST(AboutInfo, ABuiltInTextMissingFromTheShippedFile)
@@ -81,4 +83,61 @@ TEST(AboutInfo, CaptionsThatRunTheMakersLinesTogether)
     };
     for (const auto& [address, caption] : addresses)
         EXPECT_EQ(addressCaption(QString::fromUtf16(address)), QString::fromUtf16(caption));
+}
+
+TEST(AboutInfo, TheShippedFilesKeysReadIntoTheWrongSites)
+{
+    QFile file(QStringLiteral(KESTRANE_SHIPPED_ABOUT));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // The shipped file's own lines, each site by the key name written in it.
+    const std::pair<WebSite, const char*> rows[] = {
+        {WebSite::Dealer, "https://www.dalworth-tressel.example/"},
+        {WebSite::Marque, "https://www.kestrane.example/"},
+        {WebSite::Halvard, "https://www.halvard-tuning.example/"},
+        {WebSite::Venzi, "https://www.venzi-concepts.example/"},
+        {WebSite::Orbeck, "https://www.orbeckcars.example/"},
+        {WebSite::Dromell, "https://www.dromellcars.example/"},
+        {WebSite::BoatMaker, "https://www.lakeline-boats.example/"},
+        {WebSite::SpecterWerkes, "https://www.specterwerkes.example/"},
+        {WebSite::ArtistTwo, "https://www.ardenvale-studio.example/"},
+        {WebSite::Museum, "https://www.kestranemuseum.example/"},
+        {WebSite::ArtistFive, "https://www.corliss-gallery.example/"},
+        {WebSite::CalendarMaker, "https://www.roadwall-calendars.example/"},
+        {WebSite::OwnersAssociation, "https://www.nkoa.example/"},
+        {WebSite::GameMaker, "https://www.parlour-boardgames.example/"},
+        {WebSite::DanburyMint, "https://www.heritage-replicas.example/"},
+        {WebSite::FranklinMint, "https://www.collectors-mint.example/"},
+        {WebSite::SignMaker, "https://www.tinsign-works.example/"},
+        {WebSite::ModelMaker, "https://www.scalekit-models.example/"},
+        {WebSite::PinballMaker, "https://www.silverball-tables.example/"},
+        {WebSite::Hoyle, "https://www.cardhouse-games.example/"},
+        {WebSite::Maker, "https://www.quoxelsoftware.example/"},
+    };
+    ASSERT_EQ(std::size(rows), size_t(kWebSiteCount));
+    const AboutInfo fromFile = parseAboutInfo(file.readAll());
+    const AboutInfo builtIn = builtInAboutInfo();
+    for (const auto& [site, address] : rows) {
+        EXPECT_EQ(fromFile.site(site), QString::fromLatin1(address)) << address;
+        EXPECT_EQ(builtIn.site(site), QString::fromLatin1(address)) << address;
+    }
+    EXPECT_EQ(fromFile.makerName, u"Quoxel Software"_qs);
+    EXPECT_EQ(fromFile.copyrightLine, u" 1997-2002 Quoxel Software"_qs);
+}
+
+TEST(AboutInfo, ADamagedFileLosesTheBuiltInTexts)
+{
+    const AboutInfo builtIn = builtInAboutInfo();
+    const QByteArray damaged[] = {
+        QByteArray(),
+        QByteArray("\0\0\xff\xfe[Websites\nDealer", 18),
+        "[Websites]\nDealer=\"https://cut.example/", // truncated inside a quote
+        "[Websites]\n=https://no-key.example/\n",
+    };
+    for (const QByteArray& text : damaged) {
+        const AboutInfo info = parseAboutInfo(text, builtIn);
+        EXPECT_EQ(info.makerName, builtIn.makerName);
+        for (int i = 0; i < kWebSiteCount; ++i)
+            EXPECT_FALSE(info.site(WebSite(i)).isEmpty());
+        EXPECT_NE(info.site(WebSite::Marque), u"https://no-key.example/"_qs);
+    }
 }

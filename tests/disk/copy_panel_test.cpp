@@ -2,10 +2,12 @@
 // and removing them again.
 #include "disk_fixture.h"
 
+#include "disk/copy_manifest.h"
 #include "disk/ui/copy_controller.h"
 #include "disk/ui/disk_operations.h"
 #include "disk/ui/flood_gauge.h"
 #include "disk/ui/play_list_window.h"
+#include "platform/fakes/faulty_file_system.h"
 #include "shell/ui/main_window.h"
 
 #include <QDir>
@@ -111,8 +113,10 @@ TEST_F(CopyPanelTest, CopiedPhotosNotReadOrWindowLeftDisabled)
     EXPECT_EQ(done.title, u"The Kestrane Omnivar"_qs);
     EXPECT_EQ(done.icon, MsgIcon::Exclamation);
 
+    // Every photograph, and the list that says the set is whole.
     EXPECT_EQ(programFiles(u"kestranes"_qs).size(),
-              QDir(disc() + u"/kestranes"_qs).entryList(QDir::Files).size());
+              QDir(disc() + u"/kestranes"_qs).entryList(QDir::Files).size() + 1);
+    EXPECT_TRUE(copySetComplete(fake.fileSystem, fake.programFolder() + u"\\kestranes"_qs));
     EXPECT_EQ(state.disc.photoRoot, fake.programFolder());
     ASSERT_GT(state.photos.photoCount, 0);
     EXPECT_TRUE(state.photos.photoFiles.value(1).startsWith(fake.programFolder() + u"\\kestranes\\"_qs))
@@ -177,6 +181,22 @@ TEST_F(CopyPanelTest, FailedFileReportedAsSuccessOrLeftHalfWritten)
     EXPECT_EQ(programFiles(u"kestranes"_qs).size(), count - 2) << "no partial or hidden files";
     EXPECT_EQ(state.disc.photoRoot, u"E:"_qs) << "an incomplete set is not read in place of the disc";
     EXPECT_TRUE(main->isEnabled());
+}
+
+TEST_F(CopyPanelTest, TheDiscRemovedMidCopyLeavesPartialFilesOrATruncatedSet)
+{
+    FaultyFileSystem ejected(fs);
+    ejected.vanishingRoot = u"E:"_qs;
+    ejected.vanishAfterCopies = 2;
+    fake.platform().fileSystem = &ejected;
+    trigger(names::mnuCopy);
+    copyAndWait();
+    const QStringList photos = QDir(disc() + u"/kestranes"_qs).entryList(QDir::Files, QDir::Name);
+    const QString last = fake.dialogs.boxes.last().text;
+    EXPECT_TRUE(last.contains(u"could not be copied"_qs)) << last.toStdString();
+    EXPECT_EQ(programFiles(u"kestranes"_qs).size(), 2) << "the two copied, nothing half-written";
+    EXPECT_EQ(state.disc.photoRoot, u"E:"_qs);
+    EXPECT_FALSE(copySetComplete(fs, fake.programFolder() + u"\\kestranes"_qs));
 }
 
 TEST_F(CopyPanelTest, MoviesCopiedWithoutTheirNamesOrWithoutAnyReportsFailure)

@@ -186,6 +186,33 @@ TEST_F(PlayListTest, UnwritableTargetReportedAsCopied)
     EXPECT_FALSE(boxTexts().last().startsWith(u"Photo copied to:"_qs));
 }
 
+TEST_F(PlayListTest, ACopyToDiskDeletesAFileOfAnotherLetterCaseOrTheOneItReplaces)
+{
+    clickYear(5);
+    opened();
+    const QString source = fake.fileSystem.resolve(state.photos.currentPhoto);
+    // The user's own PHOTO.JPG beside the name chosen: it is not the file chosen and stays as it is.
+    const QString other = writeHostFile(fake.dialogs.pictures, u"PHOTO.JPG"_qs, "mine");
+    const QString chosen = fake.dialogs.pictures + u"/photo.jpg"_qs;
+    fake.dialogs.saveAnswers = {chosen};
+    QTest::mouseClick(buttons().copyToDisk, Qt::LeftButton);
+    EXPECT_EQ(boxTexts().last(), u"Photo copied to: \r\n\r\n"_qs + chosen);
+    EXPECT_EQ(QFileInfo(chosen).size(), QFileInfo(source).size());
+    QFile kept(other);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("mine"));
+
+    // A copy that fails keeps the file it would have replaced.
+    const QString earlier = writeHostFile(fake.dialogs.pictures, u"earlier.jpg"_qs, "earlier");
+    fs.failCopying = {QFileInfo(source).fileName().toUpper()};
+    fake.dialogs.saveAnswers = {earlier};
+    QTest::mouseClick(buttons().copyToDisk, Qt::LeftButton);
+    EXPECT_EQ(errorCodesShown().last(), u"ER060"_qs);
+    QFile still(earlier);
+    ASSERT_TRUE(still.open(QIODevice::ReadOnly));
+    EXPECT_EQ(still.readAll(), QByteArray("earlier"));
+}
+
 TEST_F(PlayListTest, ClipboardPrintOrHelpLoseThePhotograph)
 {
     clickYear(5);

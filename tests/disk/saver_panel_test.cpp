@@ -149,6 +149,10 @@ TEST_F(SaverPanelTest, InstalledMessageOrProgramMissing)
     fake.dialogs.answerNext(MsgNo);
     install();
     EXPECT_EQ(errorCodesShown(), QStringList{u"ER049"_qs});
+    // The box says why, not only that it failed.
+    EXPECT_TRUE(fake.dialogs.boxes.last().text.endsWith(
+        u"\r\n\r\nThe screen saver program Kestrane2002.scr is missing."_qs))
+        << fake.dialogs.boxes.last().text.toStdString();
     EXPECT_EQ(setting(u"Interval"), u"1"_qs);
 }
 

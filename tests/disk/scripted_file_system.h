@@ -51,6 +51,16 @@ public:
         }
         return m_inner.copyFile(from, to, progress, error);
     }
+    bool copyFileToHost(const QString& from, const QString& hostTarget,
+                        const std::function<bool(qint64)>& progress = {}, QString* error = nullptr) override
+    {
+        if (failCopying.contains(name(from).toUpper())) {
+            if (error)
+                *error = copyFailure;
+            return false;
+        }
+        return m_inner.copyFileToHost(from, hostTarget, progress, error);
+    }
     bool removeFile(const QString& path) override
     {
         return !failRemoving.contains(name(path).toUpper()) && m_inner.removeFile(path);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 using namespace kestrane;
 
 namespace {
@@ -75,15 +77,51 @@ TEST_F(Startup, PhotographsInTheProgramFolderAreUsedButTheDiscIsStillRequired)
     EXPECT_TRUE(
         fake.dialogs.boxes.first().text.contains(u" Unable to detect the Kestrane Omnivar CDROM."_qs));
     EXPECT_EQ(calls, QStringList{u"unload"_qs});
+}
 
-    FakePlatform fake2;
-    AppState state2;
-    AppContext context2{state2, fake2.platform(), nullptr};
-    putDisc(fake2.programFolder());
-    putDisc(fake2.addDrive(u'E'));
-    ASSERT_EQ(runStartupSequence(context2, {}, {}), StartupResult::Ready);
-    EXPECT_EQ(state2.disc.cdRoot, u"E:"_qs);
-    EXPECT_EQ(state2.disc.photoRoot, fake2.programFolder());
+TEST_F(Startup, AnIncompleteCopyInTheProgramFolderHidesPhotographsOfTheDisc)
+{
+    // The program folder holds 57A.JPG; the list beside it decides whether that is the whole set.
+    const struct
+    {
+        const char* list; // nullptr: no list at all (a copy cut short or failed)
+        bool fromProgramFolder;
+    } rows[] = {
+        {nullptr, false},
+        {"57A.JPG\t3\n", true},
+        {"57A.JPG\t3\n57B.JPG\t3\n", false}, // names a photograph that never arrived
+        {"57A.JPG\t999\n", false},           // the copy's length differs
+        {"57A.JPG\t3", true},                // no newline at the end
+        {"", false},
+        {"\xff\xfe garbage", false},
+        {"..\t3\n", false},
+    };
+    for (const auto& row : rows) {
+        FakePlatform other;
+        AppState s;
+        AppContext c{s, other.platform(), nullptr};
+        writeHostFile(other.programFolder(), u"kestranes/57A.JPG"_qs, "abc");
+        if (row.list)
+            writeHostFile(other.programFolder(), u"kestranes/copied.lst"_qs, row.list);
+        putDisc(other.addDrive(u'E'));
+        ASSERT_EQ(runStartupSequence(c, {}, {}), StartupResult::Ready);
+        EXPECT_EQ(s.disc.cdRoot, u"E:"_qs);
+        EXPECT_EQ(s.disc.photoRoot, row.fromProgramFolder ? other.programFolder() : u"E:"_qs)
+            << (row.list ? row.list : "no list");
+        EXPECT_TRUE(other.dialogs.boxes.isEmpty());
+    }
+}
+
+TEST_F(Startup, HiddenPartialCopiesOfAnEndedProgramStayInTheProgramFolder)
+{
+    putDisc(fake.addDrive(u'E'));
+    writeHostFile(fake.programFolder(), u"kestranes/.57A.JPG.part-4242-0"_qs, "half");
+    writeHostFile(fake.programFolder(), u"movies/.CAR.AVI.part-4242-1"_qs, "half");
+    writeHostFile(fake.programFolder(), u"kestranes/57B.JPG"_qs, "kept");
+    ASSERT_EQ(run(), StartupResult::Ready);
+    EXPECT_EQ(QDir(fake.programFolder() + u"/kestranes"_qs).entryList(QDir::Files | QDir::Hidden),
+              QStringList{u"57B.JPG"_qs});
+    EXPECT_TRUE(QDir(fake.programFolder() + u"/movies"_qs).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST_F(Startup, RetryAfterTheDiscAppearsGoesOn)

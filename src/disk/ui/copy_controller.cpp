@@ -2,6 +2,7 @@
 
 #include "common/error_reporter.h"
 #include "common/ui/window_registry.h"
+#include "disk/copy_manifest.h"
 #include "disk/copy_rules.h"
 #include "disk/movie_list.h"
 #include "disk/ui/flood_gauge.h"
@@ -183,6 +184,10 @@ void CopyController::copyClicked()
 
     // What a copy cut short by the end of the program left under a hidden name goes now.
     fs.removeMatching(folder + u'\\' + QString::fromUtf16(kPartialCopyPattern));
+    // The set is no longer known to be whole once its first file is replaced: until the new list
+    // is written last, the next start reads the photographs from the disc.
+    if (job.photos)
+        fs.removeFile(copyManifestPath(folder));
     m_context.platform.screen->setBusy(true);
     disk.remainingBytes = job.total;
     if (m_context.mainWindow)
@@ -227,6 +232,7 @@ QList<CopyItem> CopyController::movieItems()
 
 void CopyController::startJob(QList<CopyItem> items)
 {
+    m_items = items;
     m_job = std::make_unique<CopyJob>(*m_context.platform.fileSystem, std::move(items), kind().total);
     connect(m_job.get(), &CopyJob::fileStarted, this,
             [this](int, const QString& source, const QString& target) {
@@ -257,26 +263,32 @@ void CopyController::fileFailed(const QString& source, const QString& target, co
 
 void CopyController::jobFinished(int copied, int failed)
 {
+    const CopyJobKind& job = copyJobKind(m_jobPhotos);
+    endJob(failed == 0 ? QString::fromUtf16(job.done) : copyIncompleteMessage(job, failed, copied + failed),
+           failed == 0);
+}
+
+void CopyController::endJob(const QString& message, bool complete)
+{
     AppState& state = m_context.state;
+    FileSystem& fs = *m_context.platform.fileSystem;
     const CopyJobKind& job = copyJobKind(m_jobPhotos);
     // The thread has ended with this signal; the job goes once the signal has been handled.
     m_job.release()->deleteLater();
 
     m_panel.gauge2->setValue(100);
     m_context.platform.screen->setBusy(false);
-    if (failed == 0)
-        box(m_context, QString::fromUtf16(job.done), MsgButtons::Ok, MsgIcon::Exclamation, kBoxTitle);
-    else
-        box(m_context, copyIncompleteMessage(job, failed, copied + failed), MsgButtons::Ok,
-            MsgIcon::Exclamation, kBoxTitle);
+    box(m_context, message, MsgButtons::Ok, MsgIcon::Exclamation, kBoxTitle);
     if (m_context.mainWindow)
         m_context.mainWindow->setMainWindowEnabled(true);
     // An incomplete set stays on the disc for the catalogue: no photograph goes missing.
-    if (job.photos && failed == 0) {
-        state.disc.photoRoot = m_context.platform.fileSystem->programFolder();
+    if (job.photos && complete) {
+        writeCopyManifest(fs, fs.programFolder() + QString::fromUtf16(job.folder).chopped(1), m_items);
+        state.disc.photoRoot = fs.programFolder();
         LoadPhotoArray(m_context);
     }
-    closePanel(failed == 0);
+    m_items.clear();
+    closePanel(complete);
 }
 
 void CopyController::removePhotosTriggered()
@@ -308,6 +320,7 @@ void CopyController::removeAll(bool photos)
         fs.removeFile(folder + u'\\' + name);
     const int left = int(fs.list(pattern).size());
     const QString hostFolder = fs.resolve(folder);
+    fs.removeFile(copyManifestPath(folder));
     fs.removeFolder(folder);
     if (photos)
         m_context.state.disc.photoRoot = m_context.state.disc.cdRoot;

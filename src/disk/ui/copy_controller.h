@@ -53,6 +53,7 @@ private:
     void startJob(QList<CopyItem> items);
     void fileFailed(const QString& source, const QString& target, const QString& reason);
     void jobFinished(int copied, int failed);
+    void endJob(const QString& message, bool complete);
     void closePanel(bool complete);
     void removeAll(bool photos);
     void setGauges(int file, int overall);
@@ -62,6 +63,7 @@ private:
     const MainWindowControls& m_w;
     CopyPanelControls m_panel;
     std::unique_ptr<CopyJob> m_job;
+    QList<CopyItem> m_items; // of the job under way
     bool m_jobPhotos = true;
 };
 

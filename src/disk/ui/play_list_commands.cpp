@@ -223,7 +223,9 @@ void PlayListCommands::copyToDiskClicked()
         const CopyTargetRefusal refusal = refuseCopyTarget(chosen, sourceHost, photoFolder);
         if (refusal == CopyTargetRefusal::None) {
             context.state.errors.currentErrorCode = QString::fromUtf16(kBlankCode);
-            if (CopyPhotoFile(context, source, chosen, [this](int value) { m_c.gauge->setValue(value); }))
+            if (CopyPhotoFile(
+                    context, source, chosen, [this](int value) { m_c.gauge->setValue(value); },
+                    PhotoTarget::HostPath))
                 box(QString::fromUtf16(kPhotoCopiedTo) + chosen);
             context.state.errors.currentErrorCode = QString::fromUtf16(kBlankCode);
             return;

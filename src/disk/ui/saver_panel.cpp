@@ -207,7 +207,7 @@ void SaverPanel::finishInstall(SaverFolder choice)
     setErrorCode(m_context, ErrorCode::ER049);
     QString reason;
     if (!installScreenSaver(m_context, state.slides.slideInterval, folder, &reason)) {
-        report(m_context, ErrorCode::ER049);
+        report(m_context, ErrorCode::ER049, reason);
         return;
     }
     MessageBoxRequest done;
