@@ -31,7 +31,8 @@ TEST(CommandLine, MistakesEndWithStatusTwoAndSayWhatWasWrong)
         const char* says;
     } cases[] = {
         {{u"--disc"_qs, dir.path() + u"/missing"_qs}, "does not exist"},
-        {{u"--disc"_qs, file}, "is not a folder"},
+        {{u"--disc"_qs, file}, "is neither a folder nor a disc image"},
+        {{file}, "is neither a folder nor a disc image"},
         {{u"--disc"_qs, QString()}, "does not exist"},
         {{u"--disc"_qs}, "Missing value after '--disc'"},
         {{u"--dsic"_qs, dir.path()}, "Unknown option 'dsic'"},
@@ -127,4 +128,23 @@ TEST(CommandLineProcess, HelpVersionAndABadDiscAnswerOnTheTerminalWithoutADispla
     EXPECT_TRUE(
         bad.err.startsWith(u"kestrane-omnivar: --disc: the folder \"/no/such/disc\" does not exist."_qs))
         << bad.err.toStdString();
+}
+
+TEST(CommandLine, ABareDiscImageOpensAsDriveD)
+{
+    // What the file manager's "Open With" and the desktop entry pass: the image's path alone.
+    QTemporaryDir dir;
+    writeHostFile(dir.path(), u"disc/KESTRANES/57A.JPG"_qs);
+    const QString image = dir.path() + u"/disc.iso"_qs;
+    ASSERT_EQ(QProcess::execute(u"genisoimage"_qs,
+                                {u"-quiet"_qs, u"-J"_qs, u"-o"_qs, image, dir.path() + u"/disc"_qs}),
+              0);
+    const CommandLineRequest request = parse({image});
+    ASSERT_EQ(request.action, Action::Run);
+    EXPECT_EQ(request.discFolder, image);
+    EXPECT_TRUE(parse({u"no-such-word"_qs}).discFolder.isEmpty()); // other words are ignored as before
+
+    QtPlatform platform(request.discFolder);
+    EXPECT_EQ(platform.platform().fileSystem->dir(QString::fromUtf16(kPhotoProbe).prepend(u"D:"_qs)),
+              u"57A.JPG"_qs);
 }
