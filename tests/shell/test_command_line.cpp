@@ -114,8 +114,9 @@ TEST(CommandLineProcess, HelpVersionAndABadDiscAnswerOnTheTerminalWithoutADispla
 {
     const Terminal help = runProgram({u"--help"_qs});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.startsWith(u"Usage: kestrane-omnivar [options] [HWI]"_qs)) << help.out.toStdString();
-    EXPECT_TRUE(help.out.contains(u"--disc <folder>"_qs));
+    EXPECT_TRUE(help.out.startsWith(u"Usage: kestrane-omnivar [options] [HWI] [path]"_qs))
+        << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains(u"--disc <path>"_qs));
     EXPECT_FALSE(help.out.contains(u"platform"_qs)); // the toolkit's options stay out of the help
 
     const Terminal version = runProgram({u"--version"_qs});
@@ -125,8 +126,7 @@ TEST(CommandLineProcess, HelpVersionAndABadDiscAnswerOnTheTerminalWithoutADispla
     const Terminal bad = runProgram({u"--disc"_qs, u"/no/such/disc"_qs});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.out.isEmpty());
-    EXPECT_TRUE(
-        bad.err.startsWith(u"kestrane-omnivar: --disc: the folder \"/no/such/disc\" does not exist."_qs))
+    EXPECT_TRUE(bad.err.startsWith(u"kestrane-omnivar: --disc: \"/no/such/disc\" does not exist."_qs))
         << bad.err.toStdString();
 }
 
