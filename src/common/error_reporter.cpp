@@ -84,8 +84,13 @@ void ErrorReporter(AppContext& context)
     if (info.retryCancel) {
         box.buttons = MsgButtons::RetryCancel;
         box.icon = MsgIcon::None;
+        // No disc found: the user may also name where the disc is.
+        if (errorCodeFromText(code) == ErrorCode::ER001)
+            box.extraButton = QString::fromUtf16(kOpenDiscButton);
         const int answer = context.platform.dialogs->messageBox(box);
         state.errors.lastErrorAnswer = QString::number(answer);
+        if (answer == MsgExtra)
+            return;
         // Anything but Retry (a box closed by Escape answers Cancel) ends the program.
         if (answer != MsgRetry)
             context.platform.app->endProgram();

@@ -88,6 +88,9 @@ void report(AppContext& context, ErrorCode code, const QString& reason);
 // the reporter leaves the year buttons alone; the handler's error is cleared afterwards.
 void reportTrapped(AppContext& context, ErrorCode code);
 
+// The third choice of the ER001 box, which asks where the disc is.
+inline constexpr char16_t kOpenDiscButton[] = u"Open Disc Image or Folder...";
+
 // Reports the code stored in state.errors.currentErrorCode: composes the message, shows it titled
 // "The Kestrane Omnivar", and then either ends the program (Cancel on a Retry/Cancel code),
 // returns for a retry, or applies the year-button front rule and enables the main window.

@@ -6,6 +6,8 @@
 #include "platform/services.h"
 #include "state/app_context.h"
 
+#include <QFile>
+
 namespace kestrane {
 
 MoviePlayback::MoviePlayback(AppContext& context, VideoPlayer& player) : m_context(context), m_player(player)
@@ -32,6 +34,16 @@ MoviePlayback::MoviePlayback(AppContext& context, VideoPlayer& player) : m_conte
 MoviePlayback::~MoviePlayback()
 {
     m_player.setEvents({});
+    releaseCopy();
+}
+
+void MoviePlayback::releaseCopy()
+{
+    if (m_temporaryCopy.isEmpty())
+        return;
+    m_player.close();
+    QFile::remove(m_temporaryCopy);
+    m_temporaryCopy.clear();
 }
 
 void MoviePlayback::choose(int index)
@@ -56,7 +68,10 @@ void MoviePlayback::choose(int index)
         Q_EMIT errorReported();
         return;
     }
-    if (!m_player.open(fs.resolve(path))) {
+    releaseCopy();
+    // A movie inside a disc image plays from a copy in the cache, removed once it is done with.
+    const QString playable = fs.playableFile(path, &m_temporaryCopy);
+    if (playable.isEmpty() || !m_player.open(playable)) {
         m_player.close();
         fail(true);
         return;

@@ -40,12 +40,14 @@ Q_SIGNALS:
 
 private:
     void fail(bool trapped);
+    void releaseCopy();
 
     AppContext& m_context;
     VideoPlayer& m_player;
     int m_chosen = -1;
-    int m_generation = 0;  // counts the movies chosen
-    bool m_loaded = false; // a movie is open in the player and has not failed
+    int m_generation = 0;    // counts the movies chosen
+    bool m_loaded = false;   // a movie is open in the player and has not failed
+    QString m_temporaryCopy; // the host copy of a movie read out of a disc image
 };
 
 } // namespace kestrane

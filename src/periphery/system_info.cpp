@@ -43,8 +43,10 @@ bool StartSystemInformation(AppContext& context)
     // in the table is not tried, as the lookup named this one.
     if (!command.isEmpty() && platform.processes->start(command.front(), command.mid(1)))
         return true;
-    platform.dialogs->messageBox({QString::fromUtf16(kSystemInfoUnavailable), QString::fromUtf16(kAppTitle),
-                                  MsgButtons::Ok, MsgIcon::None});
+    MessageBoxRequest box;
+    box.text = QString::fromUtf16(kSystemInfoUnavailable);
+    box.title = QString::fromUtf16(kAppTitle);
+    platform.dialogs->messageBox(box);
     return false;
 }
 

@@ -27,7 +27,8 @@ enum MsgResult : int {
     MsgRetry = 4,
     MsgIgnore = 5,
     MsgYes = 6,
-    MsgNo = 7
+    MsgNo = 7,
+    MsgExtra = 100 // the box's extra button (MessageBoxRequest::extraButton)
 };
 
 struct MessageBoxRequest
@@ -37,6 +38,7 @@ struct MessageBoxRequest
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
     bool systemModal = false;
+    QString extraButton; // a further choice beside the standard buttons, answered MsgExtra
 };
 
 struct SaveFileRequest
@@ -64,6 +66,12 @@ public:
         (void)printers;
         (void)current;
         return std::nullopt;
+    }
+    // A disc image, a drive's device or a folder the user picks; its host path, or empty when cancelled.
+    virtual QString discLocation(const QString& title)
+    {
+        (void)title;
+        return {};
     }
     // The user's own folder for pictures, where a picture is saved unless the user goes elsewhere.
     virtual QString picturesFolder() const { return {}; }

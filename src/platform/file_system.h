@@ -43,6 +43,14 @@ public:
         return {};
     }
     virtual bool readAll(const QString& path, QByteArray* data) const = 0;
+    // A host file with the contents of `path`, for a player that needs a file name: the file itself,
+    // or for a file inside a disc image a copy in the user's cache folder, whose host path is put
+    // into *temporary for the caller to remove when done. Empty when there is none.
+    virtual QString playableFile(const QString& path, QString* temporary) const
+    {
+        temporary->clear();
+        return resolve(path);
+    }
 
     // Writes through a temporary file and renames, so a failure leaves nothing half-written.
     virtual bool writeAll(const QString& path, const QByteArray& data) = 0;

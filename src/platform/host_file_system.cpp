@@ -1,5 +1,6 @@
 #include "platform/host_file_system.h"
 
+#include "platform/disc_image.h"
 #include "platform/program_folders.h"
 
 #include <QCoreApplication>
@@ -11,9 +12,12 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 
+#include <QHash>
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <mutex>
 
 #ifdef Q_OS_LINUX
 #include <unistd.h>
@@ -24,6 +28,8 @@ namespace kestrane {
 namespace {
 
 constexpr qint64 kCopyChunk = 64 * 1024;
+// Reads out of an image come in larger pieces: each costs a look-up in the image's tree.
+constexpr qint64 kImageChunk = 1024 * 1024;
 
 bool hasDriveLetter(const QString& path)
 {
@@ -111,12 +117,94 @@ bool copyContents(QFile& source, QFile& out, const std::function<bool(qint64)>& 
 
 } // namespace
 
+// The images opened so far, shared by the copies of one file system; an image file that changed
+// is opened again.
+class DiscImageCache
+{
+public:
+    std::shared_ptr<DiscImage> image(const QString& hostPath)
+    {
+        const QFileInfo info(hostPath);
+        const std::lock_guard lock(m_mutex);
+        Slot& slot = m_slots[hostPath];
+        if (!slot.opened || slot.size != info.size() || slot.modified != info.lastModified()) {
+            slot.image = DiscImage::open(hostPath);
+            slot.opened = true;
+            slot.size = info.size();
+            slot.modified = info.lastModified();
+        }
+        return slot.image;
+    }
+
+private:
+    struct Slot
+    {
+        bool opened = false;
+        qint64 size = -1;
+        QDateTime modified;
+        std::shared_ptr<DiscImage> image;
+    };
+    std::mutex m_mutex;
+    QHash<QString, Slot> m_slots;
+};
+
 namespace {
 
 QRegularExpression wildcard(const QString& pattern)
 {
     return QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
                               QRegularExpression::CaseInsensitiveOption);
+}
+
+QStringList listImage(DiscImage& image, const QStringList& folder, const QString& mask, bool* notReady)
+{
+    QList<DiscImageEntry> entries;
+    if (!image.list(folder, &entries)) {
+        // A folder the image holds but cannot list is a failure; a file there lists nothing.
+        const auto entry = image.find(folder);
+        if (notReady && entry && entry->folder)
+            *notReady = true;
+        return {};
+    }
+    const QRegularExpression re = wildcard(mask);
+    QStringList result;
+    for (const DiscImageEntry& entry : std::as_const(entries)) {
+        if (!entry.folder && re.match(entry.name).hasMatch())
+            result << entry.name;
+    }
+    return result;
+}
+
+// Reads `total` bytes of a file in an image in chunks, handing each to `sink`; false when the
+// image gives fewer (a damaged image) or the sink refuses.
+bool readImageChunks(DiscImage& image, const QStringList& file, qint64 total,
+                     const std::function<bool(const char*, qint64)>& sink)
+{
+    QByteArray buffer(kImageChunk, Qt::Uninitialized);
+    qint64 done = 0;
+    while (done < total) {
+        const qint64 n = image.read(file, done, buffer.data(), std::min(kImageChunk, total - done));
+        if (n <= 0 || !sink(buffer.constData(), n))
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+bool readImageFile(DiscImage& image, const QStringList& file, QByteArray* data)
+{
+    const auto entry = image.find(file);
+    if (!entry || entry->folder)
+        return false;
+    QByteArray contents;
+    contents.reserve(entry->size);
+    if (!readImageChunks(image, file, entry->size, [&](const char* bytes, qint64 n) {
+            contents.append(bytes, n);
+            return true;
+        }))
+        return false;
+    *data = contents;
+    return true;
 }
 
 } // namespace
@@ -128,7 +216,8 @@ bool matchesPattern(const QString& name, const QString& pattern)
 
 HostFileSystem::HostFileSystem(DriveMap drives, QString programFolder, QString systemFolder)
     : m_drives(std::move(drives)), m_programFolder(std::move(programFolder)),
-      m_systemFolder(systemFolder.isEmpty() ? defaultSystemFolder() : std::move(systemFolder))
+      m_systemFolder(systemFolder.isEmpty() ? defaultSystemFolder() : std::move(systemFolder)),
+      m_images(std::make_shared<DiscImageCache>())
 {
 }
 
@@ -164,10 +253,11 @@ bool HostFileSystem::split(const QString& path, QString* base, QStringList* name
     return true;
 }
 
-QString HostFileSystem::resolveNames(const QString& base, const QStringList& names) const
+bool HostFileSystem::locate(const QString& base, const QStringList& names, Place* place) const
 {
     QString current = base;
-    for (const QString& name : names) {
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString& name = names.at(i);
         if (name == u"."_qs)
             continue;
         if (name == u".."_qs) {
@@ -179,24 +269,58 @@ QString HostFileSystem::resolveNames(const QString& base, const QStringList& nam
             current = exact;
             continue;
         }
+        const QFileInfo here(current);
+        if (here.exists() && !here.isDir()) {
+            // Names below a file: the file is a disc image, or nothing is there.
+            std::shared_ptr<DiscImage> image = m_images->image(current);
+            QStringList spelled;
+            if (!image || !image->find(names.mid(i), &spelled))
+                return false;
+            place->host = QDir::cleanPath(current) + u'/' + spelled.join(u'/');
+            place->image = std::move(image);
+            place->inner = spelled;
+            return true;
+        }
         const QStringList entries =
             QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         auto it = std::find_if(entries.begin(), entries.end(),
                                [&](const QString& e) { return e.compare(name, Qt::CaseInsensitive) == 0; });
         if (it == entries.end())
-            return {};
+            return false;
         current += u'/' + *it;
     }
-    return QDir::cleanPath(current);
+    place->host = QDir::cleanPath(current);
+    place->image.reset();
+    place->inner.clear();
+    // A drive letter that names an image stands for the image's root folder.
+    const QFileInfo info(place->host);
+    if (info.exists() && !info.isDir()) {
+        if (std::shared_ptr<DiscImage> image = m_images->image(place->host))
+            place->image = std::move(image);
+    }
+    return true;
+}
+
+bool HostFileSystem::locate(const QString& path, Place* place) const
+{
+    QString base;
+    QStringList names;
+    return split(path, &base, &names) && QFileInfo::exists(base) && locate(base, names, place);
+}
+
+QString HostFileSystem::resolveNames(const QString& base, const QStringList& names) const
+{
+    Place place;
+    // Callers of this one write or list host folders: nothing inside an image.
+    if (!locate(base, names, &place) || place.image)
+        return {};
+    return place.host;
 }
 
 QString HostFileSystem::resolve(const QString& path) const
 {
-    QString base;
-    QStringList names;
-    if (!split(path, &base, &names) || !QFileInfo::exists(base))
-        return {};
-    return resolveNames(base, names);
+    Place place;
+    return locate(path, &place) ? place.host : QString();
 }
 
 QString HostFileSystem::hostPathForWrite(const QString& path) const
@@ -223,14 +347,17 @@ QStringList HostFileSystem::list(const QString& pattern, bool* notReady) const
         return {};
     QString base;
     QStringList names;
-    if (!split(folder, &base, &names) || !QFileInfo(base).isDir()) {
+    if (!split(folder, &base, &names) || !QFileInfo::exists(base)) {
         if (notReady)
             *notReady = true;
         return {};
     }
-    const QString host = resolveNames(base, names);
-    if (host.isEmpty())
+    Place place;
+    if (!QFileInfo::exists(base) || !locate(base, names, &place))
         return {};
+    if (place.image)
+        return listImage(*place.image, place.inner, mask, notReady);
+    const QString host = place.host;
     const QFileInfo folderInfo(host);
     if (!folderInfo.isDir() || !folderInfo.isReadable()) {
         // The folder is there but cannot be listed: a failure, not an empty folder.
@@ -257,22 +384,39 @@ QString HostFileSystem::dir(const QString& pattern, bool* notReady) const
 
 qint64 HostFileSystem::fileLength(const QString& path) const
 {
-    const QString host = resolve(path);
-    if (host.isEmpty())
+    Place place;
+    if (!locate(path, &place))
         return -1;
+    if (place.image) {
+        const auto entry = place.image->find(place.inner);
+        return entry && !entry->folder ? entry->size : -1;
+    }
+    const QString host = place.host;
     const QFileInfo info(host);
     return info.isFile() ? info.size() : -1;
 }
 
 QDateTime HostFileSystem::lastModified(const QString& path) const
 {
-    const QString host = resolve(path);
+    Place place;
+    if (!locate(path, &place))
+        return {};
+    if (place.image) {
+        const auto entry = place.image->find(place.inner);
+        return entry ? entry->modified : QDateTime();
+    }
+    const QString host = place.host;
     return host.isEmpty() ? QDateTime() : QFileInfo(host).lastModified().toUTC();
 }
 
 bool HostFileSystem::readAll(const QString& path, QByteArray* data) const
 {
-    QFile file(resolve(path));
+    Place place;
+    if (!locate(path, &place))
+        return false;
+    if (place.image)
+        return readImageFile(*place.image, place.inner, data);
+    QFile file(place.host);
     if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
         return false;
     *data = file.readAll();
@@ -315,9 +459,12 @@ bool HostFileSystem::copyResolved(const QString& from, const QString& target,
             *error = reason;
         return false;
     };
-    const QString sourcePath = resolve(from);
-    if (sourcePath.isEmpty() || target.isEmpty())
+    Place from_;
+    if (!locate(from, &from_) || target.isEmpty())
         return fail(qt_error_string(ENOENT));
+    if (from_.image)
+        return copyOutOfImage(from_, target, progress, error);
+    const QString sourcePath = from_.host;
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return fail(source.errorString());
@@ -343,6 +490,65 @@ bool HostFileSystem::copyResolved(const QString& from, const QString& target,
         0)
         return abandon(qt_error_string(errno));
     return true;
+}
+
+bool HostFileSystem::copyOutOfImage(const Place& source, const QString& target,
+                                    const std::function<bool(qint64)>& progress, QString* error) const
+{
+    const auto entry = source.image->find(source.inner);
+    QFile out(partialCopyName(target));
+    if (!entry || entry->folder || !out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (error)
+            *error = entry && !entry->folder ? out.errorString() : qt_error_string(ENOENT);
+        return false;
+    }
+    qint64 copied = 0;
+    QString reason = u"The disc image cannot be read."_qs;
+    const bool ok =
+        readImageChunks(*source.image, source.inner, entry->size, [&](const char* bytes, qint64 n) {
+            if (out.write(bytes, n) != n) {
+                reason = out.errorString();
+                return false;
+            }
+            copied += n;
+            if (progress && !progress(copied)) {
+                reason = u"The copy was stopped."_qs;
+                return false;
+            }
+            return true;
+        });
+    out.close();
+    if (!ok || out.error() != QFileDevice::NoError ||
+        std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(target).constData()) !=
+            0) {
+        if (ok)
+            reason = out.error() != QFileDevice::NoError ? out.errorString() : qt_error_string(errno);
+        out.remove();
+        if (error)
+            *error = reason;
+        return false;
+    }
+    return true;
+}
+
+QString HostFileSystem::playableFile(const QString& path, QString* temporary) const
+{
+    temporary->clear();
+    Place place;
+    if (!locate(path, &place))
+        return {};
+    if (!place.image)
+        return place.host;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                           u"/kestrane-omnivar/from-disc"_qs;
+    if (!QDir().mkpath(folder))
+        return {};
+    const QString target =
+        folder + u'/' + QString::number(QCoreApplication::applicationPid()) + u'-' + place.inner.constLast();
+    if (!copyOutOfImage(place, target, {}, nullptr))
+        return {};
+    *temporary = target;
+    return target;
 }
 
 bool HostFileSystem::removeFile(const QString& path)

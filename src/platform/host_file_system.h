@@ -3,10 +3,17 @@
 #include "platform/drive_map.h"
 #include "platform/file_system.h"
 
+#include <memory>
+
 namespace kestrane {
 
+class DiscImage;
+class DiscImageCache;
+
 // The real file system: drive letters through a DriveMap, "\" as "/", names matched without
-// regard to letter case when the exact name does not exist.
+// regard to letter case when the exact name does not exist. A drive letter (or any host path) may
+// name a disc image or a drive's device: the names after it are found inside the image, whose
+// host path is the image's followed by the names as the image spells them.
 class HostFileSystem : public FileSystem
 {
 public:
@@ -30,6 +37,7 @@ public:
     qint64 fileLength(const QString& path) const override;
     QDateTime lastModified(const QString& path) const override;
     bool readAll(const QString& path, QByteArray* data) const override;
+    QString playableFile(const QString& path, QString* temporary) const override;
     bool writeAll(const QString& path, const QByteArray& data) override;
     bool copyFile(const QString& from, const QString& to, const std::function<bool(qint64)>& progress = {},
                   QString* error = nullptr) override;
@@ -52,12 +60,24 @@ public:
 private:
     bool copyResolved(const QString& from, const QString& target, const std::function<bool(qint64)>& progress,
                       QString* error);
+    // Where a path lies: on the host, or inside a disc image (`image` set, `inner` its names there).
+    struct Place
+    {
+        QString host;
+        std::shared_ptr<DiscImage> image;
+        QStringList inner;
+    };
     QString resolveNames(const QString& base, const QStringList& names) const;
+    bool locate(const QString& base, const QStringList& names, Place* place) const;
+    bool locate(const QString& path, Place* place) const;
+    bool copyOutOfImage(const Place& source, const QString& target,
+                        const std::function<bool(qint64)>& progress, QString* error) const;
 
     DriveMap m_drives;
     QString m_programFolder;
     QString m_dataFolder;
     QString m_systemFolder;
+    std::shared_ptr<DiscImageCache> m_images;
 };
 
 // True when `name` matches a pattern with "*" and "?" wildcards, without regard to letter case.

@@ -1,5 +1,7 @@
 #include "shell/command_line.h"
 
+#include "platform/disc_image.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -44,8 +46,10 @@ CommandLineRequest parseCommandLine(const QStringList& arguments)
         "Without --disc the program looks for the disc on the mounted media (or in KESTRANE_DRIVES)."_qs);
     const QCommandLineOption help({u"h"_qs, u"help"_qs}, u"Shows this help and ends."_qs);
     const QCommandLineOption version({u"v"_qs, u"version"_qs}, u"Shows the program's version and ends."_qs);
-    const QCommandLineOption disc(
-        u"disc"_qs, u"Reads the disc from <folder>: a copied disc or a mounted disc image."_qs, u"folder"_qs);
+    const QCommandLineOption disc(u"disc"_qs,
+                                  u"Reads the disc from <path>: a folder (a copied disc), a disc image "
+                                  "(ISO, UDF, BIN/CUE, NRG) or a drive's device such as /dev/sr0."_qs,
+                                  u"path"_qs);
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(disc);
@@ -61,6 +65,7 @@ CommandLineRequest parseCommandLine(const QStringList& arguments)
     }
     parser.addPositionalArgument(
         u"HWI"_qs, u"Uses the program folder as the disc (the whole command line)."_qs, u"[HWI]"_qs);
+    parser.addPositionalArgument(u"path"_qs, u"The same as --disc <path>."_qs, u"[path]"_qs);
 
     if (!parser.parse(arguments.isEmpty() ? QStringList{program} : arguments))
         return fail(program, parser.errorText());
@@ -78,17 +83,29 @@ CommandLineRequest parseCommandLine(const QStringList& arguments)
         request.output = program + u' ' + QStringLiteral(KESTRANE_VERSION) + u'\n';
         return request;
     }
+    // A bare path (the file manager's "Open With") stands for --disc; other words are ignored as before.
+    QString location;
     if (parser.isSet(disc)) {
-        const QString folder = parser.value(disc);
-        const QFileInfo info(folder);
-        if (folder.isEmpty() || !info.exists())
-            return fail(program, u"--disc: the folder \"%1\" does not exist."_qs.arg(folder));
-        if (!info.isDir())
-            return fail(program, u"--disc: \"%1\" is not a folder."_qs.arg(folder));
-        if (!info.isReadable() || !info.isExecutable())
-            return fail(program, u"--disc: the folder \"%1\" cannot be read."_qs.arg(folder));
-        request.discFolder = QDir::cleanPath(info.absoluteFilePath());
+        location = parser.value(disc);
+    } else {
+        const QStringList words = parser.positionalArguments();
+        for (const QString& word : words) {
+            if (word != u"HWI"_qs && !word.isEmpty() && QFileInfo::exists(word)) {
+                location = word;
+                break;
+            }
+        }
+        if (location.isEmpty())
+            return request;
     }
+    const QFileInfo info(location);
+    if (location.isEmpty() || !info.exists())
+        return fail(program, u"--disc: \"%1\" does not exist."_qs.arg(location));
+    if (!info.isReadable() || (info.isDir() && !info.isExecutable()))
+        return fail(program, u"--disc: \"%1\" cannot be read."_qs.arg(location));
+    if (!info.isDir() && !DiscImage::open(info.absoluteFilePath()))
+        return fail(program, u"--disc: \"%1\" is neither a folder nor a disc image."_qs.arg(location));
+    request.discFolder = QDir::cleanPath(info.absoluteFilePath());
     return request;
 }
 

@@ -11,7 +11,7 @@ struct CommandLineRequest
 {
     enum class Action { Run, Help, Version, Fail };
     Action action = Action::Run;
-    QString discFolder; // --disc: an existing folder that stands for drive D (absolute)
+    QString discFolder; // --disc or a bare path: a folder, disc image or drive for drive D (absolute)
     QString output;     // the help or version text for stdout, or the error for stderr
     int exitCode = 0;   // for Help, Version and Fail: 0, 0 and 2
 };

@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
+#include "platform/settings_store.h"
 #include "state/app_context.h"
 
 namespace kestrane {
@@ -36,12 +37,19 @@ bool isHwiCommandLine(const QStringList& arguments)
     return arguments.join(u' ') == u"HWI"_qs;
 }
 
-DiscSearchResult searchDisc(const FileSystem& fileSystem)
+DiscSearchResult searchDisc(const FileSystem& fileSystem, const QString& preferred)
 {
     DiscSearchResult result;
     // Only a copy known to be whole stands in for the disc: a partial one would hide photographs.
     if (copySetComplete(fileSystem, fileSystem.programFolder() + u"\\kestranes"_qs))
         result.photoRoot = fileSystem.programFolder();
+    // A location the user named is a root of its own, found as the drive letters are.
+    if (!preferred.isEmpty() && probe(fileSystem, preferred)) {
+        result.cdRoot = preferred;
+        if (result.photoRoot.isEmpty())
+            result.photoRoot = preferred;
+        return result;
+    }
     for (const QChar letter : QStringView(kDriveLetters)) {
         const QString root = QString(letter) + u':';
         if (probe(fileSystem, root)) {
@@ -111,12 +119,18 @@ StartupResult runStartupSequence(AppContext& context, const QStringList& argumen
         state.disc.photoRoot = programFolder;
         state.disc.cdRoot = programFolder;
     } else {
+        const QString app = QString::fromUtf16(kDiscSettingsApp);
+        const QString section = QString::fromUtf16(kDiscSettingsSection);
+        const QString key = QString::fromUtf16(kDiscSettingsKey);
+        QString preferred = platform.settings ? platform.settings->value(app, section, key, {}) : QString();
         for (;;) {
             setErrorCode(context, ErrorCode::ER001);
-            const DiscSearchResult found = searchDisc(*platform.fileSystem);
+            const DiscSearchResult found = searchDisc(*platform.fileSystem, preferred);
             if (!found.cdRoot.isEmpty()) {
                 state.disc.cdRoot = found.cdRoot;
                 state.disc.photoRoot = found.photoRoot;
+                if (platform.settings && !preferred.isEmpty() && found.cdRoot == preferred)
+                    platform.settings->setValue(app, section, key, preferred);
                 break;
             }
             if (steps.unloadSplash)
@@ -125,6 +139,12 @@ StartupResult runStartupSequence(AppContext& context, const QStringList& argumen
             ErrorReporter(context);
             if (platform.app->endRequested())
                 return StartupResult::Ended;
+            if (state.errors.lastErrorAnswer == QString::number(MsgExtra)) {
+                // Exactly what the user chose; a choice without the disc gives ER001 again.
+                const QString chosen = platform.dialogs->discLocation(QString::fromUtf16(kOpenDiscButton));
+                if (!chosen.isEmpty())
+                    preferred = chosen;
+            }
             platform.screen->setBusy(true);
         }
     }

@@ -23,9 +23,15 @@ struct DiscSearchResult
     QString photoRoot; // the program folder when it holds a complete copy of the photographs, else cdRoot
 };
 
-// One pass of the disc search: the program folder, then the drive letters D to Z.
-// A drive that is not ready is skipped.
-DiscSearchResult searchDisc(const FileSystem& fileSystem);
+// Where the disc the user chose in the ER001 box is remembered, to be tried first at the next start.
+inline constexpr char16_t kDiscSettingsApp[] = u"Kestrane Omnivar";
+inline constexpr char16_t kDiscSettingsSection[] = u"Disc";
+inline constexpr char16_t kDiscSettingsKey[] = u"Location";
+
+// One pass of the disc search: the program folder, then `preferred` (a host folder, disc image or
+// drive the user named; may be empty), then the drive letters D to Z. A drive that is not ready
+// is skipped.
+DiscSearchResult searchDisc(const FileSystem& fileSystem, const QString& preferred = {});
 
 // The start-up sound "passby.wav": in the program folder, or else among the program's own files
 // in the data folder of an installed program. The program folder's name when neither has it.

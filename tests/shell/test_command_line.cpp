@@ -31,7 +31,8 @@ TEST(CommandLine, MistakesEndWithStatusTwoAndSayWhatWasWrong)
         const char* says;
     } cases[] = {
         {{u"--disc"_qs, dir.path() + u"/missing"_qs}, "does not exist"},
-        {{u"--disc"_qs, file}, "is not a folder"},
+        {{u"--disc"_qs, file}, "is neither a folder nor a disc image"},
+        {{file}, "is neither a folder nor a disc image"},
         {{u"--disc"_qs, QString()}, "does not exist"},
         {{u"--disc"_qs}, "Missing value after '--disc'"},
         {{u"--dsic"_qs, dir.path()}, "Unknown option 'dsic'"},
@@ -113,8 +114,9 @@ TEST(CommandLineProcess, HelpVersionAndABadDiscAnswerOnTheTerminalWithoutADispla
 {
     const Terminal help = runProgram({u"--help"_qs});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.startsWith(u"Usage: kestrane-omnivar [options] [HWI]"_qs)) << help.out.toStdString();
-    EXPECT_TRUE(help.out.contains(u"--disc <folder>"_qs));
+    EXPECT_TRUE(help.out.startsWith(u"Usage: kestrane-omnivar [options] [HWI] [path]"_qs))
+        << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains(u"--disc <path>"_qs));
     EXPECT_FALSE(help.out.contains(u"platform"_qs)); // the toolkit's options stay out of the help
 
     const Terminal version = runProgram({u"--version"_qs});
@@ -124,7 +126,25 @@ TEST(CommandLineProcess, HelpVersionAndABadDiscAnswerOnTheTerminalWithoutADispla
     const Terminal bad = runProgram({u"--disc"_qs, u"/no/such/disc"_qs});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.out.isEmpty());
-    EXPECT_TRUE(
-        bad.err.startsWith(u"kestrane-omnivar: --disc: the folder \"/no/such/disc\" does not exist."_qs))
+    EXPECT_TRUE(bad.err.startsWith(u"kestrane-omnivar: --disc: \"/no/such/disc\" does not exist."_qs))
         << bad.err.toStdString();
+}
+
+TEST(CommandLine, ABareDiscImageOpensAsDriveD)
+{
+    // What the file manager's "Open With" and the desktop entry pass: the image's path alone.
+    QTemporaryDir dir;
+    writeHostFile(dir.path(), u"disc/KESTRANES/57A.JPG"_qs);
+    const QString image = dir.path() + u"/disc.iso"_qs;
+    ASSERT_EQ(QProcess::execute(u"genisoimage"_qs,
+                                {u"-quiet"_qs, u"-J"_qs, u"-o"_qs, image, dir.path() + u"/disc"_qs}),
+              0);
+    const CommandLineRequest request = parse({image});
+    ASSERT_EQ(request.action, Action::Run);
+    EXPECT_EQ(request.discFolder, image);
+    EXPECT_TRUE(parse({u"no-such-word"_qs}).discFolder.isEmpty()); // other words are ignored as before
+
+    QtPlatform platform(request.discFolder);
+    EXPECT_EQ(platform.platform().fileSystem->dir(QString::fromUtf16(kPhotoProbe).prepend(u"D:"_qs)),
+              u"57A.JPG"_qs);
 }

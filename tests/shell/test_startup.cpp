@@ -245,3 +245,29 @@ TEST(ScreenResolution, OnlyExactlyEightHundredBySixHundredSmallFontsIsOptimum)
     FakeScreen screen;
     EXPECT_FALSE(IsScreenResolution(screen, 2147483647, 600)); // no overflow into a false match
 }
+
+TEST_F(Startup, NoDiscOffersToOpenOneAndTheChoiceThatHoldsItIsTriedFirstNextTime)
+{
+    const QString other = fake.root() + u"/other-disc"_qs;
+    writeHostFile(other, u"readme.txt"_qs);
+    const QString disc = fake.root() + u"/copied-disc"_qs;
+    putDisc(disc);
+    // First a folder of another disc (ER001 again), then the disc itself.
+    fake.dialogs.answerNext(MsgExtra);
+    fake.dialogs.answerNext(MsgExtra);
+    fake.dialogs.discLocations = {other, disc};
+    ASSERT_EQ(run(), StartupResult::Ready);
+    ASSERT_EQ(fake.dialogs.boxes.size(), 2);
+    EXPECT_EQ(fake.dialogs.boxes.first().extraButton, u"Open Disc Image or Folder..."_qs);
+    EXPECT_EQ(fake.dialogs.boxes.first().buttons, MsgButtons::RetryCancel);
+    EXPECT_EQ(state.disc.cdRoot, disc);
+    EXPECT_EQ(state.disc.photoRoot, disc);
+
+    // The next start finds it without a box, even with a drive that holds the disc too.
+    putDisc(fake.addDrive(u'D'));
+    AppState next;
+    AppContext nextContext{next, fake.platform(), nullptr};
+    ASSERT_EQ(runStartupSequence(nextContext, {}, {}), StartupResult::Ready);
+    EXPECT_EQ(next.disc.cdRoot, disc);
+    EXPECT_EQ(fake.dialogs.boxes.size(), 2);
+}

@@ -25,6 +25,11 @@ public:
     std::optional<PrinterChoice> printerSetup(const QStringList& printers,
                                               const PrinterChoice& current) override;
     QString picturesFolder() const override { return pictures; }
+    QString discLocation(const QString& title) override
+    {
+        discLocationTitles << title;
+        return discLocations.isEmpty() ? QString() : discLocations.takeFirst();
+    }
 
     void answerNext(int answer) { m_answers << answer; }
     // Called before each answer is taken; lets a test change the world (e.g. insert the disc).
@@ -41,6 +46,9 @@ public:
     // Answers of the next save dialogs in turn; when none is left, nextSaveFileName answers.
     QStringList saveAnswers;
     QString pictures;
+    // Answers of the disc-location dialog in turn (empty: cancelled), and the titles it was shown with.
+    QStringList discLocations;
+    QStringList discLocationTitles;
 
 private:
     QList<int> m_answers;

@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace kestrane {
@@ -55,7 +57,46 @@ QMessageBox::Icon iconFor(MsgIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// A file dialog that takes a selected folder as the choice instead of entering it, so that one
+// dialog opens a disc image, a drive's device or a copied disc's folder.
+class DiscLocationDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    QString folderChosen;
+
+protected:
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (chosen.size() == 1 && QFileInfo(chosen.first()).isDir()) {
+            folderChosen = chosen.first();
+            done(QDialog::Accepted);
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
 } // namespace
+
+QString QtDialogs::discLocation(const QString& title)
+{
+    DiscLocationDialog dialog(QApplication::activeWindow(), title);
+    dialog.setObjectName(u"DiscLocationDialog"_qs);
+    dialog.setOption(QFileDialog::DontUseNativeDialog); // the native one cannot take a folder and files
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({u"Disc images (*.iso *.ISO *.cue *.CUE *.nrg *.NRG *.img *.IMG *.udf *.bin)"_qs,
+                           u"All files (*)"_qs});
+    dialog.setLabelText(QFileDialog::Accept, u"&Open"_qs);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    if (!dialog.folderChosen.isEmpty())
+        return dialog.folderChosen;
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
 
 int QtDialogs::messageBox(const MessageBoxRequest& request)
 {
@@ -71,7 +112,14 @@ int QtDialogs::messageBox(const MessageBoxRequest& request)
     box.setDefaultButton(buttons.first().button);
     if (request.systemModal)
         box.setWindowModality(Qt::ApplicationModal);
+    QPushButton* extra = nullptr;
+    if (!request.extraButton.isEmpty()) {
+        extra = box.addButton(request.extraButton, QMessageBox::ActionRole);
+        extra->setAccessibleName(QString(request.extraButton).remove(u"..."_qs));
+    }
     const int clicked = box.exec();
+    if (extra && box.clickedButton() == extra)
+        return MsgExtra;
     for (const ButtonAnswer& b : buttons) {
         if (b.button == clicked)
             return b.answer;

@@ -13,6 +13,7 @@ public:
     std::optional<PrinterChoice> printerSetup(const QStringList& printers,
                                               const PrinterChoice& current) override;
     QString picturesFolder() const override;
+    QString discLocation(const QString& title) override;
 };
 
 } // namespace kestrane

@@ -1,0 +1,214 @@
+#include "platform/disc_image.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cdio/cdio.h>
+#include <cdio/iso9660.h>
+#include <cdio/logging.h>
+
+#include <cstring>
+
+namespace kestrane {
+
+namespace {
+
+constexpr qint64 kBlock = ISO_BLOCKSIZE;
+
+void quietLibrary()
+{
+    // A damaged image is an answer, not a message on the terminal.
+    cdio_loglevel_default = CDIO_LOG_ASSERT;
+}
+
+// "1953A.JPG;1" as "1953A.JPG", "README.;1" as "README": the version suffix is not part of a name.
+QString plainName(const char* raw)
+{
+    QString name = QString::fromUtf8(raw);
+    const qsizetype semicolon = name.lastIndexOf(u';');
+    if (semicolon > 0)
+        name.truncate(semicolon);
+    if (name.endsWith(u'.'))
+        name.chop(1);
+    return name;
+}
+
+QDateTime stampOf(const iso9660_stat_t& stat)
+{
+    struct tm tm = stat.tm;
+    const QDate date(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
+    const QTime time(tm.tm_hour, tm.tm_min, tm.tm_sec);
+    return date.isValid() && time.isValid() ? QDateTime(date, time, Qt::UTC) : QDateTime();
+}
+
+// The items of a directory list from libcdio, which the list owns.
+std::vector<DiscImageReader::Item> itemsOf(CdioList_t* list, const QByteArray& folderKey)
+{
+    std::vector<DiscImageReader::Item> items;
+    for (CdioListNode_t* node = _cdio_list_begin(list); node; node = _cdio_list_node_next(node)) {
+        const auto* stat = static_cast<const iso9660_stat_t*>(_cdio_list_node_data(node));
+        if (!stat)
+            continue;
+        DiscImageReader::Item item;
+        item.entry.folder = stat->type == iso9660_stat_s::_STAT_DIR;
+        item.entry.name = item.entry.folder ? QString::fromUtf8(stat->filename) : plainName(stat->filename);
+        item.entry.size = item.entry.folder ? 0 : qint64(stat->size);
+        item.entry.modified = stampOf(*stat);
+        if (item.entry.folder)
+            item.key = folderKey + '/' + QByteArray(stat->filename);
+        else
+            item.key = QByteArray::number(qint64(stat->lsn));
+        items.push_back(std::move(item));
+    }
+    iso9660_filelist_free(list);
+    return items;
+}
+
+// An ISO 9660 image file: directories through libiso9660, file contents straight from the file.
+class IsoImageReader : public DiscImageReader
+{
+public:
+    IsoImageReader(iso9660_t* iso, const QString& hostPath) : m_iso(iso), m_file(hostPath)
+    {
+        m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    ~IsoImageReader() override { iso9660_close(m_iso); }
+
+    bool listFolder(const QByteArray& key, std::vector<Item>* items) override
+    {
+        CdioList_t* list = iso9660_ifs_readdir(m_iso, key.isEmpty() ? "/" : key.constData());
+        if (!list)
+            return false;
+        *items = itemsOf(list, key);
+        return true;
+    }
+
+    qint64 read(const Item& file, qint64 offset, char* buffer, qint64 size) override
+    {
+        const qint64 start = file.key.toLongLong() * kBlock;
+        // An extent that passes the end of the image is a damaged file, never a read outside it.
+        if (!m_file.isOpen() || start + file.entry.size > m_file.size() || !m_file.seek(start + offset))
+            return -1;
+        return m_file.read(buffer, size);
+    }
+
+private:
+    iso9660_t* m_iso;
+    QFile m_file;
+};
+
+// A CD image (BIN/CUE, NRG) or a drive through libcdio's drivers, mode 1 or mode 2 data.
+class CdImageReader : public DiscImageReader
+{
+public:
+    explicit CdImageReader(CdIo_t* cdio) : m_cdio(cdio), m_last(cdio_get_disc_last_lsn(cdio)) {}
+    ~CdImageReader() override { cdio_destroy(m_cdio); }
+
+    bool listFolder(const QByteArray& key, std::vector<Item>* items) override
+    {
+        CdioList_t* list = iso9660_fs_readdir(m_cdio, key.isEmpty() ? "/" : key.constData());
+        if (!list)
+            return false;
+        *items = itemsOf(list, key);
+        return true;
+    }
+
+    qint64 read(const Item& file, qint64 offset, char* buffer, qint64 size) override
+    {
+        const qint64 lsn = file.key.toLongLong();
+        if (lsn < 0 || m_last < 0 || lsn + (file.entry.size + kBlock - 1) / kBlock > qint64(m_last) + 1)
+            return -1;
+        qint64 done = 0;
+        QByteArray block(kBlock, Qt::Uninitialized);
+        while (done < size) {
+            const qint64 at = offset + done;
+            const qint64 within = at % kBlock;
+            const qint64 n = std::min(size - done, kBlock - within);
+            if (cdio_read_data_sectors(m_cdio, block.data(), lsn_t(lsn + at / kBlock), ISO_BLOCKSIZE, 1) !=
+                DRIVER_OP_SUCCESS)
+                return done > 0 ? done : -1;
+            std::memcpy(buffer + done, block.constData() + within, size_t(n));
+            done += n;
+        }
+        return done;
+    }
+
+private:
+    CdIo_t* m_cdio;
+    lsn_t m_last;
+};
+
+// The BIN of a CUE sheet whose data track holds plain 2048-byte sectors from its start: that BIN is
+// an ISO image as it stands (libcdio's CUE driver reads such a track as raw sectors).
+QString cookedTrackFile(const QString& cuePath)
+{
+    QFile cue(cuePath);
+    if (!cue.open(QIODevice::ReadOnly) || cue.size() > 64 * 1024)
+        return {};
+    const QString sheet = QString::fromUtf8(cue.readAll());
+    static const QRegularExpression file(uR"re(^\s*FILE\s+"([^"]+)"\s+BINARY)re"_qs,
+                                         QRegularExpression::CaseInsensitiveOption |
+                                             QRegularExpression::MultilineOption);
+    static const QRegularExpression track(
+        uR"re(^\s*TRACK\s+0*1\s+MODE1/2048\s*$\s*(INDEX\s+0*1\s+00:00:00))re"_qs,
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch name = file.match(sheet);
+    if (!name.hasMatch() || !track.match(sheet).hasMatch())
+        return {};
+    const QString bin = name.captured(1);
+    return QDir::isAbsolutePath(bin) ? bin : QFileInfo(cuePath).dir().filePath(bin);
+}
+
+constexpr iso_extension_mask_t kWithoutJoliet = ISO_EXTENSION_ALL & ~ISO_EXTENSION_JOLIET;
+
+} // namespace
+
+std::unique_ptr<DiscImageReader> openIsoImage(const QString& hostPath)
+{
+    quietLibrary();
+    const QByteArray path = QFile::encodeName(hostPath);
+    iso9660_t* joliet = iso9660_open_ext(path.constData(), ISO_EXTENSION_ALL);
+    if (!joliet)
+        return nullptr;
+    auto reader = std::make_unique<IsoImageReader>(joliet, hostPath);
+    if (iso9660_ifs_get_joliet_level(joliet) == 0)
+        return reader;
+    // Joliet names stop at 64 characters, Rock Ridge names do not: the tree with the longer names.
+    iso9660_t* primary = iso9660_open_ext(path.constData(), kWithoutJoliet);
+    if (!primary)
+        return reader;
+    auto other = std::make_unique<IsoImageReader>(primary, hostPath);
+    if (rootNameLength(*other) > rootNameLength(*reader))
+        return other;
+    return reader;
+}
+
+std::unique_ptr<DiscImageReader> openCdImage(const QString& hostPath)
+{
+    quietLibrary();
+    const QString cooked = cookedTrackFile(hostPath);
+    if (!cooked.isEmpty() && QFileInfo(cooked).isFile())
+        return openIsoImage(cooked);
+    const QByteArray path = QFile::encodeName(hostPath);
+    const auto open = [&](iso_extension_mask_t mask) -> std::unique_ptr<CdImageReader> {
+        CdIo_t* cdio = cdio_open(path.constData(), DRIVER_UNKNOWN);
+        if (!cdio)
+            return nullptr;
+        if (!iso9660_fs_read_superblock(cdio, mask)) {
+            cdio_destroy(cdio);
+            return nullptr;
+        }
+        return std::make_unique<CdImageReader>(cdio);
+    };
+    auto reader = open(ISO_EXTENSION_ALL);
+    if (!reader)
+        return nullptr;
+    auto other = open(kWithoutJoliet);
+    if (other && rootNameLength(*other) > rootNameLength(*reader))
+        return other;
+    return reader;
+}
+
+} // namespace kestrane
