@@ -6,7 +6,10 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace kestrane {
 
@@ -55,6 +58,22 @@ QMessageBox::Icon iconFor(MsgIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// The box wraps any line wider than half a small screen; the program's lines are laid out line by
+// line, so its text is given the width of the longest one (the screen still bounds the box).
+void keepLinesWhole(QMessageBox& box, const QString& text)
+{
+    // Measured in the font the box shows, which it takes only once polished.
+    box.ensurePolished();
+    const QFontMetrics metrics(box.font());
+    int widest = 0;
+    for (const QStringView line : QStringView(text).split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line.toString()));
+    // Past the screen's width a line wraps after all, rather than leave the screen.
+    const int room = box.screen() ? box.screen()->availableGeometry().width() * 4 / 5 : widest;
+    const int width = std::min(widest + metrics.averageCharWidth(), room);
+    box.setStyleSheet(u"QLabel#qt_msgbox_label { min-width: %1px; }"_qs.arg(width));
+}
+
 } // namespace
 
 int QtDialogs::messageBox(const MessageBoxRequest& request)
@@ -63,7 +82,8 @@ int QtDialogs::messageBox(const MessageBoxRequest& request)
                     QApplication::activeWindow());
     box.setObjectName(u"MessageBox"_qs);
     // The texts use CR LF line breaks; the box wants plain line feeds.
-    box.setText(QString(request.text).replace(u"\r\n"_qs, u"\n"_qs));
+    const QString text = QString(request.text).replace(u"\r\n"_qs, u"\n"_qs);
+    box.setText(text);
     box.setTextFormat(Qt::PlainText);
     const QList<ButtonAnswer> buttons = buttonsFor(request.buttons);
     for (const ButtonAnswer& b : buttons)
@@ -71,6 +91,7 @@ int QtDialogs::messageBox(const MessageBoxRequest& request)
     box.setDefaultButton(buttons.first().button);
     if (request.systemModal)
         box.setWindowModality(Qt::ApplicationModal);
+    keepLinesWhole(box, text);
     const int clicked = box.exec();
     for (const ButtonAnswer& b : buttons) {
         if (b.button == clicked)
