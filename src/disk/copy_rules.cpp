@@ -46,6 +46,13 @@ QString formatFigure(qint64 value)
     return value < 0 ? u'-' + digits : digits;
 }
 
+qint64 freeSpaceFigure(qint64 freeClusters, qint64 clusterBytes)
+{
+    if (freeClusters < 0 || clusterBytes <= 0)
+        return -1;
+    return freeClusters / 1024 * clusterBytes * 1000;
+}
+
 bool enoughSpace(qint64 freeBytes, qint64 needed)
 {
     return std::max<qint64>(freeBytes, 0) >= needed;

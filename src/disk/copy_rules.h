@@ -33,6 +33,10 @@ inline constexpr char16_t kFreeSpaceUnknown[] = u"Internal GetDisk error!";
 // A figure as the pattern "###,###,###" shows it: thousands separated by commas, nothing at all for 0.
 QString formatFigure(qint64 value);
 
+// The free bytes the copy panel reckons with: (free clusters \ 1024) x cluster bytes x 1000, a
+// little under the true figure; -1 when the space is unknown.
+qint64 freeSpaceFigure(qint64 freeClusters, qint64 clusterBytes);
+
 // Whether `freeBytes` (negative: unknown) covers the job's total; exactly enough is enough.
 bool enoughSpace(qint64 freeBytes, qint64 needed);
 // The refusal when it does not.

@@ -26,6 +26,13 @@ QString playListSourcePhoto(const AppState& state, const QString& descCaption)
     return state.photos.currentPhoto;
 }
 
+QString proposedCopyName(const AppState& state, const QString& sourcePhoto)
+{
+    if (state.selection.selectionKey == QStringView(kNoSelection))
+        return u"EMB972.JPG"_qs;
+    return pictureFileName(sourcePhoto);
+}
+
 QString playListPath(const QString& programFolder, const QString& photoPath)
 {
     return programFolder + QString::fromUtf16(kPlayListFolder) + pictureFileName(photoPath);

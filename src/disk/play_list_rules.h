@@ -14,6 +14,10 @@ struct AppState;
 // disc: the photographs copied to the hard drive do not include it), else the photograph on show.
 QString playListSourcePhoto(const AppState& state, const QString& descCaption);
 
+// The file name the save dialog proposes for the photograph: its own, and before any selection
+// the default emblem photograph's as the disc lists it, in upper case.
+QString proposedCopyName(const AppState& state, const QString& sourcePhoto);
+
 // The play-list file of a photograph: program folder + "\sskestys\" + its file name.
 QString playListPath(const QString& programFolder, const QString& photoPath);
 

@@ -366,12 +366,12 @@ void SlideShow::tick(SlideMode mode)
     }
     state.photos.photoCursor = qint16(cursor);
     const bool shown = showSlide(ClipCaptionRule::Tick);
-    // An unreadable slide is passed over, so the next tick goes on with the one after it.
+    // An unreadable slide is passed over: tried again, it would raise the same box on every tick.
     state.photos.photoCursor = qint16(cursor + 1);
     if (!shown)
         reportFailure(mode == SlideMode::Photos ? ErrorCode::ER016 : ErrorCode::ER019);
     else
-        Q_EMIT captionVisible(true);
+        endStep();
     prefetchNextTick();
 }
 
@@ -386,7 +386,7 @@ void SlideShow::insigniaTick()
         m_insigniaYear = nextInsigniaYear(m_insigniaYear);
     }
     showInsignia();
-    Q_EMIT captionVisible(true);
+    endStep();
     prefetchNextTick();
 }
 

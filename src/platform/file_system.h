@@ -13,6 +13,13 @@ namespace kestrane {
 // the end of the process leaves behind matches this pattern.
 inline constexpr char16_t kPartialCopyPattern[] = u".*.part-*";
 
+// The free room of a file system in its own allocation units (clusters).
+struct FreeSpace
+{
+    qint64 clusters = -1; // -1: unknown
+    qint64 clusterBytes = 0;
+};
+
 // The file system as the program sees it: every path keeps the disc's form, a root ("E:" or the
 // program folder) followed by "\folder\file". Implementations resolve names without regard to
 // letter case, the way the disc's original file system did.
@@ -71,8 +78,8 @@ public:
     // Removes every file matching the pattern; returns how many were removed, -1 on failure.
     virtual int removeMatching(const QString& pattern) = 0;
     virtual bool makeFolder(const QString& path) = 0;
-    virtual bool removeFolder(const QString& path) = 0;      // only when empty
-    virtual qint64 freeSpace(const QString& path) const = 0; // bytes, -1 when unknown
+    virtual bool removeFolder(const QString& path) = 0;         // only when empty
+    virtual FreeSpace freeSpace(const QString& path) const = 0; // of the file system holding path
 
     // The folder that holds the program (a host path used as a root in disc-form paths).
     virtual QString programFolder() const = 0;

@@ -587,13 +587,15 @@ bool HostFileSystem::removeFolder(const QString& path)
     return !host.isEmpty() && QDir().rmdir(host);
 }
 
-qint64 HostFileSystem::freeSpace(const QString& path) const
+FreeSpace HostFileSystem::freeSpace(const QString& path) const
 {
     const QString host = resolve(path);
     if (host.isEmpty())
-        return -1;
+        return {};
     const QStorageInfo info(host);
-    return info.isValid() ? info.bytesAvailable() : -1;
+    if (!info.isValid() || info.blockSize() <= 0 || info.bytesAvailable() < 0)
+        return {};
+    return {info.bytesAvailable() / info.blockSize(), info.blockSize()};
 }
 
 } // namespace kestrane

@@ -47,7 +47,7 @@ public:
     int removeMatching(const QString& pattern) override;
     bool makeFolder(const QString& path) override;
     bool removeFolder(const QString& path) override;
-    qint64 freeSpace(const QString& path) const override;
+    FreeSpace freeSpace(const QString& path) const override;
     QString programFolder() const override { return m_programFolder; }
     QString dataFolder() const override { return m_dataFolder.isEmpty() ? m_programFolder : m_dataFolder; }
     void setDataFolder(QString folder) { m_dataFolder = std::move(folder); }

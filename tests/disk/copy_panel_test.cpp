@@ -47,18 +47,20 @@ protected:
 
 TEST_F(CopyPanelTest, ShortSpaceOpensThePanelOrMisstatesTheFigures)
 {
-    fs.free = 119'999'999;
+    // 122,880,000 bytes, but the panel reckons in thousands of clusters: 29 x 4096 x 1000.
+    fs.free = {30'000, 4096};
     trigger(names::mnuCopy);
     EXPECT_TRUE(panel().panel->isHidden());
     ASSERT_EQ(fake.dialogs.boxes.size(), 1);
     const MessageBoxRequest& box = fake.dialogs.boxes.first();
     EXPECT_EQ(box.title, u"The Kestrane Omnivar"_qs);
     EXPECT_EQ(box.icon, MsgIcon::Critical);
-    EXPECT_TRUE(box.text.contains(u"You have:  119,999,999 bytes\r\n\r\nYou need:   1 bytes more"_qs));
+    EXPECT_TRUE(
+        box.text.contains(u"You have:  118,784,000 bytes\r\n\r\nYou need:   1,216,000 bytes more"_qs));
     EXPECT_EQ(fs.freeAskedFor, fake.programFolder()) << "the space where the copies go";
 
     fake.dialogs.boxes.clear();
-    fs.free = 440'000'000;
+    fs.free = {110 * 1024 + 1023, 4000}; // 110 x 4000 x 1000: exactly the movies' total
     trigger(names::mnuCopyMovies);
     EXPECT_TRUE(fake.dialogs.boxes.isEmpty()) << "exactly enough is enough";
     EXPECT_TRUE(panel().panel->isVisible());
@@ -78,7 +80,7 @@ TEST_F(CopyPanelTest, ShortSpaceOpensThePanelOrMisstatesTheFigures)
 
 TEST_F(CopyPanelTest, UnknownFreeSpaceCopiesAnyway)
 {
-    fs.free = -1;
+    fs.free = {};
     trigger(names::mnuCopy);
     ASSERT_EQ(fake.dialogs.boxes.size(), 2);
     EXPECT_EQ(fake.dialogs.boxes[0].text, u"Internal GetDisk error!"_qs);
@@ -201,7 +203,7 @@ TEST_F(CopyPanelTest, TheDiscRemovedMidCopyLeavesPartialFilesOrATruncatedSet)
 
 TEST_F(CopyPanelTest, MoviesCopiedWithoutTheirNamesOrWithoutAnyReportsFailure)
 {
-    fs.free = 440'000'000;
+    fs.free = {110 * 1024, 4000};
     trigger(names::mnuCopyMovies);
     copyAndWait();
     EXPECT_EQ(fake.dialogs.boxes.last().text, u"Movies successfully copied!\r\n"_qs);

@@ -37,6 +37,25 @@ TEST(FreeSpaceMessage, ExactlyEnoughRefusedOrUnknownSpaceAccepted)
     EXPECT_FALSE(enoughSpace(-1, 120'000'000)) << "an unknown free space is none";
 }
 
+TEST(FreeSpaceMessage, FreeSpaceReckonedInRawBytesOrCutAt32Bits)
+{
+    struct Row
+    {
+        qint64 clusters;
+        qint64 clusterBytes;
+        qint64 figure;
+    };
+    const Row rows[] = {
+        {30'000, 4096, 118'784'000},               // 29 x 4096 x 1000, under the 122,880,000 bytes free
+        {1023, 4096, 0},                           // less than 1024 clusters count as none
+        {4'000'000'000, 4096, 16'000'000'000'000}, // 16 TB: 3,906,250 x 4096 x 1000
+        {-1, 4096, -1},                            // unknown stays unknown
+        {1'000'000, 0, -1},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(freeSpaceFigure(row.clusters, row.clusterBytes), row.figure) << row.clusters;
+}
+
 TEST(FreeSpaceMessage, LinesOrBlanksOfTheRefusalChanged)
 {
     EXPECT_EQ(notEnoughSpaceMessage(100'000'000, 120'000'000),

@@ -133,15 +133,21 @@ TEST_F(PlayListTest, RemoveAllLeavesPhotosOrButtonsEnabled)
     EXPECT_FALSE(buttons().remove->isEnabled());
     EXPECT_FALSE(buttons().removeAll->isEnabled());
 
+    // Adding a photo again leaves Remove all as clearing left it.
     QTest::mouseClick(buttons().add, Qt::LeftButton);
-    EXPECT_TRUE(buttons().removeAll->isEnabled()) << "a list with a photo in it can be cleared again";
+    EXPECT_TRUE(buttons().remove->isEnabled());
+    EXPECT_FALSE(buttons().removeAll->isEnabled());
 }
 
-TEST_F(PlayListTest, BeforeAnySelectionNothingToAdd)
+TEST_F(PlayListTest, BeforeAnySelectionNothingToAddOrAnotherNameProposed)
 {
     opened();
     QTest::mouseClick(buttons().add, Qt::LeftButton);
     EXPECT_TRUE(listed(u"EMB972.jpg"_qs));
+
+    QTest::mouseClick(buttons().copyToDisk, Qt::LeftButton); // the dialog is cancelled
+    ASSERT_EQ(fake.dialogs.saveRequests.size(), 1);
+    EXPECT_EQ(fake.dialogs.saveRequests[0].fileName, u"EMB972.JPG"_qs);
 }
 
 TEST_F(PlayListTest, SaveDialogAcceptsTheSourceOrThePhotoFolder)

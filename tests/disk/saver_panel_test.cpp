@@ -187,7 +187,7 @@ TEST_F(SaverPanelTest, InstallWaitsForeverOrRecordsPhotosNotCopied)
 
 TEST_F(SaverPanelTest, ShortSpaceLeavesTheInstallWaiting)
 {
-    fs.free = 1000;
+    fs.free = {1000, 4096};
     fake.dialogs.answerNext(MsgYes);
     trigger(names::mnuSaver);
     install();

@@ -15,7 +15,7 @@ class ScriptedFileSystem : public FileSystem
 public:
     explicit ScriptedFileSystem(FileSystem& inner) : m_inner(inner) {}
 
-    qint64 free = 500'000'000;
+    FreeSpace free{1'000'000, 4096}; // 3,997,696,000 bytes as the copy panel reckons
     QString freeAskedFor;
     QSet<QString> failRemoving;
     QSet<QString> failCopying;
@@ -68,7 +68,7 @@ public:
     int removeMatching(const QString& pattern) override { return m_inner.removeMatching(pattern); }
     bool makeFolder(const QString& path) override { return m_inner.makeFolder(path); }
     bool removeFolder(const QString& path) override { return m_inner.removeFolder(path); }
-    qint64 freeSpace(const QString& path) const override
+    FreeSpace freeSpace(const QString& path) const override
     {
         const_cast<ScriptedFileSystem*>(this)->freeAskedFor = path;
         return free;

@@ -41,10 +41,9 @@ if dpkg-deb -c "$deb" | grep -E -q 'test|bench|demo-disc|\.a$'; then
   dpkg-deb -c "$deb"; fail "the package holds build or test files"
 fi
 
-if command -v appstreamcli >/dev/null; then
-  echo "== appstreamcli validate"
-  appstreamcli validate --no-net "$root/usr/share/metainfo/org.kestrane.omnivar.metainfo.xml"
-fi
+echo "== desktop-file-validate, appstreamcli validate"
+"$(dirname "$0")/validate_packaging.sh" "$root/usr/share/applications/org.kestrane.omnivar.desktop" \
+  "$root/usr/share/metainfo/org.kestrane.omnivar.metainfo.xml"
 
 # The menu entry's command, found where the package put it.
 exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.kestrane.omnivar.desktop")

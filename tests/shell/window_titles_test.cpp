@@ -9,7 +9,9 @@
 #include "shell/ui/splash_window.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -99,6 +101,37 @@ TEST_F(WindowTitles, AReaderReadsItsDocumentCaption)
     reader.show();
     EXPECT_EQ(windowSystemTitle(reader), "The Kestrane Omnivar     1957 Description");
     reader.unload();
+}
+
+TEST_F(WindowTitles, AMessageBoxLineWrapsInTheMiddleOnASmallScreen)
+{
+    const QString line = u"You must now exit and re-enter the Kestrane Omnivar to allow "_qs;
+    int labelWidth = 0;
+    int needed = 0;
+    int boxWidth = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        auto* label = box->findChild<QLabel*>(u"qt_msgbox_label"_qs);
+        if (label) {
+            labelWidth = label->contentsRect().width();
+            needed = QFontMetrics(label->font()).horizontalAdvance(line);
+        }
+        boxWidth = box->width();
+        box->accept();
+    });
+    poll.start(20);
+    QtDialogs dialogs;
+    MessageBoxRequest request;
+    request.title = u"The Kestrane Omnivar 2002"_qs;
+    request.text = u"All Photos Successfully Removed!\r\n\r\n"_qs + line +
+                   u"\r\nthe software to find the photos on the cdrom drive."_qs;
+    dialogs.messageBox(request);
+    ASSERT_GT(needed, 0);
+    EXPECT_GE(labelWidth, needed) << "the line is wrapped";
+    EXPECT_LE(boxWidth, QApplication::primaryScreen()->availableGeometry().width());
 }
 
 TEST_F(WindowTitles, AMessageBoxReadsTheTitleItWasGiven)

@@ -148,6 +148,21 @@ TEST_F(SlideShowEngine, ASequentialRunHoldsItsLastSlideForOneTickThenStartsAgain
     EXPECT_TRUE(errorCodes().isEmpty());
 }
 
+TEST_F(SlideShowEngine, AutomaticTicksLeaveSSCommand1BehindTheSlideInEveryMode)
+{
+    openDisc({u"57A.JPG"_qs, u"57B.JPG"_qs}, {u"1953.jpg"_qs, u"1954.jpg"_qs});
+    int fronts = 0;
+    QObject::connect(show.get(), &SlideShow::frontRequested, [&] { ++fronts; });
+    for (const SlideMode mode : {SlideMode::Photos, SlideMode::ClipArt, SlideMode::Insignias}) {
+        show->selectMode(mode);
+        fronts = 0;
+        show->play();
+        tick(2);
+        EXPECT_EQ(fronts, 2) << int(mode);
+        show->pause();
+    }
+}
+
 TEST_F(SlideShowEngine, RandomOrderDrawsTheSameRepeatingSequenceThatTheGeneratorGives)
 {
     openDisc({u"57A.JPG"_qs, u"57B.JPG"_qs, u"57C.JPG"_qs});

@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -319,6 +320,27 @@ TEST_F(SlideWindowTest, TheClockPanelsFollowTheClockInEnglish)
         EXPECT_EQ(text(w, names::StatusTime), u"12:00:00 am");
         EXPECT_EQ(text(w, names::StatusDate), u"01/02/01");
         EXPECT_EQ(text(w, names::StatusDay), u"Tuesday");
+    });
+}
+
+TEST_F(SlideWindowTest, AMessageBoxOverTheShowTakesThePanelsDarkLabelStyle)
+{
+    openMain();
+    runShow([](SlideWindow& w) {
+        QMessageBox box(QMessageBox::Question, u"The Kestrane Omnivar"_qs,
+                        u"Would you like to copy this image to the Windows Clipboard?"_qs, QMessageBox::Yes,
+                        &w);
+        auto* label = box.findChild<QLabel*>(u"qt_msgbox_label"_qs);
+        ASSERT_NE(label, nullptr);
+        label->ensurePolished();
+        EXPECT_NE(label->palette().color(QPalette::WindowText), QColor(0xe9, 0xeb, 0xee));
+        EXPECT_NE(label->palette().color(QPalette::Window), QColor(0x0f, 0x12, 0x15));
+        // The show's own panels keep theirs.
+        auto* number = control<QLabel>(w, names::pnlPhotoNumber);
+        number->ensurePolished();
+        EXPECT_EQ(number->palette().color(QPalette::WindowText), QColor(0xf4, 0xc8, 0x4f));
+        EXPECT_EQ(control<QLabel>(w, names::StatusTime)->palette().color(QPalette::Window),
+                  QColor(0x0f, 0x12, 0x15));
     });
 }
 

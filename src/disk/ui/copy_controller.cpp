@@ -109,7 +109,8 @@ bool CopyController::PrepareCopyPanel()
 
     // The copies go below the program folder, wherever the platform keeps it: its file system counts.
     FileSystem& fs = *m_context.platform.fileSystem;
-    const qint64 free = fs.freeSpace(fs.programFolder());
+    const FreeSpace space = fs.freeSpace(fs.programFolder());
+    const qint64 free = freeSpaceFigure(space.clusters, space.clusterBytes);
     if (free < 0)
         box(m_context, QString::fromUtf16(kFreeSpaceUnknown), MsgButtons::Ok, MsgIcon::None);
     if (!enoughSpace(free, job.total)) {

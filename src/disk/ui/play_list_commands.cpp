@@ -135,7 +135,6 @@ void PlayListCommands::addClicked()
         box(QString::fromUtf16(kPhotoAdded), MsgButtons::Ok, MsgIcon::Exclamation);
         m_c.add->setEnabled(false);
         m_c.remove->setEnabled(true);
-        m_c.removeAll->setEnabled(true);
     }
     context.state.errors.currentErrorCode = QString::fromUtf16(kBlankCode);
 }
@@ -213,7 +212,7 @@ void PlayListCommands::copyToDiskClicked()
     SaveFileRequest request;
     request.title = QString::fromUtf16(kCopyDialogTitle);
     request.initialFolder = dialogs.picturesFolder();
-    request.fileName = pictureFileName(source);
+    request.fileName = proposedCopyName(context.state, source);
     request.filters = QStringList{u"JPG Files (*.jpg)"_qs, u"All Files (*)"_qs};
     request.defaultSuffix = u"jpg"_qs;
     for (;;) {

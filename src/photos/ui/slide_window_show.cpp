@@ -17,13 +17,14 @@ namespace kestrane {
 
 namespace {
 
+// The panels by their class: a message box opened over the show keeps the look of every other box.
 const char* kStyle = R"(
 QDialog#frmSlide { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2b3037, stop:1 #1a1d22); }
-QLabel { color: #e9ebee; background: #0f1215; border: 1px solid #4b525b; border-radius: 3px; padding: 0 4px; }
-QLabel[caption="true"] { color: #ffffff; border: 1px solid #d24a43; border-radius: 4px;
+kestrane--SlidePanel { color: #e9ebee; background: #0f1215; border: 1px solid #4b525b; border-radius: 3px; padding: 0 4px; }
+kestrane--SlidePanel[caption="true"] { color: #ffffff; border: 1px solid #d24a43; border-radius: 4px;
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #b8231f, stop:1 #7a1411); }
-QLabel#pnlPhotoNumber { color: #f4c84f; }
-QLabel#PnlCoStar { color: #d9dde2; font-style: italic; }
+kestrane--SlidePanel#pnlPhotoNumber { color: #f4c84f; }
+kestrane--SlidePanel#PnlCoStar { color: #d9dde2; font-style: italic; }
 QGroupBox { color: #aab2bb; border: 1px solid #4b525b; border-radius: 4px; margin-top: 1.1em; padding: 2px 4px; }
 QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 3px; }
 QRadioButton { color: #e9ebee; spacing: 6px; }

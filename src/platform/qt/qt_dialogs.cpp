@@ -8,7 +8,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace kestrane {
 
@@ -79,6 +82,22 @@ protected:
     }
 };
 
+// The box wraps any line wider than half a small screen; the program's lines are laid out line by
+// line, so its text is given the width of the longest one (the screen still bounds the box).
+void keepLinesWhole(QMessageBox& box, const QString& text)
+{
+    // Measured in the font the box shows, which it takes only once polished.
+    box.ensurePolished();
+    const QFontMetrics metrics(box.font());
+    int widest = 0;
+    for (const QStringView line : QStringView(text).split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line.toString()));
+    // Past the screen's width a line wraps after all, rather than leave the screen.
+    const int room = box.screen() ? box.screen()->availableGeometry().width() * 4 / 5 : widest;
+    const int width = std::min(widest + metrics.averageCharWidth(), room);
+    box.setStyleSheet(u"QLabel#qt_msgbox_label { min-width: %1px; }"_qs.arg(width));
+}
+
 } // namespace
 
 QString QtDialogs::discLocation(const QString& title)
@@ -104,7 +123,8 @@ int QtDialogs::messageBox(const MessageBoxRequest& request)
                     QApplication::activeWindow());
     box.setObjectName(u"MessageBox"_qs);
     // The texts use CR LF line breaks; the box wants plain line feeds.
-    box.setText(QString(request.text).replace(u"\r\n"_qs, u"\n"_qs));
+    const QString text = QString(request.text).replace(u"\r\n"_qs, u"\n"_qs);
+    box.setText(text);
     box.setTextFormat(Qt::PlainText);
     const QList<ButtonAnswer> buttons = buttonsFor(request.buttons);
     for (const ButtonAnswer& b : buttons)
@@ -117,6 +137,7 @@ int QtDialogs::messageBox(const MessageBoxRequest& request)
         extra = box.addButton(request.extraButton, QMessageBox::ActionRole);
         extra->setAccessibleName(QString(request.extraButton).remove(u"..."_qs));
     }
+    keepLinesWhole(box, text);
     const int clicked = box.exec();
     if (extra && box.clickedButton() == extra)
         return MsgExtra;
