@@ -101,7 +101,8 @@ void ScrollWindow::setupWidgets()
     m_close->setFlat(true);
     m_close->setStyleSheet(
         u"QPushButton { color: #ffffff; background: #a11d19; border: none; font-weight: bold; }"
-        u"QPushButton:hover { background: #d23b34; }"_qs);
+        u"QPushButton:hover { background: #d23b34; }"
+        u"QPushButton:focus { border: 2px solid #ffffff; }"_qs);
 
     connect(m_hScroll, &QScrollBar::valueChanged, this,
             [this](int value) { scrollPictureTo(-value, m_picture->y()); });
