@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
@@ -247,6 +248,32 @@ TEST_F(MoviesWindowTest, AnInstallerRunsOnNoOrIsNotWaitedForOrAMissingHelperGoes
     EXPECT_TRUE(
         fake.dialogs.boxes.last().text.contains(u" Unable to load Intel Video driver install software."_qs));
     EXPECT_TRUE(form1->isEnabled());
+}
+
+} // namespace kestrane::test
+
+namespace kestrane::test {
+
+TEST_F(MoviesWindowTest, TheScreenReadersToggleOnLeMansPlaysItAndOnTheSelectedOptionPlaysItAgain)
+{
+    MoviesWindow* movies = openMovies();
+    ASSERT_NE(movies, nullptr);
+    QRadioButton* lemans = movies->optMovie(6);
+    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(lemans)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    const auto opens = [&] { return player->calls().filter(QRegularExpression(u"^open "_qs)).size(); };
+
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(lemans->isChecked());
+    EXPECT_EQ(movies->windowTitle(), u"Kestrane at LeMans"_qs);
+    EXPECT_EQ(QDir::cleanPath(player->source()), QDir::cleanPath(disc() + u"/movies/lemans.avi"_qs));
+    EXPECT_TRUE(player->isPlaying());
+    EXPECT_EQ(opens(), 1);
+
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(lemans->isChecked());
+    EXPECT_EQ(opens(), 2) << "a click on the selected option plays it again, and so does the toggle";
 }
 
 } // namespace kestrane::test

@@ -97,7 +97,8 @@ void ScrollWindow::setupWidgets()
     m_close->setObjectName(names::name(names::SSCommand1));
     m_close->setAccessibleName(tr("Close"));
     m_close->setToolTip(tr("Close (Esc, or click the picture with the right mouse button)"));
-    m_close->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it; a click leaves the arrow keys with the picture.
+    m_close->setFocusPolicy(Qt::TabFocus);
     m_close->setFlat(true);
     m_close->setStyleSheet(
         u"QPushButton { color: #ffffff; background: #a11d19; border: none; font-weight: bold; }"
