@@ -4,9 +4,11 @@
 #include "documents/ui/menu_documents_controller.h"
 #include "periphery/ui/illustrated_panel.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QDirIterator>
+#include <QPointer>
 #include <QTextBrowser>
 
 using namespace kestrane;
@@ -327,4 +329,22 @@ TEST_F(MenuDocumentsTest, MissingHelpOpensAnEmptyWindowOrSaysNothing)
     EXPECT_EQ(box.icon, MsgIcon::Exclamation);
     EXPECT_TRUE(box.text.startsWith(u"The help of the Kestrane Omnivar could not be found."_qs));
     EXPECT_TRUE(box.text.contains(QDir::toNativeSeparators(fake.programFolder() + u"/help"_qs)));
+}
+
+TEST_F(MenuDocumentsTest, TheHelpWindowIsAnnouncedAsAWindowWithItsTitleAndEscapeUnloadsIt)
+{
+    installHelp();
+    item(u"mnuContents"_qs)->trigger();
+    const QPointer<HelpWindow> help = menus->helpWindow();
+    ASSERT_NE(help, nullptr);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(help.data());
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_TRUE(accessible->role() == QAccessible::Window || accessible->role() == QAccessible::Dialog)
+        << "role " << accessible->role();
+    EXPECT_EQ(accessible->text(QAccessible::Name), u"The Kestrane Omnivar 2002 Help - Contents"_qs);
+
+    QTest::keyClick(help->browser(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(help.isNull()) << "a closed help window is destroyed, not kept hidden";
+    EXPECT_EQ(menus->helpWindow(), nullptr);
 }

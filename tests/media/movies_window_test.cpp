@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
@@ -264,6 +265,32 @@ TEST_F(MoviesWindowTest, AnInstallerRunsOnNoOrIsNotWaitedForOrAMissingHelperGoes
     EXPECT_TRUE(text.contains(u"gstreamer1.0-packagekit"_qs)) << text.toStdString();
     EXPECT_FALSE(text.contains(u"CD"_qs)) << text.toStdString();
     EXPECT_TRUE(form1->isEnabled());
+}
+
+} // namespace kestrane::test
+
+namespace kestrane::test {
+
+TEST_F(MoviesWindowTest, TheScreenReadersToggleOnLeMansPlaysItAndOnTheSelectedOptionPlaysItAgain)
+{
+    MoviesWindow* movies = openMovies();
+    ASSERT_NE(movies, nullptr);
+    QRadioButton* lemans = movies->optMovie(6);
+    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(lemans)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    const auto opens = [&] { return player->calls().filter(QRegularExpression(u"^open "_qs)).size(); };
+
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(lemans->isChecked());
+    EXPECT_EQ(movies->windowTitle(), u"Kestrane at LeMans"_qs);
+    EXPECT_EQ(QDir::cleanPath(player->source()), QDir::cleanPath(disc() + u"/movies/lemans.avi"_qs));
+    EXPECT_TRUE(player->isPlaying());
+    EXPECT_EQ(opens(), 1);
+
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(lemans->isChecked());
+    EXPECT_EQ(opens(), 2) << "a click on the selected option plays it again, and so does the toggle";
 }
 
 } // namespace kestrane::test

@@ -438,3 +438,33 @@ TEST_F(SlideWindowTest, AWindowOpenedAfterAShowIsNotClosedByTheRefreshOnLosingTh
         EXPECT_EQ(findSlideWindow(context), &w);
     });
 }
+
+TEST_F(SlideWindowTest, TheScreenReadersToggleChoosesInsigniasAndRunsTheSelectedModeAgain)
+{
+    openMain();
+    clickYear(5);
+    runShow([&](SlideWindow& w) {
+        auto toggle = [](QAbstractButton* option) {
+            QAccessibleActionInterface* actions =
+                QAccessible::queryAccessibleInterface(option)->actionInterface();
+            ASSERT_NE(actions, nullptr);
+            ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+            actions->doAction(QAccessibleActionInterface::toggleAction());
+        };
+        auto* photos = control<QRadioButton>(w, names::Option1, 0);
+        QWidget* number = control(w, names::pnlPhotoNumber);
+        ASSERT_TRUE(photos->isChecked());
+        ASSERT_TRUE(number->isVisibleTo(&w));
+        // Photos is selected already: its toggle still runs the mode switch, which hides the number.
+        toggle(photos);
+        EXPECT_FALSE(number->isVisibleTo(&w));
+        const QImage photosTitle = control<SlideImage>(w, names::Image1)->image();
+
+        auto* insignias = control<QRadioButton>(w, names::Option1, 2);
+        toggle(insignias);
+        EXPECT_TRUE(insignias->isChecked());
+        EXPECT_FALSE(photos->isChecked());
+        EXPECT_EQ(text(w, names::panYear), u"1957"_qs);
+        EXPECT_NE(control<SlideImage>(w, names::Image1)->image(), photosTitle);
+    });
+}

@@ -13,7 +13,8 @@ SpinButton::SpinButton(QWidget* parent)
     m_down->setArrowType(Qt::DownArrow);
     for (QToolButton* button : {m_up, m_down}) {
         button->setAutoRepeat(true);
-        button->setFocusPolicy(Qt::NoFocus);
+        // Reached with Tab and worked with Space; a click leaves the focus where it was.
+        button->setFocusPolicy(Qt::TabFocus);
     }
     connect(m_up, &QToolButton::clicked, this, &SpinButton::spinUp);
     connect(m_down, &QToolButton::clicked, this, &SpinButton::spinDown);

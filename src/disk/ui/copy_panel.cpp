@@ -1,6 +1,7 @@
 #include "disk/ui/copy_panel.h"
 
 #include "common/control_names.h"
+#include "common/ui/accessible_controls.h"
 #include "disk/copy_rules.h"
 #include "disk/ui/flood_gauge.h"
 #include "disk/ui/panel_art.h"
@@ -72,6 +73,7 @@ CopyPanelControls buildCopyPanel(QFrame* panel)
     c.cmdCancel = new QPushButton(u"Cancel"_qs, panel);
     c.cmdCancel->setObjectName(names::name(names::cmdCancel));
     c.cmdCancel->setGeometry(218, 166, 110, 30);
+    closeOnEscape(panel, c.cmdCancel);
     return c;
 }
 

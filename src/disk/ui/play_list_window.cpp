@@ -1,6 +1,7 @@
 #include "disk/ui/play_list_window.h"
 
 #include "common/control_names.h"
+#include "common/ui/accessible_controls.h"
 #include "common/ui/window_registry.h"
 #include "disk/play_list_rules.h"
 #include "disk/ui/flood_gauge.h"
@@ -50,6 +51,7 @@ PlayListWindow::PlayListWindow(const PlayListEnvironment& environment, QWidget* 
     setWindowTitle(QString::fromUtf16(kPlayListCaption));
     setAttribute(Qt::WA_DeleteOnClose);
     setupWidgets();
+    closeOnEscape(this, m_controls.exit);
     placeOverOwner();
     if (m_context.windows)
         m_context.windows->enter(WindowRegistry::PlayList, this);

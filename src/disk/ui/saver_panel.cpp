@@ -1,6 +1,7 @@
 #include "disk/ui/saver_panel.h"
 
 #include "common/error_reporter.h"
+#include "common/ui/accessible_controls.h"
 #include "common/ui/spin_button.h"
 #include "common/ui/window_registry.h"
 #include "disk/saver_rules.h"
@@ -90,6 +91,7 @@ SaverPanelControls buildSaverPanel(QFrame* panel)
     c.install = makeButton(panel, names::SSCommand4, u"Install"_qs, 36);
     c.help = makeButton(panel, names::SSCommand5, u"Help"_qs, 148);
     c.cancel = makeButton(panel, names::SSCommand6, u"Cancel"_qs, 260);
+    closeOnEscape(panel, c.cancel);
     return c;
 }
 

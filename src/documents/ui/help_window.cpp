@@ -1,6 +1,7 @@
 #include "documents/ui/help_window.h"
 
 #include "common/control_names.h"
+#include "common/ui/accessible_controls.h"
 #include "documents/help_pages.h"
 
 #include <QFileInfo>
@@ -24,6 +25,8 @@ constexpr QSize kDesignSize(620, 540);
 HelpWindow::HelpWindow(QWidget* owner) : m_owner(owner)
 {
     setObjectName(names::name(names::frmHelp));
+    installAccessibleControls();
+    setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMinMaxButtonsHint);
     if (owner) {

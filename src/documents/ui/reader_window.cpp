@@ -217,6 +217,11 @@ void ReaderWindow::okClicked()
     RestoreYearButton(m_env.context);
 }
 
+void ReaderWindow::reject()
+{
+    okClicked();
+}
+
 void ReaderWindow::playNarration()
 {
     AppContext& context = m_env.context;

@@ -68,6 +68,8 @@ public:
     void printDocument();
 
     void done(int result) override;
+    // Escape works as OK does, giving the main window back.
+    void reject() override;
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "common/control_names.h"
 #include "common/error_reporter.h"
+#include "common/ui/accessible_controls.h"
 #include "common/ui/window_registry.h"
 #include "media/movie_playback.h"
 #include "media/movie_table.h"
@@ -104,7 +105,7 @@ void MoviesWindow::setupWidgets()
         group->addButton(option, i);
         choices->addWidget(option);
         m_options[size_t(i)] = option;
-        connect(option, &QRadioButton::clicked, this, [this, i] { m_playback->choose(i); });
+        onOptionChosen(option, this, [this, i] { m_playback->choose(i); });
     }
     choices->addStretch(1);
     auto* exit = new QPushButton(u"Exit"_qs, panel);

@@ -1,6 +1,7 @@
 #include "media/ui/sound_board.h"
 
 #include "common/control_names.h"
+#include "common/ui/accessible_controls.h"
 #include "common/ui/main_window_controls.h"
 #include "common/ui/window_registry.h"
 #include "media/sound_table.h"
@@ -77,6 +78,7 @@ SoundBoardControls buildSoundBoard(QWidget* panel)
     close->setGeometry(buttonsLeft, belowShortColumns + 44, kColumnWidth - 24, 32);
     board.stop = stop;
     board.close = close;
+    closeOnEscape(panel, close);
     return board;
 }
 

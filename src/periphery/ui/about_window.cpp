@@ -53,7 +53,7 @@ QPushButton { color: #1a1d22; border: 1px solid #858d96; border-radius: 3px; pad
 QPushButton:hover { border-color: #d23b34;
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #dde2e7); }
 QPushButton:pressed { background: #b4bcc5; }
-QPushButton:focus { border: 1px solid #e0463e; }
+QPushButton:focus { border: 2px solid #e0463e; padding: 0 7px; }
 QPushButton#SSCommand2 { color: #163a73; text-decoration: underline; }
 )";
 

@@ -2,6 +2,7 @@
 
 #include "common/control_names.h"
 #include "common/error_reporter.h"
+#include "common/ui/accessible_controls.h"
 #include "common/ui/window_registry.h"
 #include "documents/menu_catalogue.h"
 #include "documents/ui/menu_documents_controller.h"
@@ -97,6 +98,7 @@ void IllustratedSeries::buildPanel()
     m_ssCommand8->setGeometry(kCloseGeometry);
     connect(m_ssCommand7, &QPushButton::clicked, this, &IllustratedSeries::SSCommand7Click);
     connect(m_ssCommand8, &QPushButton::clicked, this, &IllustratedSeries::SSCommand8Click);
+    closeOnEscape(panel, m_ssCommand8);
 
     const QIcon icon = pictureIcon();
     for (int n = 0; n < names::kPenrowButtonCount; ++n) {

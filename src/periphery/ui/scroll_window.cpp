@@ -97,11 +97,13 @@ void ScrollWindow::setupWidgets()
     m_close->setObjectName(names::name(names::SSCommand1));
     m_close->setAccessibleName(tr("Close"));
     m_close->setToolTip(tr("Close (Esc, or click the picture with the right mouse button)"));
-    m_close->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it; a click leaves the arrow keys with the picture.
+    m_close->setFocusPolicy(Qt::TabFocus);
     m_close->setFlat(true);
     m_close->setStyleSheet(
         u"QPushButton { color: #ffffff; background: #a11d19; border: none; font-weight: bold; }"
-        u"QPushButton:hover { background: #d23b34; }"_qs);
+        u"QPushButton:hover { background: #d23b34; }"
+        u"QPushButton:focus { border: 2px solid #ffffff; }"_qs);
 
     connect(m_hScroll, &QScrollBar::valueChanged, this,
             [this](int value) { scrollPictureTo(-value, m_picture->y()); });

@@ -1,6 +1,7 @@
 #include "photos/ui/slide_window.h"
 
 #include "common/control_names.h"
+#include "common/ui/accessible_controls.h"
 #include "common/ui/spin_button.h"
 #include "common/ui/window_registry.h"
 #include "photos/slide_show.h"
@@ -171,7 +172,7 @@ void SlideWindow::setupChoices()
         option->setToolTip(QString::fromUtf16(kModes[i].toolTip));
         // A click leaves the keyboard with SSCommand1, which reads the step keys.
         option->setFocusPolicy(Qt::TabFocus);
-        connect(option, &QRadioButton::clicked, this, [this, i] { m_show.selectMode(SlideMode(i)); });
+        onOptionChosen(option, this, [this, i] { m_show.selectMode(SlideMode(i)); });
         m_modes[i] = option;
     }
     m_modes[0]->setChecked(true);
@@ -182,7 +183,7 @@ void SlideWindow::setupChoices()
         auto* option = new QRadioButton(QString::fromUtf16(kOrders[i]), m_orderFrame);
         option->setObjectName(names::indexed(names::optSeq, int(i)));
         option->setFocusPolicy(Qt::TabFocus);
-        connect(option, &QRadioButton::clicked, this, [this, i] { m_show.setOrder(SlideOrder(i)); });
+        onOptionChosen(option, this, [this, i] { m_show.setOrder(SlideOrder(i)); });
         m_order[i] = option;
     }
     m_order[0]->setChecked(true);

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -33,13 +34,15 @@ QPushButton { color: #1a1d22; border: 1px solid #858d96; border-radius: 3px; pad
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdfdfe, stop:0.55 #e2e6ea, stop:1 #c9cfd6); }
 QPushButton:hover { border-color: #d23b34; }
 QPushButton:pressed { background: #b4bcc5; }
-QPushButton:focus { border: 1px solid #e0463e; }
+QPushButton:focus { border: 2px solid #e0463e; padding: 0 2px; }
 QPushButton:disabled { color: #79818a; border-color: #464d55; background: #343a41; }
 QPushButton#cmdExit { color: #ffffff; border-color: #5b0f0c;
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #cf3a33, stop:1 #8c1713); }
+QPushButton#cmdExit:focus { border: 2px solid #ffffff; padding: 0 2px; }
 SpinButton QToolButton { border: 1px solid #858d96; border-radius: 3px;
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdfdfe, stop:1 #c9cfd6); }
 SpinButton QToolButton:disabled { background: #343a41; border-color: #464d55; }
+SpinButton QToolButton:focus { border: 2px solid #e0463e; }
 )";
 
 constexpr int kPictureSlots = 4; // Image1 (rear), Picture2 (side), Picture3 (front), Picture4 (script)
@@ -132,6 +135,8 @@ void SlideWindow::connectShow()
 
 void SlideWindow::selectModeButton(SlideMode mode)
 {
+    // The show chose the mode itself: checking its button is no second choice.
+    const QSignalBlocker quiet(m_modes[size_t(mode)]);
     m_modes[size_t(mode)]->setChecked(true);
 }
 

@@ -1,6 +1,7 @@
 #include "printing/ui/print_panel.h"
 
 #include "common/control_names.h"
+#include "common/ui/accessible_controls.h"
 #include "common/ui/rich_text_box.h"
 
 #include <QCheckBox>
@@ -106,6 +107,7 @@ PrintPanelControls buildPrintPanel(QFrame* panel, const std::array<QListWidget*,
     c.rtbText->setObjectName(names::name(names::rtbText));
     c.rtbText->setGeometry(16, 250, 210, 28);
     c.rtbText->hide();
+    closeOnEscape(panel, c.cmdOK);
     return c;
 }
 

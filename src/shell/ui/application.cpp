@@ -1,5 +1,6 @@
 #include "shell/ui/application.h"
 
+#include "common/ui/accessible_controls.h"
 #include "disk/ui/disk_operations.h"
 #include "disk/ui/saver_panel.h"
 #include "documents/ui/advertisements_controller.h"
@@ -41,6 +42,7 @@ Application::~Application() = default;
 
 bool Application::start(const QStringList& arguments)
 {
+    installAccessibleControls();
     m_splash = std::make_unique<SplashWindow>();
     QObject::connect(m_splash.get(), &SplashWindow::timerFired, [this] {
         // A catalogue error box may still be open: the window waits for the catalogue.
@@ -52,8 +54,10 @@ bool Application::start(const QStringList& arguments)
     m_splash->show();
 
     StartupSteps steps;
-    steps.unloadSplash = [this] { m_splash->unload(); };
+    steps.unloadSplash = [this] { unloadSplash(); };
     steps.startSplashTimer = [this] {
+        if (!m_splash)
+            return;
         m_splash->show();
         m_splash->startTimer();
     };
@@ -75,11 +79,21 @@ bool Application::start(const QStringList& arguments)
         m_loadingCatalogue = true;
         LoadPhotoArray(m_context);
         m_loadingCatalogue = false;
-        if (m_openWhenLoaded && !m_context.platform.app->endRequested())
+        if (m_openWhenLoaded && m_splash && !m_context.platform.app->endRequested())
             QTimer::singleShot(0, m_splash.get(), [this] { openMainWindow(); });
     };
     const StartupResult result = runStartupSequence(m_context, arguments, steps);
     return result == StartupResult::Ready;
+}
+
+void Application::unloadSplash()
+{
+    if (!m_splash)
+        return;
+    m_splash->unload();
+    // Destroyed, not kept hidden: a hidden window still stands in the accessible window list. The
+    // splash may be in the middle of emitting its timer signal, hence later.
+    m_splash.release()->deleteLater();
 }
 
 void Application::openMainWindow()
@@ -112,7 +126,7 @@ void Application::openMainWindow()
                      &MenuDocuments::SSCommand5Click);
     m_search = std::make_unique<SearchController>(m_context, m_main->controls(), &m_main->mmControl1(),
                                                   userCacheFolder());
-    m_main->load([this] { m_splash->unload(); });
+    m_main->load([this] { unloadSplash(); });
     m_main->applyStartupSizing(sizing);
     m_main->show();
     m_main->fillYearLists(yearListEntries());

@@ -44,6 +44,7 @@ public:
 
     AppState& state() { return m_state; }
     AppContext& context() { return m_context; }
+    // Null once the splash has been unloaded.
     SplashWindow* splash() const { return m_splash.get(); }
     MainWindow* mainWindow() const { return m_main.get(); }
     YearPage* yearPage() const { return m_yearPage.get(); }
@@ -55,6 +56,8 @@ public:
     void openMainWindow();
 
 private:
+    void unloadSplash();
+
     AppState m_state;
     WindowRegistry m_windows;
     AppContext m_context;

@@ -42,11 +42,12 @@ QPushButton { color: #1a1d22; border: 1px solid #858d96; border-radius: 3px; pad
 QPushButton:hover { border-color: #d23b34;
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #dde2e7); }
 QPushButton:pressed { background: #b4bcc5; }
-QPushButton:focus { border: 1px solid #e0463e; }
+QPushButton:focus { border: 2px solid #e0463e; padding: 0 2px; }
 QPushButton:disabled { color: #79818a; border-color: #464d55; background: #343a41; }
 QPushButton#cmdExit { color: #ffffff; border-color: #5b0f0c;
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #cf3a33, stop:1 #8c1713); }
 QPushButton#cmdExit:hover { background: #d8443c; }
+QPushButton#cmdExit:focus { border: 2px solid #ffffff; padding: 0 2px; }
 QFrame#Frame1 { border-top: 2px solid #a11d19;
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #333941, stop:1 #23272d); }
 QLabel[heading="true"] { color: #aab2bb; }
@@ -54,10 +55,13 @@ QLabel#brand { color: #d9dde2; }
 SpinButton QToolButton { border: 1px solid #858d96; border-radius: 3px;
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdfdfe, stop:1 #c9cfd6); }
 SpinButton QToolButton:pressed { background: #b4bcc5; }
+SpinButton QToolButton:focus { border: 2px solid #e0463e; }
 QFrame[panel="true"] { background: #dde1e6; border: 2px solid #f4f6f8; border-right-color: #8d959e;
     border-bottom-color: #8d959e; }
-QMenuBar { background: #eceef1; border-bottom: 1px solid #b9c0c7; spacing: 1px; }
-QMenuBar::item { padding: 3px 3px; background: transparent; }
+QFrame[panel="true"] QLabel, QFrame[panel="true"] QRadioButton, QFrame[panel="true"] QCheckBox { color: #1a1d22; }
+QFrame[panel="true"] QRadioButton:disabled, QFrame[panel="true"] QCheckBox:disabled { color: #6b737c; }
+QMenuBar { color: #1a1d22; background: #eceef1; border-bottom: 1px solid #b9c0c7; spacing: 1px; }
+QMenuBar::item { color: #1a1d22; padding: 3px 3px; background: transparent; }
 QMenuBar::item:selected { background: #a11d19; color: #ffffff; }
 )";
 
