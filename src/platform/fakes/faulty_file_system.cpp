@@ -103,9 +103,10 @@ bool FaultyFileSystem::copyFileToHost(const QString& from, const QString& hostTa
     });
 }
 
-qint64 FaultyFileSystem::freeSpace(const QString& path) const
+FreeSpace FaultyFileSystem::freeSpace(const QString& path) const
 {
-    return room >= 0 ? room : m_inner.freeSpace(path);
+    // The room left, told in clusters of one byte.
+    return room >= 0 ? FreeSpace{room, 1} : m_inner.freeSpace(path);
 }
 
 } // namespace kestrane

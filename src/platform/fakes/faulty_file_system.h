@@ -36,7 +36,7 @@ public:
     int removeMatching(const QString& pattern) override { return m_inner.removeMatching(pattern); }
     bool makeFolder(const QString& path) override { return m_inner.makeFolder(path); }
     bool removeFolder(const QString& path) override { return m_inner.removeFolder(path); }
-    qint64 freeSpace(const QString& path) const override;
+    FreeSpace freeSpace(const QString& path) const override;
     QString programFolder() const override { return m_inner.programFolder(); }
     QString dataFolder() const override { return m_inner.dataFolder(); }
     QString systemFolder() const override { return m_inner.systemFolder(); }
