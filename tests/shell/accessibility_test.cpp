@@ -97,6 +97,8 @@ struct Program
     ~Program()
     {
         closeSecondaryWindows();
+        // Windows closed by the trial go while the registry they leave still exists.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         app.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
