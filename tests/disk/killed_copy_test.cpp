@@ -45,6 +45,7 @@ protected:
         const QString temporary = fake.root() + u"/child"_qs;
         QDir().mkpath(temporary);
         env.insert(u"TMPDIR"_qs, temporary);
+        env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
         QProcess child;
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
