@@ -35,10 +35,11 @@ bool CopyJob::isRunning() const
     return m_thread && m_thread->isRunning();
 }
 
-void CopyJob::resume()
+void CopyJob::resume(bool goOn)
 {
     const QMutexLocker lock(&m_mutex);
     m_waiting = false;
+    m_goOn = goOn;
     m_resumed.wakeAll();
 }
 
@@ -90,6 +91,9 @@ void CopyJob::run()
         }
         Q_EMIT fileFailed(item.source, item.target, reason);
         waitForResume();
+        const QMutexLocker lock(&m_mutex);
+        if (!m_goOn)
+            break;
     }
     if (!m_stop)
         Q_EMIT finished(copied, failed);

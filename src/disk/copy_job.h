@@ -24,7 +24,8 @@ struct CopyItem
 // Copies a list of files on a thread of its own, so that the window keeps repainting its gauges and
 // answering the window system however slow the drive. The job reports by signal (queued to the
 // receivers' thread): which file it copies, the two gauges at most every few hundredths of a second,
-// and each file that fails, after which it waits for resume(). An earlier copy of a file stays until
+// and each file that fails, after which it waits for resume() to go on with the next file or to end
+// there. An earlier copy of a file stays until
 // its replacement is complete; a file that fails leaves no partial copy. The file system is the
 // caller's: nothing else may write to it while the job runs.
 class CopyJob : public QObject
@@ -38,8 +39,8 @@ public:
 
     void start();
     bool isRunning() const;
-    // Lets the job go on after fileFailed.
-    void resume();
+    // Lets the job go on after fileFailed, or (goOn false) end there with `finished`.
+    void resume(bool goOn = true);
 
     // The longest pause between two progress reports while a file is copied, in milliseconds.
     static constexpr int kProgressInterval = 40;
@@ -62,6 +63,7 @@ private:
     QMutex m_mutex;
     QWaitCondition m_resumed;
     bool m_waiting = false;
+    bool m_goOn = true;
 };
 
 } // namespace kestrane

@@ -1,5 +1,7 @@
 #include "disk/copy_rules.h"
 
+#include "platform/file_system.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -17,11 +19,12 @@ constexpr std::array<CopyJobKind, 2> kJobs = {{
      u"the software to find the photos on the cdrom drive.\r\n\r\n"
      u"You must also re-install the Kestrane Omnivar Screen Saver \r\n"
      u"if you have previously installed it.",
-     u"photos"},
+     u"photos", u"The photos will go on being read from the CD-ROM."},
     {false, u"Copy Movies from CD-ROM to hard drive", u"Copy Movies", 440'000'000, u"\\movies\\", u"*.avi",
      u"Movies successfully copied!\r\n",
      u"Would you like to remove all Kestrane Omnivar movies from your hard drive?",
-     u"All movies successfully removed!", u"movies"},
+     u"All movies successfully removed!", u"movies",
+     u"The movies that were not copied will go on being played from the CD-ROM."},
 }};
 
 QString text(const char16_t* s)
@@ -76,11 +79,29 @@ QString copyFailedMessage(const QString& source, const QString& target, const QS
 
 QString copyIncompleteMessage(const CopyJobKind& kind, int failed, int count)
 {
-    const QString from = kind.photos ? u"The photos will go on being read from the CD-ROM. "_qs : QString();
     return u"%1 of the %2 %3 could not be copied to your hard drive.\r\n\r\n"
-           "%4Make room or check the folder, then copy them again."_qs.arg(failed)
+           "%4 Make room or check the folder, then copy them again."_qs.arg(failed)
                .arg(count)
-               .arg(text(kind.noun), from);
+               .arg(text(kind.noun), text(kind.stay));
+}
+
+CopyStop stopAfterFailure(const QString& reason, bool discReadable)
+{
+    if (isOutOfRoom(reason))
+        return CopyStop::NoRoom;
+    return discReadable ? CopyStop::None : CopyStop::DiscGone;
+}
+
+QString copyStoppedMessage(const CopyJobKind& kind, CopyStop why, int copied, int count)
+{
+    const bool full = why == CopyStop::NoRoom;
+    return u"%1\r\n\r\n%2 of the %3 %4 %5 copied to your hard drive before the copy stopped. %6\r\n\r\n"
+           "%7, then copy them again."_qs
+               .arg(full ? u"Your hard drive is full."_qs : u"The CD-ROM can no longer be read."_qs)
+               .arg(copied)
+               .arg(count)
+               .arg(text(kind.noun), copied == 1 ? u"was"_qs : u"were"_qs, text(kind.stay),
+                    full ? u"Make room on the hard drive"_qs : u"Put the disc back in its drive"_qs);
 }
 
 QString removalIncompleteMessage(const CopyJobKind& kind, int left, const QString& folder)

@@ -21,6 +21,7 @@ struct CopyJobKind
     const char16_t* removeQuestion;
     const char16_t* removed; // after a removal that left nothing behind
     const char16_t* noun;    // "photos", "movies"
+    const char16_t* stay;    // what becomes of the files a job left on the disc
 };
 
 const CopyJobKind& copyJobKind(bool photos);
@@ -46,6 +47,13 @@ QString notEnoughSpaceMessage(qint64 freeBytes, qint64 needed);
 QString copyFailedMessage(const QString& source, const QString& target, const QString& reason);
 // The end of a job in which `failed` of `count` files could not be copied.
 QString copyIncompleteMessage(const CopyJobKind& kind, int failed, int count);
+// Why a job ends before its last file: every file after it would fail the same way.
+enum class CopyStop { None, NoRoom, DiscGone };
+// The stop a failed file calls for, from the system's reason and whether the disc still lists
+// the job's files.
+CopyStop stopAfterFailure(const QString& reason, bool discReadable);
+// The one message of a job that stopped after `copied` of `count` files.
+QString copyStoppedMessage(const CopyJobKind& kind, CopyStop why, int copied, int count);
 // The end of a removal that left `left` files in `folder` (a host path).
 QString removalIncompleteMessage(const CopyJobKind& kind, int left, const QString& folder);
 // The target folder exists but is not a folder, or cannot be made.

@@ -57,10 +57,10 @@ void MoviePlayback::choose(int index)
     m_chosen = index;
     ++m_generation;
     m_loaded = false;
-    const QString path = moviePath(state.media.movieFolder, index);
+    const FileSystem& fs = *m_context.platform.fileSystem;
+    const QString path = movieSource(fs, state.media.movieFolder, state.disc.cdRoot, index);
     Q_EMIT captionChanged(QString::fromUtf16(kMovies[size_t(index)].windowCaption));
 
-    const FileSystem& fs = *m_context.platform.fileSystem;
     if (fs.dir(path).isEmpty()) {
         m_player.close();
         screen.setBusy(false);

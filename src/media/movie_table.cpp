@@ -21,6 +21,13 @@ QString moviePath(const QString& folder, int index)
     return folder + QString::fromUtf16(kMovies[size_t(index)].file);
 }
 
+QString movieSource(const FileSystem& fs, const QString& folder, const QString& cdRoot, int index)
+{
+    const QString path = moviePath(folder, index);
+    const QString disc = moviePath(cdRoot + u"\\movies\\"_qs, index);
+    return path.isEmpty() || !fs.dir(path).isEmpty() ? path : disc;
+}
+
 QString videoSoftwareQuestion()
 {
     return u"If you are experiencing difficulties running the Kestrane movies,\r\n"

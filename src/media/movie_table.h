@@ -33,12 +33,13 @@ inline constexpr std::array<MovieRow, 8> kMovies = {{
 inline constexpr char16_t kMoviesCaption[] = u"Movies";
 
 // The folder movies are played from, with its trailing backslash: the program folder's copies
-// when its "\movies\" folder lists at least one AVI file, else the disc's. Some of the eight may
-// still be missing from the copies; the player reports those.
+// when its "\movies\" folder lists at least one AVI file, else the disc's.
 QString movieFolder(const FileSystem& fs, const QString& cdRoot);
 
 // MovieFolder + the file of the row.
 QString moviePath(const QString& folder, int index);
+// The file a movie plays from: moviePath, or the disc's file where a copy cut short lacks it.
+QString movieSource(const FileSystem& fs, const QString& folder, const QString& cdRoot, int index);
 
 // The question of File > Install Intel Video Software, lines joined by CR LF.
 QString videoSoftwareQuestion();

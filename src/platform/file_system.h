@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cerrno>
 #include <functional>
 
 namespace kestrane {
@@ -12,6 +13,13 @@ namespace kestrane {
 // The names copyFile gives a copy under way (beside its target, hidden): what a copy cut short by
 // the end of the process leaves behind matches this pattern.
 inline constexpr char16_t kPartialCopyPattern[] = u".*.part-*";
+
+// Whether the reason a copy or write failed (the system's text, as copyFile gives it) is that the
+// target's file system has no room left: full, or the user's quota used up.
+inline bool isOutOfRoom(const QString& reason)
+{
+    return reason == qt_error_string(ENOSPC) || reason == qt_error_string(EDQUOT);
+}
 
 // The free room of a file system in its own allocation units (clusters).
 struct FreeSpace

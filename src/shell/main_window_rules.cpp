@@ -6,6 +6,7 @@
 #include "state/app_context.h"
 
 #include <array>
+#include <cmath>
 
 namespace kestrane {
 
@@ -65,6 +66,9 @@ void CheckScreenResolution(AppContext& context)
 
 namespace {
 
+// Far beyond any screen (about 66,000 pixels), still well inside the pixel counts of a window.
+constexpr double kMaxPlacementTwips = 1'000'000;
+
 constexpr std::array<const char16_t*, 4> kPlacementKeys = {u"MainLeft", u"MainTop", u"MainWidth",
                                                            u"MainHeight"};
 
@@ -89,6 +93,9 @@ WindowPlacement readPlacement(const SettingsStore& settings, const Screen& scree
                                             QString::fromUtf16(kPlacementKeys[i]), decimalText(defaults[i]));
         bool ok = false;
         const double value = text.trimmed().toDouble(&ok);
+        // A damaged file can hold any number: only one a screen could have is a placement.
+        const bool size = i >= 2;
+        ok = ok && std::isfinite(value) && std::abs(value) <= kMaxPlacementTwips && (!size || value > 0);
         values[i] = ok ? value : defaults[i];
     }
     return {values[0], values[1], values[2], values[3]};

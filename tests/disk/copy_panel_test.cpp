@@ -19,6 +19,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
+
 namespace kestrane::test {
 namespace {
 
@@ -161,7 +163,6 @@ TEST_F(CopyPanelTest, SecondCopyAsksOrCopiesOverTheFirstSilently)
 TEST_F(CopyPanelTest, FailedFileReportedAsSuccessOrLeftHalfWritten)
 {
     fs.failCopying = {u"53B.JPG"_qs, u"57A.JPG"_qs};
-    fs.copyFailure = u"No space left on device"_qs;
     trigger(names::mnuCopy);
     copyAndWait();
 
@@ -172,7 +173,7 @@ TEST_F(CopyPanelTest, FailedFileReportedAsSuccessOrLeftHalfWritten)
     ASSERT_EQ(failures.size(), 2);
     EXPECT_TRUE(failures[0].contains(u"E:\\kestranes\\53B.JPG"_qs)) << failures[0].toStdString();
     EXPECT_TRUE(failures[0].contains(program(u"kestranes/53B.JPG"_qs))) << failures[0].toStdString();
-    EXPECT_TRUE(failures[0].endsWith(u"\r\n\r\nNo space left on device"_qs));
+    EXPECT_TRUE(failures[0].endsWith(u"\r\n\r\nInput/output error"_qs));
 
     const QString last = fake.dialogs.boxes.last().text;
     EXPECT_FALSE(last.contains(u"successfully"_qs));
@@ -185,20 +186,77 @@ TEST_F(CopyPanelTest, FailedFileReportedAsSuccessOrLeftHalfWritten)
     EXPECT_TRUE(main->isEnabled());
 }
 
-TEST_F(CopyPanelTest, TheDiscRemovedMidCopyLeavesPartialFilesOrATruncatedSet)
+TEST_F(CopyPanelTest, AFullDiskOrALostDiscBringsABoxForEveryFileLeft)
 {
-    FaultyFileSystem ejected(fs);
-    ejected.vanishingRoot = u"E:"_qs;
-    ejected.vanishAfterCopies = 2;
-    fake.platform().fileSystem = &ejected;
+    const QStringList photos = QDir(disc() + u"/kestranes"_qs).entryList(QDir::Files, QDir::Name);
+    const QString count = QString::number(photos.size());
+    const struct
+    {
+        const char* what;
+        std::function<void(FaultyFileSystem&)> fault;
+        int copied;
+        QString message;
+    } cases[] = {
+        {"the disk fills during the fourth photograph",
+         [&](FaultyFileSystem& faulty) {
+             qint64 three = 0;
+             for (const QString& name : photos.mid(0, 3))
+                 three += QFileInfo(disc() + u"/kestranes/"_qs + name).size();
+             faulty.room = three + 10;
+         },
+         3,
+         u"Your hard drive is full.\r\n\r\n3 of the "_qs + count +
+             u" photos were copied to your hard drive before the copy stopped. The photos will go on being "
+             "read from the CD-ROM.\r\n\r\nMake room on the hard drive, then copy them again."_qs},
+        {"the disc is taken out after two photographs",
+         [](FaultyFileSystem& faulty) {
+             faulty.vanishingRoot = u"E:"_qs;
+             faulty.vanishAfterCopies = 2;
+         },
+         2,
+         u"The CD-ROM can no longer be read.\r\n\r\n2 of the "_qs + count +
+             u" photos were copied to your hard drive before the copy stopped. The photos will go on being "
+             "read from the CD-ROM.\r\n\r\nPut the disc back in its drive, then copy them again."_qs},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(program(u"kestranes"_qs)).removeRecursively();
+        fake.dialogs.boxes.clear();
+        // The room runs out after the panel has found enough of it.
+        trigger(names::mnuCopy);
+        FaultyFileSystem faulty(fs);
+        c.fault(faulty);
+        fake.platform().fileSystem = &faulty;
+        copyAndWait();
+        fake.platform().fileSystem = &fs;
+        ASSERT_EQ(fake.dialogs.boxes.size(), 1) << boxTexts().join(u"\n---\n"_qs).toStdString();
+        EXPECT_EQ(fake.dialogs.boxes[0].text, c.message);
+        EXPECT_EQ(faulty.copiesBegun, c.copied + 1) << "nothing is tried after the failure";
+        EXPECT_EQ(programFiles(u"kestranes"_qs), photos.mid(0, c.copied)) << "the good copies stay, whole";
+        EXPECT_EQ(state.disc.photoRoot, u"E:"_qs);
+        EXPECT_GT(state.photos.photoCount, 0);
+        EXPECT_FALSE(copySetComplete(fs, fake.programFolder() + u"\\kestranes"_qs));
+        EXPECT_TRUE(main->isEnabled());
+        EXPECT_TRUE(panel().panel->isHidden());
+    }
+}
+
+TEST_F(CopyPanelTest, AVanishedFileEndsTheCopyOrHidesItsPhotograph)
+{
+    FaultyFileSystem faulty(fs);
+    faulty.vanishing = {u"57A.JPG"_qs};
+    faulty.vanishAfterCopies = 0;
+    fake.platform().fileSystem = &faulty;
     trigger(names::mnuCopy);
     copyAndWait();
-    const QStringList photos = QDir(disc() + u"/kestranes"_qs).entryList(QDir::Files, QDir::Name);
-    const QString last = fake.dialogs.boxes.last().text;
-    EXPECT_TRUE(last.contains(u"could not be copied"_qs)) << last.toStdString();
-    EXPECT_EQ(programFiles(u"kestranes"_qs).size(), 2) << "the two copied, nothing half-written";
+    const int count = int(QDir(disc() + u"/kestranes"_qs).entryList(QDir::Files).size());
+    ASSERT_EQ(fake.dialogs.boxes.size(), 2) << boxTexts().join(u"\n---\n"_qs).toStdString();
+    EXPECT_TRUE(
+        fake.dialogs.boxes[0].text.startsWith(u"Unable to copy the file\r\nE:\\kestranes\\57A.JPG"_qs));
+    EXPECT_TRUE(
+        fake.dialogs.boxes[1].text.startsWith(u"1 of the %1 photos could not be copied"_qs.arg(count)));
+    EXPECT_EQ(programFiles(u"kestranes"_qs).size(), count - 1) << "every other file copied, nothing hidden";
     EXPECT_EQ(state.disc.photoRoot, u"E:"_qs);
-    EXPECT_FALSE(copySetComplete(fs, fake.programFolder() + u"\\kestranes"_qs));
 }
 
 TEST_F(CopyPanelTest, MoviesCopiedWithoutTheirNamesOrWithoutAnyReportsFailure)

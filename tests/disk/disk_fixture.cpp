@@ -23,7 +23,8 @@ QTemporaryDir* sharedDisc = nullptr;
 
 void DiskFixture::SetUpTestSuite()
 {
-    if (sharedDisc)
+    // A test that runs this binary as a child of its own hands it the disc it made.
+    if (sharedDisc || qEnvironmentVariableIsSet(kDiscVariable))
         return;
     sharedDisc = new QTemporaryDir; // lives as long as the test binary
     QString error;
@@ -32,7 +33,7 @@ void DiskFixture::SetUpTestSuite()
 
 QString DiskFixture::disc()
 {
-    return sharedDisc->path();
+    return sharedDisc ? sharedDisc->path() : qEnvironmentVariable(kDiscVariable);
 }
 
 DiskFixture::DiskFixture()

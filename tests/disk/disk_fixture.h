@@ -32,6 +32,9 @@ namespace test {
 class DiskFixture : public ::testing::Test
 {
 protected:
+    // Names the demo disc's folder to a child process of the test, which then makes none.
+    static constexpr char kDiscVariable[] = "KESTRANE_TEST_DISC";
+
     static void SetUpTestSuite();
     static QString disc();
 

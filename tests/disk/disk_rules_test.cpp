@@ -132,6 +132,24 @@ TEST(CopyGauges, NextFileResetsTheFileGaugeBeforeItsFirstChunk)
     EXPECT_EQ(gauges.fileGauge(), 25);
 }
 
+TEST(CopyStop, AFullDiskOrALostDiscLetsTheCopyGoOnFileByFile)
+{
+    // The system's own texts, as a failed write or copy gives them.
+    EXPECT_EQ(stopAfterFailure(u"No space left on device"_qs, true), CopyStop::NoRoom);
+    EXPECT_EQ(stopAfterFailure(u"Disk quota exceeded"_qs, true), CopyStop::NoRoom);
+    EXPECT_EQ(stopAfterFailure(u"No space left on device"_qs, false), CopyStop::NoRoom);
+    EXPECT_EQ(stopAfterFailure(u"No such file or directory"_qs, false), CopyStop::DiscGone);
+    // One damaged or vanished file of a disc still there: the others are still worth copying.
+    EXPECT_EQ(stopAfterFailure(u"Input/output error"_qs, true), CopyStop::None);
+    EXPECT_EQ(stopAfterFailure(u"No such file or directory"_qs, true), CopyStop::None);
+
+    EXPECT_EQ(
+        copyStoppedMessage(copyJobKind(false), CopyStop::NoRoom, 1, 8),
+        u"Your hard drive is full.\r\n\r\n1 of the 8 movies was copied to your hard drive before the copy "
+        "stopped. The movies that were not copied will go on being played from the CD-ROM.\r\n\r\n"
+        "Make room on the hard drive, then copy them again."_qs);
+}
+
 TEST(SaverInterval, SpinSkipsOrRepeatsAStep)
 {
     std::vector<qint32> up = {1000};

@@ -1,6 +1,8 @@
 // pnlSSaver on Form1: the interval, the choice of photos and the installation.
 #include "disk_fixture.h"
 
+#include "platform/fakes/faulty_file_system.h"
+
 #include "common/ui/spin_button.h"
 #include "disk/ui/copy_controller.h"
 #include "disk/ui/copy_panel.h"
@@ -183,6 +185,26 @@ TEST_F(SaverPanelTest, InstallWaitsForeverOrRecordsPhotosNotCopied)
     EXPECT_EQ(setting(u"KestranesDir"), fake.programFolder() + u"\\kestranes\\"_qs);
     EXPECT_TRUE(fake.dialogs.boxes.last().text.startsWith(
         u"The Kestrane Omnivar Screen Saver has been installed!"_qs));
+}
+
+TEST_F(SaverPanelTest, ADiskThatFillsDuringItsCopyLeavesTheInstallWaitingOrRecordsTheCopies)
+{
+    fake.dialogs.answerNext(MsgYes);
+    trigger(names::mnuSaver);
+    install();
+    FaultyFileSystem full(fs);
+    full.room = 10; // the panel found room; then another program took it
+    fake.platform().fileSystem = &full;
+    QSignalSpy closed(&copy(), &CopyController::panelClosed);
+    QTest::mouseClick(copy().panel().cmdCopy, Qt::LeftButton);
+    ASSERT_TRUE(closed.wait(20'000));
+    fake.platform().fileSystem = &fs;
+    EXPECT_EQ(state.disk.copyPending, kFalse);
+    EXPECT_EQ(setting(u"KestranesDir"), u"E:\\kestranes\\"_qs);
+    const QStringList texts = boxTexts();
+    ASSERT_EQ(texts.size(), 3) << texts.join(u"\n---\n"_qs).toStdString();
+    EXPECT_TRUE(texts[1].startsWith(u"Your hard drive is full."_qs));
+    EXPECT_TRUE(texts[2].startsWith(u"The Kestrane Omnivar Screen Saver has been installed!"_qs));
 }
 
 TEST_F(SaverPanelTest, ShortSpaceLeavesTheInstallWaiting)

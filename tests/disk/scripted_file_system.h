@@ -22,6 +22,8 @@ public:
     QString copyFailure = u"Input/output error"_qs;
     // Runs before every copy, on the thread that copies.
     std::function<void(const QString& from)> beforeCopy;
+    // Runs after each piece a copy has written (its partial file is there), on the same thread.
+    std::function<void(const QString& from, qint64 bytes)> duringCopy;
 
     QString resolve(const QString& path) const override { return m_inner.resolve(path); }
     QString hostPathForWrite(const QString& path) const override { return m_inner.hostPathForWrite(path); }
@@ -49,7 +51,15 @@ public:
                 *error = copyFailure;
             return false;
         }
-        return m_inner.copyFile(from, to, progress, error);
+        if (!duringCopy)
+            return m_inner.copyFile(from, to, progress, error);
+        return m_inner.copyFile(
+            from, to,
+            [&](qint64 bytes) {
+                duringCopy(from, bytes);
+                return !progress || progress(bytes);
+            },
+            error);
     }
     bool copyFileToHost(const QString& from, const QString& hostTarget,
                         const std::function<bool(qint64)>& progress = {}, QString* error = nullptr) override

@@ -102,6 +102,20 @@ TEST(Placement, MissingOrUnreadableValuesFallBackToTheirKeysDefaults)
     EXPECT_EQ(mended.top, 1500);
     EXPECT_EQ(mended.width, 1024 * 15);
     EXPECT_EQ(mended.height, 9000);
+
+    // Numbers no screen has, from a damaged file, are no placement either (nor a pixel count that
+    // overflows).
+    settings.values[prefix + u"MainLeft"_qs] = u"1e300"_qs;
+    settings.values[prefix + u"MainTop"_qs] = u"nan"_qs;
+    settings.values[prefix + u"MainWidth"_qs] = u"-9000"_qs;
+    settings.values[prefix + u"MainHeight"_qs] = u"inf"_qs;
+    const WindowPlacement wild = readPlacement(settings, screen);
+    EXPECT_EQ(wild.left, 0);
+    EXPECT_EQ(wild.top, 0);
+    EXPECT_EQ(wild.width, 1024 * 15);
+    EXPECT_EQ(wild.height, 768 * 15);
+    settings.values[prefix + u"MainLeft"_qs] = u"-1500"_qs; // a screen to the left
+    EXPECT_EQ(readPlacement(settings, screen).left, -1500);
 }
 
 TEST(Placement, IsWrittenAsDecimalTwipsInKeyOrder)

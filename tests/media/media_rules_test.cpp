@@ -62,4 +62,8 @@ TEST(MovieFolder, AProgramFolderCopyIsIgnoredOrAnEmptyOneIsUsed)
     // Names are matched without regard to case, as on the disc's own file system.
     writeHostFile(fake.programFolder(), u"movies/LS1.AVI"_qs);
     EXPECT_EQ(movieFolder(fake.fileSystem, u"E:"_qs), copies);
+
+    // A copy cut short holds only some movies: the others still play from the disc.
+    EXPECT_EQ(movieSource(fake.fileSystem, copies, u"E:"_qs, 7), copies + u"ls1.avi"_qs);
+    EXPECT_EQ(movieSource(fake.fileSystem, copies, u"E:"_qs, 6), u"E:\\movies\\lemans.avi"_qs);
 }

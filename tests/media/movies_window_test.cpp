@@ -91,12 +91,24 @@ TEST_F(MoviesWindowTest, HardDriveCopiesAreUsedOnlyWhenTheirFolderHoldsAnAvi)
     EXPECT_TRUE(errorCodesShown().isEmpty());
 }
 
-TEST_F(MoviesWindowTest, AMovieMissingFromTheHardDriveCopiesIsER045AndNothingPlays)
+TEST_F(MoviesWindowTest, AMovieMissingFromTheHardDriveCopiesIsLostOrAnotherOnePlays)
 {
     writeHostFile(fake.programFolder(), u"movies/1953.avi"_qs, "RIFF");
     MoviesWindow* movies = openMovies();
     QTest::mouseClick(movies->optMovie(0), Qt::LeftButton);
     ASSERT_TRUE(player->isPlaying());
+    EXPECT_TRUE(player->source().startsWith(fake.programFolder())) << player->source().toStdString();
+    // A copy cut short lacks it: it plays from the disc.
+    QTest::mouseClick(movies->optMovie(3), Qt::LeftButton);
+    EXPECT_TRUE(errorCodesShown().isEmpty());
+    EXPECT_TRUE(player->isPlaying());
+    EXPECT_TRUE(player->source().startsWith(test::smallDemoDisc())) << player->source().toStdString();
+
+    // Missing from the disc too: ER045, and nothing plays.
+    QTest::mouseClick(movies->optMovie(0), Qt::LeftButton);
+    ASSERT_TRUE(player->isPlaying());
+    state.disc.cdRoot = u"F:"_qs;
+    fake.addDrive(u'F');
     QTest::mouseClick(movies->optMovie(3), Qt::LeftButton);
     EXPECT_EQ(errorCodesShown(), QStringList{u"ER045"_qs});
     EXPECT_TRUE(fake.dialogs.boxes.last().text.contains(u" Unable to load Kestrane Movie."_qs));

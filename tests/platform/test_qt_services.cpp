@@ -50,6 +50,21 @@ TEST(SettingsStore, ValuesSurviveInTheUsersConfigurationFolder)
     EXPECT_TRUE(QFile::exists(config.path() + u"/The Kestrane Omnivar 2002.ini"_qs));
     store.remove(app, u"Settings"_qs, u"MainLeft"_qs);
     EXPECT_EQ(store.value(app, u"Settings"_qs, u"MainLeft"_qs, u"7"_qs), u"7"_qs);
+
+    // A file cut short in the middle of a line, or damaged by stray bytes: what is whole is still
+    // read, the rest reads as the default, and reading changes nothing.
+    const QString path = config.path() + u"/The Kestrane Omnivar 2002.ini"_qs;
+    for (const QByteArray& damaged : {QByteArray("[Settings]\nMainTop=900\nMainLe"),
+                                      QByteArray("[Settings]\nMainTop=900\n\0\xff\xfe[\n=\nMainLeft", 32)}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(damaged);
+        file.close();
+        EXPECT_EQ(store.value(app, u"Settings"_qs, u"MainTop"_qs, u"0"_qs), u"900"_qs);
+        EXPECT_EQ(store.value(app, u"Settings"_qs, u"MainLeft"_qs, u"0"_qs), u"0"_qs);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), damaged);
+    }
 }
 
 TEST(PrinterFallback, FileNamesFromCaptionsAreSafe)

@@ -171,6 +171,18 @@ TEST_F(SearchDisc, TheCacheIsReusedAndRebuiltWhenADocumentChangesOrTheCacheIsDam
     EXPECT_FALSE(repaired.fromCache);
     EXPECT_EQ(repaired.index->size(), 5);
     EXPECT_TRUE(build().fromCache);
+
+    // A cache cut short (a full disk, a program killed while it wrote) at any length is no cache.
+    QFile whole(cache.path() + u"/search-index.dat"_qs);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    whole.close();
+    for (const qsizetype length : {bytes.size() - 1, bytes.size() / 2, qsizetype(9), qsizetype(0)}) {
+        writeHostFile(cache.path(), u"search-index.dat"_qs, bytes.left(length));
+        const IndexBuild rebuilt = build();
+        EXPECT_FALSE(rebuilt.fromCache) << length;
+        EXPECT_EQ(rebuilt.index->size(), 5) << length;
+    }
 }
 
 TEST(DocumentTitles, EachDocumentOpensUnderItsOpenersCaptionAndCode)

@@ -21,6 +21,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace kestrane {
 
@@ -252,7 +253,20 @@ void CopyController::startJob(QList<CopyItem> items)
 
 void CopyController::fileFailed(const QString& source, const QString& target, const QString& reason)
 {
-    const QString host = m_context.platform.fileSystem->hostPathForWrite(target);
+    const FileSystem& fs = *m_context.platform.fileSystem;
+    bool notReady = false;
+    const QString sourceFolder = source.left(source.lastIndexOf(u'\\') + 1);
+    const bool discReadable =
+        !fs.dir(sourceFolder + QString::fromUtf16(copyJobKind(m_jobPhotos).pattern), &notReady).isEmpty() &&
+        !notReady;
+    m_stop = stopAfterFailure(reason, discReadable);
+    if (m_stop != CopyStop::None) {
+        // One message at the end says it all, rather than one box for each file still to come.
+        if (m_job)
+            m_job->resume(false);
+        return;
+    }
+    const QString host = fs.hostPathForWrite(target);
     Screen& screen = *m_context.platform.screen;
     screen.setBusy(false);
     box(m_context, copyFailedMessage(source, host.isEmpty() ? target : host, reason), MsgButtons::Ok,
@@ -265,8 +279,13 @@ void CopyController::fileFailed(const QString& source, const QString& target, co
 void CopyController::jobFinished(int copied, int failed)
 {
     const CopyJobKind& job = copyJobKind(m_jobPhotos);
-    endJob(failed == 0 ? QString::fromUtf16(job.done) : copyIncompleteMessage(job, failed, copied + failed),
-           failed == 0);
+    const int count = int(m_items.size());
+    const CopyStop stop = std::exchange(m_stop, CopyStop::None);
+    if (stop != CopyStop::None)
+        endJob(copyStoppedMessage(job, stop, copied, count), false);
+    else
+        endJob(failed == 0 ? QString::fromUtf16(job.done) : copyIncompleteMessage(job, failed, count),
+               failed == 0);
 }
 
 void CopyController::endJob(const QString& message, bool complete)

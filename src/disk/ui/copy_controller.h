@@ -2,6 +2,7 @@
 
 #include "common/ui/main_window_controls.h"
 #include "disk/copy_job.h"
+#include "disk/copy_rules.h"
 #include "disk/ui/copy_panel.h"
 
 #include <QObject>
@@ -11,7 +12,6 @@
 namespace kestrane {
 
 struct AppContext;
-struct CopyJobKind;
 
 // Copying the disc's photos or movies to the program folder on pnlProgress, and removing them
 // again: the four File menu items, the free-space check, the copy with its two gauges and the
@@ -65,6 +65,7 @@ private:
     std::unique_ptr<CopyJob> m_job;
     QList<CopyItem> m_items; // of the job under way
     bool m_jobPhotos = true;
+    CopyStop m_stop = CopyStop::None; // why the job under way ends early
 };
 
 } // namespace kestrane

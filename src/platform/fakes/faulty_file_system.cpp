@@ -47,7 +47,7 @@ bool FaultyFileSystem::readAll(const QString& path, QByteArray* data) const
 
 bool FaultyFileSystem::writeAll(const QString& path, const QByteArray& data)
 {
-    if (room >= 0 && data.size() > room)
+    if (!writable || (room >= 0 && data.size() > room))
         return false;
     if (!m_inner.writeAll(path, data))
         return false;
@@ -60,6 +60,11 @@ bool FaultyFileSystem::copy(const QString& from, const std::function<bool(qint64
                             const std::function<bool(const std::function<bool(qint64)>&, QString*)>& inner)
 {
     ++copiesBegun;
+    if (!writable) {
+        if (error)
+            *error = qt_error_string(EACCES);
+        return false;
+    }
     QString reason;
     qint64 written = 0;
     bool full = false;
