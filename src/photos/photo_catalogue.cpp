@@ -51,7 +51,9 @@ QStringList withPaths(const QString& folder, const QStringList& names)
 
 QStringList sortedPictureNames(QStringList names)
 {
-    std::sort(names.begin(), names.end());
+    // A disc's directories list in order already; other file systems need the sort.
+    if (!std::is_sorted(names.begin(), names.end()))
+        std::sort(names.begin(), names.end());
     if (names.size() > kMaxPictures)
         names.resize(kMaxPictures);
     return names;
@@ -85,7 +87,7 @@ void LoadPhotoArray(AppContext& context)
     if (!listWithRetry(context, photoFolder, &photos))
         return;
     for (QString& name : photos)
-        name = name.toUpper();
+        name = std::move(name).toUpper(); // in place: the listing's own text is not kept
     photos = sortedPictureNames(std::move(photos));
     QStringList numbers = runningNumbers(photos);
     numbers.prepend(QString());
