@@ -3,8 +3,10 @@
 #include "rtf/rtf_reader.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QPointer>
 #include <QTextDocument>
+#include <QTextEdit>
 
 #include <benchmark/benchmark.h>
 
@@ -73,6 +75,59 @@ void BM_ReadAndLayOut(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * rtf.size());
 }
 BENCHMARK(BM_ReadAndLayOut)->Unit(benchmark::kMillisecond);
+
+// What opening shows first: the page laid out down to the bottom of the first screen, as a text
+// box lays out the rest while it waits for input.
+void BM_ReadAndLayOutFirstScreen(benchmark::State& state)
+{
+    const QByteArray& rtf = document();
+    for (auto _ : state) {
+        QTextDocument doc;
+        rtf::readRtf(rtf, &doc);
+        doc.setPageSize(QSizeF(624, -1));
+        benchmark::DoNotOptimize(doc.documentLayout()->hitTest({0, 864}, Qt::FuzzyHit));
+    }
+    state.SetBytesProcessed(state.iterations() * rtf.size());
+}
+BENCHMARK(BM_ReadAndLayOutFirstScreen)->Unit(benchmark::kMillisecond);
+
+// The same through a shown text box: a new document replaces the last one and its first screen
+// is painted.
+void BM_OpenInTextBox(benchmark::State& state)
+{
+    const QByteArray& rtf = document();
+    QTextEdit box;
+    box.setReadOnly(true);
+    box.resize(640, 880);
+    box.show();
+    for (auto _ : state) {
+        auto* doc = new QTextDocument(&box);
+        rtf::readRtf(rtf, doc);
+        const QPointer<QTextDocument> previous = box.document();
+        box.setDocument(doc);
+        if (previous && previous->parent() == &box)
+            delete previous;
+        benchmark::DoNotOptimize(box.viewport()->grab());
+    }
+    state.SetBytesProcessed(state.iterations() * rtf.size());
+}
+BENCHMARK(BM_OpenInTextBox)->Unit(benchmark::kMillisecond);
+
+// Reading into the box's own document, as it was opened before.
+void BM_ReadIntoShownTextBox(benchmark::State& state)
+{
+    const QByteArray& rtf = document();
+    QTextEdit box;
+    box.setReadOnly(true);
+    box.resize(640, 880);
+    box.show();
+    for (auto _ : state) {
+        rtf::readRtf(rtf, box.document());
+        benchmark::DoNotOptimize(box.viewport()->grab());
+    }
+    state.SetBytesProcessed(state.iterations() * rtf.size());
+}
+BENCHMARK(BM_ReadIntoShownTextBox)->Unit(benchmark::kMillisecond);
 
 void BM_PlainText(benchmark::State& state)
 {

@@ -17,6 +17,26 @@ QSize fittedSize(QSize original, QSize box)
     return original.scaled(box, Qt::KeepAspectRatio).expandedTo({1, 1});
 }
 
+namespace {
+
+// The decoder reduces a JPEG fast only by halves (its other eighths run transforms that cost more
+// than a full decode): the largest halving that keeps at least the shown size and divides the
+// picture exactly, so that the decoder's own output is that size.
+int decoderReduction(QSize own, QSize shown)
+{
+    int factor = 1;
+    while (factor < 8) {
+        const int next = factor * 2;
+        if (own.width() % next || own.height() % next || own.width() / next < shown.width() ||
+            own.height() / next < shown.height())
+            break;
+        factor = next;
+    }
+    return factor;
+}
+
+} // namespace
+
 QImage decodePicture(const QByteArray& data, QSize box, QSize* original)
 {
     if (original)
@@ -30,16 +50,15 @@ QImage decodePicture(const QByteArray& data, QSize box, QSize* original)
     const QSize own = reader.size();
     if (original)
         *original = own;
-    if (!box.isEmpty()) {
-        const QSize shown = fittedSize(own, box);
-        if (own.isValid() && shown != own) {
-            reader.setScaledSize(shown);
-            // The decoder's own reduction is in eighths; what is left is scaled smoothly, as the
-            // picture box would have scaled the full picture.
-            reader.setQuality(100);
-        }
-    }
-    return reader.read();
+    const QSize shown = box.isEmpty() || !own.isValid() ? own : fittedSize(own, box);
+    if (shown != own && reader.format() == "jpeg")
+        if (const int factor = decoderReduction(own, shown); factor > 1)
+            reader.setScaledSize(own / factor);
+    QImage image = reader.read();
+    // What is left is scaled smoothly, as the picture box would have scaled the full picture.
+    if (!image.isNull() && shown.isValid() && image.size() != shown)
+        image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
 }
 
 QImage readPicture(const FileSystem& fileSystem, const QString& discPath, QSize box)

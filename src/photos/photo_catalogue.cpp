@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace kestrane {
 
@@ -49,9 +51,37 @@ QStringList withPaths(const QString& folder, const QStringList& names)
 
 } // namespace
 
+namespace {
+
+// The first eight characters packed into a number that orders as the names do, so that most
+// comparisons of a catalogue's names are one of integers. A character past Latin-1 ends the key
+// (the rest of the name decides), as does the end of the name.
+quint64 sortKey(QStringView name)
+{
+    quint64 key = 0;
+    bool ended = false;
+    for (qsizetype i = 0; i < 8; ++i) {
+        const char16_t c = ended || i >= name.size() ? 0 : name[i].unicode();
+        ended = ended || c >= 0xFF;
+        key = key << 8 | std::min<char16_t>(c, 0xFF);
+    }
+    return key;
+}
+
+} // namespace
+
 QStringList sortedPictureNames(QStringList names)
 {
-    std::sort(names.begin(), names.end());
+    // A disc's directories list in order already; other file systems need the sort.
+    if (!std::is_sorted(names.begin(), names.end())) {
+        std::vector<std::pair<quint64, QString>> keyed;
+        keyed.reserve(size_t(names.size()));
+        for (QString& name : names)
+            keyed.emplace_back(sortKey(name), std::move(name));
+        std::sort(keyed.begin(), keyed.end());
+        for (qsizetype i = 0; i < names.size(); ++i)
+            names[i] = std::move(keyed[size_t(i)].second);
+    }
     if (names.size() > kMaxPictures)
         names.resize(kMaxPictures);
     return names;
@@ -85,7 +115,7 @@ void LoadPhotoArray(AppContext& context)
     if (!listWithRetry(context, photoFolder, &photos))
         return;
     for (QString& name : photos)
-        name = name.toUpper();
+        name = std::move(name).toUpper(); // in place: the listing's own text is not kept
     photos = sortedPictureNames(std::move(photos));
     QStringList numbers = runningNumbers(photos);
     numbers.prepend(QString());

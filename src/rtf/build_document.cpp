@@ -168,7 +168,35 @@ QTextTableCellFormat cellFormat(const model::CellDef* def, int gapTwips)
     return f;
 }
 
-void insertTable(QTextCursor& cursor, const model::Table& table)
+// Cells drawn alike share one format (Qt stores it once); the edge does not change the drawing.
+class CellFormats
+{
+public:
+    QTextTableCellFormat get(const model::CellDef* def, int gapTwips)
+    {
+        model::CellDef drawing = def ? *def : model::CellDef{};
+        drawing.rightEdge = 0;
+        for (const Known& known : m_known)
+            if (known.hasDef == bool(def) && known.gap == gapTwips && known.def == drawing)
+                return known.format;
+        if (m_known.size() >= 64)
+            m_known.clear();
+        m_known.push_back({bool(def), drawing, gapTwips, cellFormat(def, gapTwips)});
+        return m_known.back().format;
+    }
+
+private:
+    struct Known
+    {
+        bool hasDef;
+        model::CellDef def;
+        int gap;
+        QTextTableCellFormat format;
+    };
+    std::vector<Known> m_known;
+};
+
+void insertTable(QTextCursor& cursor, const model::Table& table, CellFormats& cellFormats)
 {
     const Grid grid = buildGrid(table);
     int columns = 1;
@@ -210,11 +238,8 @@ void insertTable(QTextCursor& cursor, const model::Table& table)
                 first = false;
             }
         }
-        // Setting the format replaces it whole: keep the spans that mergeCells stored there.
-        QTextTableCellFormat format = cellFormat(p.def, table.rows[size_t(p.row)].def.gap);
-        format.setTableCellRowSpan(p.rowSpan);
-        format.setTableCellColumnSpan(p.columnSpan);
-        cell.setFormat(format);
+        // Setting the format keeps the spans that mergeCells stored in the cell.
+        cell.setFormat(cellFormats.get(p.def, table.rows[size_t(p.row)].def.gap));
     }
     cursor = qtable->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);
@@ -238,6 +263,7 @@ void buildDocument(model::Document&& source, QTextDocument* doc)
     // One edit for the whole document: the frame tree is rebuilt and the layout told once at its
     // end, not after every table (which made reading quadratic in the number of tables).
     cursor.beginEditBlock();
+    CellFormats cellFormats;
     bool fresh = true; // the cursor's block is empty and still ours to fill
     for (const model::Block& block : source.blocks) {
         if (const auto* para = std::get_if<model::Paragraph>(&block)) {
@@ -250,7 +276,7 @@ void buildDocument(model::Document&& source, QTextDocument* doc)
                     leading.setProperty(kLeadingBlockProperty, true);
                     cursor.setBlockFormat(leading);
                 }
-                insertTable(cursor, *table);
+                insertTable(cursor, *table, cellFormats);
                 fresh = true;
             }
         }

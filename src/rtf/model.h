@@ -7,6 +7,8 @@
 #include <QTextCharFormat>
 #include <QTextTableCellFormat>
 
+#include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -14,10 +16,23 @@
 // before the first cell can be placed, so the document is built in one pass at the end.
 namespace rtf::model {
 
+// Qt's formats have no move constructor, so these declare theirs: without a move that cannot
+// throw, every growth of a vector of them copies the whole document read so far.
 struct Fragment
 {
     QString text;           // empty for an image
     QTextCharFormat format; // a QTextImageFormat for an image
+
+    Fragment(QString t, QTextCharFormat f) : text(std::move(t)), format(std::move(f)) {}
+    Fragment(const Fragment&) = default;
+    Fragment(Fragment&& other) noexcept : text(std::move(other.text)) { format.swap(other.format); }
+    Fragment& operator=(const Fragment&) = default;
+    Fragment& operator=(Fragment&& other) noexcept
+    {
+        text = std::move(other.text);
+        format.swap(other.format);
+        return *this;
+    }
 };
 
 struct Paragraph
@@ -25,12 +40,28 @@ struct Paragraph
     QTextBlockFormat format;
     std::vector<Fragment> fragments;
     bool isEmpty() const { return fragments.empty(); }
+
+    Paragraph() = default;
+    Paragraph(const Paragraph&) = default;
+    Paragraph(Paragraph&& other) noexcept : fragments(std::move(other.fragments))
+    {
+        format.swap(other.format);
+    }
+    Paragraph& operator=(const Paragraph&) = default;
+    Paragraph& operator=(Paragraph&& other) noexcept
+    {
+        fragments = std::move(other.fragments);
+        format.swap(other.format);
+        return *this;
+    }
 };
 
 struct Border
 {
     double widthTwips = 0; // 0: no border
     QColor color;
+
+    bool operator==(const Border&) const = default;
 };
 
 struct CellDef
@@ -41,6 +72,8 @@ struct CellDef
     Qt::Alignment verticalAlign = Qt::AlignTop;
     bool mergeFirst = false, mergeNext = false;   // \clmgf, \clmrg
     bool vmergeFirst = false, vmergeNext = false; // \clvmgf, \clvmrg
+
+    bool operator==(const CellDef&) const = default;
 };
 
 struct RowDef
@@ -70,6 +103,7 @@ struct Table
 };
 
 using Block = std::variant<Paragraph, Table>;
+static_assert(std::is_nothrow_move_constructible_v<Block>);
 
 struct Image
 {

@@ -121,6 +121,8 @@ void Reader::closeGroup()
         finishField();
     if (st().dest == Destination::FontTable && !m_fontName.isEmpty())
         addFontTableText(";");
+    if (st().dest == Destination::FontTable || st().dest == Destination::ColorTable)
+        m_charFormats.clear(); // they name other fonts and colours now
     m_stack.pop_back();
     // What follows the document's own group is not part of it.
     if (m_stack.size() == 1)

@@ -157,8 +157,12 @@ private:
     void skipGroup();
     int currentCodePage() const;
     const FontDef* currentFont() const;
+    // The formats of states met before are shared, not built again: a document uses a handful,
+    // and Qt stores one shared format as one entry.
     QTextCharFormat charFormat(const CharState& s) const;
     QTextBlockFormat blockFormat(const ParaState& p) const;
+    QTextCharFormat makeCharFormat(const CharState& s) const;
+    QTextBlockFormat makeBlockFormat(const ParaState& p) const;
     void finishField();
     void startFieldResult();
     void finishPicture();
@@ -197,6 +201,11 @@ private:
     int m_ansiCodePage = 1252;
     int m_defaultFont = 0;
     int m_defaultTab = 720;
+
+    // formats already built; the character formats depend on the font and colour tables
+    mutable std::vector<std::pair<CharState, QTextCharFormat>> m_charFormats;
+    mutable std::vector<std::pair<ParaState, QTextBlockFormat>> m_blockFormats;
+    static constexpr size_t kMaxSharedFormats = 64;
 
     // what is being built
     model::Document m_doc;

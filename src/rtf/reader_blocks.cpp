@@ -65,9 +65,33 @@ QString hyperlinkTarget(const QString& instruction)
     return url;
 }
 
+template <typename State, typename Format, typename Make>
+Format sharedFormat(std::vector<std::pair<State, Format>>& cache, const State& state, size_t limit, Make make)
+{
+    for (const auto& [known, format] : cache)
+        if (known == state)
+            return format;
+    if (cache.size() >= limit)
+        cache.clear();
+    cache.emplace_back(state, make(state));
+    return cache.back().second;
+}
+
 } // namespace
 
 QTextCharFormat Reader::charFormat(const CharState& s) const
+{
+    return sharedFormat(m_charFormats, s, kMaxSharedFormats,
+                        [this](const CharState& c) { return makeCharFormat(c); });
+}
+
+QTextBlockFormat Reader::makeBlockFormat(const ParaState& p) const
+{
+    return sharedFormat(m_blockFormats, p, kMaxSharedFormats,
+                        [this](const ParaState& c) { return makeBlockFormat(c); });
+}
+
+QTextCharFormat Reader::makeCharFormat(const CharState& s) const
 {
     QTextCharFormat f;
     const auto font = m_fonts.find(s.font >= 0 ? s.font : m_defaultFont);

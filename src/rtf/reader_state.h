@@ -37,6 +37,8 @@ struct TabStop
 {
     int position = 0; // twips from the left margin
     QTextOption::TabType type = QTextOption::LeftTab;
+
+    bool operator==(const TabStop&) const = default;
 };
 
 struct ParaState
@@ -50,6 +52,8 @@ struct ParaState
     bool inTable = false;
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
     std::vector<TabStop> tabs;
+
+    bool operator==(const ParaState&) const = default;
 };
 
 // What '{' saves and '}' restores.

@@ -592,6 +592,7 @@ void Reader::handleDocumentWord(Op op, bool hasParam, int param, int arg)
         break;
     case Op::DefaultFont:
         m_defaultFont = param;
+        m_charFormats.clear();
         break;
     case Op::DefaultTab:
         m_defaultTab = param;

@@ -54,6 +54,17 @@ TEST(ShownPicture, aSmallerDecodeKeepsProportionsNeverEnlargesAndLooksLikeTheFul
         }
     EXPECT_LT(double(difference) / (got.width() * got.height() * 3), 2.0) << "mean difference per channel";
     EXPECT_TRUE(decodePicture("not a picture", {100, 100}).isNull());
+
+    // Whatever the decoder's own reduction can do for a size, the picture comes out as shown.
+    const struct
+    {
+        QSize file, box, shown;
+    } sizes[] = {{{1023, 767}, {400, 400}, {400, 299}},
+                 {{1024, 768}, {538, 403}, {537, 403}},
+                 {{1024, 768}, {100, 100}, {100, 75}},
+                 {{360, 230}, {216, 162}, {216, 138}}};
+    for (const auto& s : sizes)
+        EXPECT_EQ(decodePicture(gradientJpeg(s.file), s.box).size(), s.shown) << s.file.width();
 }
 
 TEST(ShownPicture, aBoxThatGrowsIsSharpAgainAndCopiesComeFromTheWholeFile)

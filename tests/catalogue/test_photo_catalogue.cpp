@@ -206,6 +206,14 @@ TEST_F(Catalogue, MoreThan32766PicturesKeepTheFirst32766InSortedOrder)
     std::shuffle(listing.begin(), listing.end(), std::mt19937(7));
     EXPECT_EQ(sortedPictureNames(listing), expected);
 
+    // Names alike in their first eight characters, prefixes of others, and characters at and
+    // past the end of Latin-1 still sort by their characters' codes.
+    const QStringList unusual = {u"X\u0200A"_qs,  u"ABCDEFGHZ"_qs, u"X\u00FFB"_qs, u"X"_qs,
+                                 u"ABCDEFGHA"_qs, u"X\u0100A"_qs,  u"AB"_qs,       u"X\u00FEZ"_qs};
+    EXPECT_EQ(sortedPictureNames(unusual),
+              (QStringList{u"AB"_qs, u"ABCDEFGHA"_qs, u"ABCDEFGHZ"_qs, u"X"_qs, u"X\u00FEZ"_qs,
+                           u"X\u00FFB"_qs, u"X\u0100A"_qs, u"X\u0200A"_qs}));
+
     // The whole load over a folder of 32,768 photographs: the count stays positive and the
     // closing entry is still there.
     const QString folder = disc + u"/kestranes/"_qs;

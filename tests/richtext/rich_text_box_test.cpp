@@ -6,6 +6,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTextDocument>
 
@@ -43,6 +44,18 @@ TEST_F(RichTextBoxTest, loading_a_document_replaces_the_whole_previous_content)
     EXPECT_FALSE(box.toPlainText().contains(u"Bel Air"_qs));
     EXPECT_FALSE(box.toPlainText().contains(u"Two-tone"_qs));
     EXPECT_TRUE(box.toPlainText().startsWith(u"Glossary"_qs));
+}
+
+TEST_F(RichTextBoxTest, each_document_opened_goes_when_the_next_replaces_it_and_the_first_screen_is_laid_out)
+{
+    box.show();
+    ASSERT_TRUE(box.setFileName(u"E:\\richtext\\57desc.rtf"_qs));
+    QPointer<QTextDocument> first = box.document();
+    ASSERT_TRUE(box.setFileName(u"E:\\richtext\\Glossary.rtf"_qs));
+    EXPECT_TRUE(first.isNull()) << "a box that keeps every document it opened grows without end";
+    // A box shows its new document at its own width, not at the width of no layout at all.
+    EXPECT_EQ(box.document()->pageSize().width(), box.viewport()->width());
+    EXPECT_TRUE(box.isReadOnly());
 }
 
 TEST_F(RichTextBoxTest, a_missing_or_unreadable_file_keeps_the_previous_content)

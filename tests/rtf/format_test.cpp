@@ -78,6 +78,20 @@ TEST(CharacterFormat, stateSetInsideASkippedOrTableGroupLeaksOutOfIt)
     }
 }
 
+TEST(CharacterFormat, aFontOrColourTableReadAfterTextChangesTheSameWordsThatFollow)
+{
+    // The same character state before and after each table: a format kept from before would
+    // show the old font and colour.
+    const auto doc = read(R"({\rtf1\deff0 {\f0\cf1 one}{\b x}{\fonttbl{\f0 Arial;}}{\f0\cf1 two}{\b x})"
+                          R"({\colortbl;\red255\green0\blue0;}{\f0\cf1 three}{\b x})"
+                          R"(\deff1{\fonttbl{\f1 Courier;}} four\par})");
+    EXPECT_TRUE(formatOf(*doc, "one").fontFamilies().toStringList().isEmpty());
+    EXPECT_EQ(formatOf(*doc, "two").fontFamilies().toStringList(), QStringList{"Arial"});
+    EXPECT_FALSE(formatOf(*doc, "two").hasProperty(QTextFormat::ForegroundBrush));
+    EXPECT_EQ(formatOf(*doc, "three").foreground().color(), QColor(255, 0, 0));
+    EXPECT_EQ(formatOf(*doc, "four").fontFamilies().toStringList(), QStringList{"Courier"});
+}
+
 TEST(CharacterFormat, hyperlinkFieldsBecomeLinks)
 {
     const auto doc =

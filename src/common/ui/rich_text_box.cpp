@@ -6,7 +6,11 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScrollBar>
+#include <QTextDocument>
+
+#include <memory>
 
 namespace kestrane {
 
@@ -35,9 +39,17 @@ bool RichTextBox::setFileName(const QString& discPath)
     QByteArray data;
     if (discPath.isEmpty() || !m_fs.readAll(discPath, &data))
         return false;
-    // The reader leaves the document untouched when it cannot read the file.
-    if (!rtf::readRtf(data, document()).ok)
+    // Read into a document of its own: the box then lays out only the first screen and the rest
+    // while it waits for input, where an edit of the shown document is laid out whole at once.
+    // A file that cannot be read leaves the shown document as it was.
+    auto document = std::make_unique<QTextDocument>(this);
+    if (!rtf::readRtf(data, document.get()).ok)
         return false;
+    // The first document belongs to the box's text control, which deletes it; ours go here.
+    const QPointer<QTextDocument> previous = QTextEdit::document();
+    setDocument(document.release());
+    if (previous && previous->parent() == this)
+        delete previous;
     m_fileName = discPath;
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(0);

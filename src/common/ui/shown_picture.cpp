@@ -50,17 +50,18 @@ PendingPicture ShownPicture::prepare(const QString& path) const
     return pending;
 }
 
-bool ShownPicture::show(PendingPicture&& pending, QImage* shown)
+bool ShownPicture::show(PendingPicture&& pending, QSize* shownSize)
 {
     if (!pending.image.valid())
         return false;
-    const QImage image = pending.image.get();
-    if (shown)
-        *shown = image;
+    QImage image = pending.image.get();
+    if (shownSize)
+        *shownSize = image.size();
     if (!m_box || image.isNull())
         return false;
-    m_box->setPixmap(QPixmap::fromImage(image));
     const bool reduced = pending.original->isValid() && image.size() != *pending.original;
+    // The pixmap takes the decoded pixels over rather than copying them.
+    m_box->setPixmap(QPixmap::fromImage(std::move(image)));
     m_path = reduced ? pending.path : QString();
     m_box->setProperty(kReducedFrom, m_path);
     m_box->setProperty(kReducedPixmap, m_box->pixmap().cacheKey());

@@ -44,7 +44,7 @@ public:
     PendingPicture prepare(const QString& path) const;
     // Waits for the decode and puts the picture into the box; false (box untouched) when the file
     // is missing or is not a picture.
-    bool show(PendingPicture&& pending, QImage* shown = nullptr);
+    bool show(PendingPicture&& pending, QSize* shownSize = nullptr);
     bool load(const QString& path) { return show(prepare(path)); }
     // Drops the picture (the box is hidden and will load a new one before it shows again).
     void clear();

@@ -45,20 +45,20 @@ bool YearPage::showInsignia(Insignia picture, ErrorCode errorCode, PendingPictur
     setErrorCode(m_context, errorCode);
     if (picture == kScriptPicture)
         label->hide();
-    QImage image;
-    if (!shown->show(std::move(pending), &image)) {
+    QSize size;
+    if (!shown->show(std::move(pending), &size)) {
         report(m_context, errorCode);
         return false;
     }
     // The clip art keeps its designed place and size; its toggle button decides its visibility.
     if (picture == kClipArtPicture)
         return true;
-    label->resize(image.size());
+    label->resize(size);
     if (m_w.image4 && m_w.frame1) {
         const QWidget* parent = label->parentWidget();
         const QRect photo(origin(m_w.image4, parent), m_w.image4->size());
         const int frameTop = origin(m_w.frame1, parent).y();
-        label->move(insigniaPosition(picture, photo, frameTop, image.size(), label->pos()));
+        label->move(insigniaPosition(picture, photo, frameTop, size, label->pos()));
     }
     label->raise();
     label->show();
