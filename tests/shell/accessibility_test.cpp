@@ -9,13 +9,13 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -223,8 +223,9 @@ bool inThisWindow(const QWidget* control, const QWidget* surface)
 QList<Gesture> gestures(QWidget* surface)
 {
     QList<Gesture> all;
+    // A field's own clear button comes with the field, whose keys clear it.
     for (QAbstractButton* b : surface->findChildren<QAbstractButton*>())
-        if (inThisWindow(b, surface))
+        if (inThisWindow(b, surface) && !qobject_cast<QLineEdit*>(b->parentWidget()))
             all << pressButton(b);
     for (SpinButton* spin : surface->findChildren<SpinButton*>())
         if (inThisWindow(spin, surface))
@@ -256,21 +257,15 @@ Trial trial(const Surface& surface, int index, Way way, const QStringList& after
 {
     Program program;
     Trial t;
-    bool ran = false;
     OpenedWindows opened;
-    auto work = [&] {
-        ran = true;
-        QWidget* area = surface.find(program);
+    const bool ran = whileOpen(program, surface, [&](QWidget* area) {
         if (!area) {
             t.problem = u"did not open"_qs;
-            program.closeSecondaryWindows();
             return;
         }
         const QList<Gesture> all = gestures(area);
-        if (index >= all.size()) {
-            program.closeSecondaryWindows();
+        if (index >= all.size())
             return;
-        }
         const Gesture& g = all[index];
         t.name = g.name;
         t.keysStepTheirOwnWay = g.keysStepTheirOwnWay;
@@ -292,12 +287,8 @@ Trial trial(const Surface& surface, int index, Way way, const QStringList& after
         if (!opened.faults.isEmpty() && t.problem.isEmpty())
             t.problem = u"opens a window that "_qs + opened.faults.join(u"; "_qs);
         t.result = program.fingerprint() + opened.opened;
-        program.closeSecondaryWindows();
-    };
-    // A modal window runs its own loop inside open(): the work is queued to run within it.
-    QTimer::singleShot(0, program.main(), work);
-    surface.open(program);
-    if (!QTest::qWaitFor([&] { return ran; }))
+    });
+    if (!ran)
         t.problem = u"never opened"_qs;
     return t;
 }

@@ -164,19 +164,14 @@ struct Announced
 Announced openAndHear(Program& program, const Surface& surface)
 {
     Announced heard{{}, u"did not open"_qs};
-    bool ran = false;
-    QTimer::singleShot(0, program.main(), [&] {
-        ran = true;
-        if (QWidget* window = surface.find(program)) {
-            heard = {window->windowTitle(), announcementFault(window)};
-            // A panel of the main window is no window of its own.
-            if (!window->isWindow())
-                heard = {};
-        }
-        program.closeSecondaryWindows();
-    });
-    surface.open(program);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ran; })) << surface.name;
+    EXPECT_TRUE(whileOpen(program, surface, [&heard](QWidget* window) {
+        if (!window)
+            return;
+        heard = {window->windowTitle(), announcementFault(window)};
+        // A panel of the main window is no window of its own.
+        if (!window->isWindow())
+            heard = {};
+    })) << surface.name;
     return heard;
 }
 

@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -100,27 +98,22 @@ QStringList poorTexts(const Surface& surface)
 {
     Program program;
     QStringList poor;
-    bool ran = false;
-    QTimer::singleShot(0, program.main(), [&] {
-        ran = true;
-        QWidget* area = surface.find(program);
+    const bool ran = whileOpen(program, surface, [&poor](QWidget* area) {
         if (!area) {
             poor << u"did not open"_qs;
-        } else {
-            for (QWidget* w : area->findChildren<QWidget*>()) {
-                // A disabled control may recede, as it does on every desktop.
-                if (!w->isVisible() || !w->isEnabled() || w->window() != area->window() ||
-                    textOf(w).trimmed().isEmpty())
-                    continue;
-                // Below 3 to 1 even large type is hard to read.
-                if (const double ratio = textContrast(w); ratio < 3.0)
-                    poor << u"%1 '%2' %3:1"_qs.arg(w->objectName(), textOf(w).left(30)).arg(ratio, 0, 'f', 2);
-            }
+            return;
         }
-        program.closeSecondaryWindows();
+        for (QWidget* w : area->findChildren<QWidget*>()) {
+            // A disabled control may recede, as it does on every desktop.
+            if (!w->isVisible() || !w->isEnabled() || w->window() != area->window() ||
+                textOf(w).trimmed().isEmpty())
+                continue;
+            // Below 3 to 1 even large type is hard to read.
+            if (const double ratio = textContrast(w); ratio < 3.0)
+                poor << u"%1 '%2' %3:1"_qs.arg(w->objectName(), textOf(w).left(30)).arg(ratio, 0, 'f', 2);
+        }
     });
-    surface.open(program);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ran; }));
+    EXPECT_TRUE(ran) << surface.name;
     return poor;
 }
 

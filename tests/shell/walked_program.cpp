@@ -18,6 +18,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -198,7 +199,22 @@ const std::vector<Surface>& surfaces()
         window("frmMovies", [](Program& p) { p.trigger(names::mnuMovies); }),
         window("frmAbout", [](Program& p) { p.trigger(names::mnuAbout); }),
         window("frmHelp", [](Program& p) { p.trigger(names::mnuContents); }),
-        window("frmSearch", [](Program& p) { p.app->search()->showSearch(); }),
+        // Words that several documents hold, so that the results can be chosen among; the window is
+        // open once they show.
+        {"frmSearch",
+         [](Program& p) {
+             SearchController* search = p.app->search();
+             search->showSearch();
+             if (!search->indexer().index()) {
+                 QSignalSpy read(&search->indexer(), &SearchIndexer::finished);
+                 (void)read.wait(60000);
+             }
+             QTest::keyClicks(search->window()->searchField(), u"fuel inj"_qs);
+         },
+         [](Program& p) -> QWidget* {
+             SearchWindow* window = p.app->search()->window();
+             return window && window->isVisible() && window->results()->count() > 1 ? window : nullptr;
+         }},
         window("frmSSPhoto", [](Program& p) { p.trigger(names::mnuCopyPhoto); }),
         // The viewer made small, so that even the small disc's picture needs its scroll bars.
         window("frmScroll",
@@ -214,6 +230,27 @@ const std::vector<Surface>& surfaces()
                }),
     };
     return all;
+}
+
+bool whileOpen(Program& program, const Surface& surface, const std::function<void(QWidget*)>& work)
+{
+    bool opening = true;
+    bool ran = false;
+    std::function<void()> attempt = [&] {
+        QWidget* area = surface.find(program);
+        if (!area && opening) {
+            QTimer::singleShot(5, program.main(), attempt);
+            return;
+        }
+        ran = true;
+        work(area);
+        program.closeSecondaryWindows();
+    };
+    // A modal window runs its own loop inside open(): the work is queued to run within it.
+    QTimer::singleShot(0, program.main(), attempt);
+    surface.open(program);
+    opening = false;
+    return QTest::qWaitFor([&] { return ran; }, 60000);
 }
 
 OpenedWindows::~OpenedWindows()

@@ -49,6 +49,11 @@ struct Surface
 // Every window and panel of the program, the main window first.
 const std::vector<Surface>& surfaces();
 
+// Opens the surface and, while it is open (inside the loop of a modal window), runs `work` on it,
+// then closes every secondary window. `work` gets null when the surface did not open; false when it
+// never ran.
+bool whileOpen(Program& program, const Surface& surface, const std::function<void(QWidget*)>& work);
+
 // The shown top-level window of that name, or null.
 QWidget* topLevel(const QString& name);
 
