@@ -1,398 +1,395 @@
-// Every control of every window and panel the program opens, worked three ways on three fresh
-// copies of the program: a mouse click, its accessible action (as a screen reader works it) and the
-// keyboard alone (Tab to it, then Space). The program must end up the same each time.
-#include "common/ui/main_window_controls.h"
-#include "photos/ui/slide_widgets.h"
-#include "platform/fakes/fake_platform.h"
-#include "search/ui/search_controller.h"
-#include "shell/ui/application.h"
-#include "shell/ui/main_window.h"
-#include "support/small_demo_disc.h"
+// Every control of every window and panel the program opens, worked three ways on fresh copies of
+// the program: a mouse click, its accessible action (as a screen reader works it) and the keyboard
+// alone (Tab to it, then Space, an arrow or Home). The program must end up the same each time.
+#include "common/ui/spin_button.h"
+#include "walked_program.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCryptographicHash>
-#include <QDialog>
-#include <QDir>
-#include <QDirIterator>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
-#include <QTextEdit>
-#include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iostream>
 #include <map>
-#include <memory>
+#include <set>
 
 using namespace kestrane;
+using namespace kestrane::test;
 
 namespace {
 
-QString pictureHash(const QImage& image)
+// One thing a user does with a control, as the mouse, a screen reader and the keyboard do it.
+struct Gesture
 {
-    if (image.isNull())
-        return u"-"_qs;
-    const QByteArray bits(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
-    return QString::fromLatin1(QCryptographicHash::hash(bits, QCryptographicHash::Md5).toHex().left(12));
+    QString name;
+    QPointer<QWidget> control;
+    std::function<void()> click = {};
+    // Each returns what went wrong, or nothing; the action sees what the click led to.
+    std::function<QString(const QStringList& afterClick)> action = {};
+    std::function<QString()> keys = {};
+    // The keyboard steps by its own amount: the same controls must change, not to the same values.
+    bool keysStepTheirOwnWay = false;
+    QString kind = u"buttons"_qs;
+};
+
+QString nameOf(const QWidget* control, const QString& text = {})
+{
+    return control->objectName().isEmpty() ? u"(unnamed) '"_qs + text + u'\'' : control->objectName();
 }
 
-// What a control shows, as far as a user can tell it apart (focus and hover left out).
-QString describe(const QWidget* top, const QWidget* w)
+QAccessibleActionInterface* actionsOf(QAccessibleInterface* iface, const QString& wanted)
 {
-    QString line = w->objectName() + u' ' + QString::fromLatin1(w->metaObject()->className());
-    line += w->isVisibleTo(top) ? u" shown"_qs : u" hidden"_qs;
-    line += w->isEnabled() ? u" on"_qs : u" off"_qs;
-    const QRect g = w->geometry();
-    line += u" %1,%2 %3x%4"_qs.arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
-    if (auto* b = qobject_cast<const QAbstractButton*>(w))
-        line += u" '"_qs + b->text() + (b->isChecked() ? u"' checked"_qs : u"'"_qs);
-    else if (auto* l = qobject_cast<const QLabel*>(w))
-        line += u" '"_qs + l->text() + u"' "_qs + pictureHash(l->pixmap().toImage());
-    else if (auto* e = qobject_cast<const QLineEdit*>(w))
-        line += u" '"_qs + e->text() + u'\'';
-    else if (auto* t = qobject_cast<const QTextEdit*>(w))
-        line += u" text "_qs + QString::number(qHash(t->toPlainText()));
-    else if (auto* list = qobject_cast<const QListWidget*>(w))
-        line += u" rows %1 at %2"_qs.arg(list->count()).arg(list->currentRow());
-    else if (auto* s = qobject_cast<const QAbstractSlider*>(w))
-        line += u" value "_qs + QString::number(s->value());
-    else if (auto* slide = qobject_cast<const SlideImage*>(w))
-        line += u" picture "_qs + pictureHash(slide->image());
-    return line;
+    QAccessibleActionInterface* actions = iface ? iface->actionInterface() : nullptr;
+    return actions && actions->actionNames().contains(wanted) ? actions : nullptr;
 }
 
-// One copy of the program over the small demo disc, with its help installed and 1957 chosen.
-struct Program
+QString reachByTab(QWidget* control)
 {
-    FakePlatform fake;
-    std::unique_ptr<Application> app;
+    focusByKeys(control);
+    return QApplication::focusWidget() == control ? QString() : u"cannot be reached with Tab"_qs;
+}
 
-    Program()
-    {
-        fake.mapDrive(u'D', test::smallDemoDisc());
-        fake.screen.widthPixels = 1024;
-        fake.screen.heightPixels = 768;
-        const QString help = fake.programFolder() + u"/help"_qs;
-        QDir().mkpath(help);
-        for (QDirIterator pages(QStringLiteral(KESTRANE_HELP_DIR), {u"*.html"_qs}); pages.hasNext();) {
-            const QString page = pages.next();
-            QFile::copy(page, help + u'/' + QFileInfo(page).fileName());
-        }
-        app = std::make_unique<Application>(fake.platform());
-        if (!app->start({}))
-            return;
-        app->openMainWindow();
-        w().yearButton(5)->click();
-    }
-
-    ~Program()
-    {
-        closeSecondaryWindows();
-        // Windows closed by the trial go while the registry they leave still exists.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        app.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    MainWindow* main() const { return app->mainWindow(); }
-    const MainWindowControls& w() const { return main()->controls(); }
-    void trigger(const char16_t* item) const { w().menuItem(item)->trigger(); }
-
-    void closeSecondaryWindows() const
-    {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top == main() || !top->isVisible())
-                continue;
-            top->close();
-            if (auto* dialog = qobject_cast<QDialog*>(top); dialog && dialog->isVisible())
-                dialog->done(QDialog::Rejected);
-        }
-    }
-
-    // Everything the user could tell about the program now: its windows, what they show, and what
-    // reached the platform (boxes, sounds, movies, programs started, printing, clipboard).
-    QStringList fingerprint() const
-    {
-        QStringList lines;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (!top->isVisible() || top->objectName().isEmpty())
-                continue;
-            lines << u"window "_qs + top->objectName() + u" '"_qs + top->windowTitle() + u'\'';
-            for (const QWidget* w : top->findChildren<QWidget*>()) {
-                if (!w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_"_qs))
-                    lines << describe(top, w);
+Gesture pressButton(QAbstractButton* button)
+{
+    Gesture g{nameOf(button, button->text()), button};
+    g.click = [button] {
+        // A check box or option button reacts only over its mark and caption, not its whole width.
+        const bool marked = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+        QTest::mouseClick(button, Qt::LeftButton, {},
+                          marked ? QPoint(8, button->height() / 2) : button->rect().center());
+    };
+    g.action = [button](const QStringList&) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button);
+        for (const QString& a :
+             {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()}) {
+            if (QAccessibleActionInterface* actions = actionsOf(iface, a)) {
+                actions->doAction(a);
+                return QString();
             }
         }
-        lines.sort();
-        for (const MessageBoxRequest& box : fake.dialogs.boxes)
-            lines << u"box "_qs + box.title + u": "_qs + box.text;
-        for (const auto& device : fake.audioDevices)
-            lines << u"sound "_qs + device->calls().join(u',');
-        for (const auto& player : fake.videoPlayers)
-            lines << u"movie "_qs + player->calls().join(u',');
-        lines << u"programs "_qs + fake.processes.log.join(u',');
-        lines << u"printed "_qs + fake.printer.documents.join(u',');
-        lines << u"clipboard %1 %2"_qs.arg(fake.clipboard.clears).arg(pictureHash(fake.clipboard.image));
-        lines << u"settings "_qs + fake.settings.writes.join(u',');
-        lines << (fake.app.ended ? u"ended"_qs : u"running"_qs);
-        return lines;
-    }
-};
-
-// A window or panel the program opens, and how.
-struct Surface
-{
-    const char* name;
-    std::function<void(Program&)> open; // returns when a modal window has closed again
-    std::function<QWidget*(Program&)> find;
-};
-
-QWidget* topLevel(const QString& name)
-{
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->isVisible() && top->objectName() == name)
-            return top;
-    return nullptr;
-}
-
-Surface window(const char* name, std::function<void(Program&)> open)
-{
-    return {name, std::move(open), [name](Program&) { return topLevel(QString::fromLatin1(name)); }};
-}
-
-Surface panel(const char* name, const char16_t* menuItem, QWidget* (*frame)(const MainWindowControls&))
-{
-    return {name, [menuItem](Program& p) { p.trigger(menuItem); },
-            [frame](Program& p) { return frame(p.w()); }};
-}
-
-const std::vector<Surface>& surfaces()
-{
-    static const std::vector<Surface> all = {
-        {"Form1", [](Program&) {}, [](Program& p) -> QWidget* { return p.main(); }},
-        panel("pnlPrint", names::mnuPrnt, [](const MainWindowControls& w) -> QWidget* { return w.pnlPrint; }),
-        panel("pnlSound", names::mnuSound, [](const MainWindowControls& w) { return w.pnlSound; }),
-        panel("SSpnlPenrow", names::mnuPenrow, [](const MainWindowControls& w) { return w.ssPnlPenrow; }),
-        panel("pnlProgress", names::mnuCopy,
-              [](const MainWindowControls& w) -> QWidget* { return w.pnlProgress; }),
-        panel("pnlSSaver", names::mnuSaver,
-              [](const MainWindowControls& w) -> QWidget* { return w.pnlSSaver; }),
-        window("frmSlide", [](Program& p) { p.w().cmdSlide->click(); }),
-        window("txtForm", [](Program& p) { p.w().pageButton(kDesc)->click(); }),
-        window("frmMovies", [](Program& p) { p.trigger(names::mnuMovies); }),
-        window("frmAbout", [](Program& p) { p.trigger(names::mnuAbout); }),
-        window("frmHelp", [](Program& p) { p.trigger(names::mnuContents); }),
-        window("frmSearch", [](Program& p) { p.app->search()->showSearch(); }),
-        window("frmSSPhoto", [](Program& p) { p.trigger(names::mnuCopyPhoto); }),
-        window("frmScroll",
-               [](Program& p) {
-                   p.trigger(names::mnuPenrow);
-                   p.w().command1[1]->click();
-               }),
+        return u"offers no press or toggle action"_qs;
     };
+    g.keys = [button] {
+        bool choseOnTheWay = false;
+        focusByKeys(button, &choseOnTheWay);
+        if (QApplication::focusWidget() != button)
+            return u"cannot be reached with Tab"_qs;
+        if (!choseOnTheWay || !button->isChecked())
+            QTest::keyClick(button, Qt::Key_Space);
+        return QString();
+    };
+    return g;
+}
+
+// Either arrow, once focused, steps both ways with Up and Down.
+Gesture stepSpin(SpinButton* spin, bool up)
+{
+    QToolButton* arrow = up ? spin->upButton() : spin->downButton();
+    QToolButton* other = up ? spin->downButton() : spin->upButton();
+    Gesture g{nameOf(spin) + (up ? u" up"_qs : u" down"_qs), spin};
+    g.kind = u"spin steps"_qs;
+    g.click = [arrow] { QTest::mouseClick(arrow, Qt::LeftButton); };
+    g.action = [spin, up](const QStringList&) {
+        const QString wanted =
+            up ? QAccessibleActionInterface::increaseAction() : QAccessibleActionInterface::decreaseAction();
+        QAccessibleActionInterface* actions = actionsOf(QAccessible::queryAccessibleInterface(spin), wanted);
+        if (!actions)
+            return u"offers no "_qs + wanted + u" action"_qs;
+        actions->doAction(wanted);
+        return QString();
+    };
+    g.keys = [arrow, other, up] {
+        QToolButton* focused = other->isEnabled() ? other : arrow;
+        if (QString problem = reachByTab(focused); !problem.isEmpty())
+            return problem;
+        QTest::keyClick(focused, up ? Qt::Key_Up : Qt::Key_Down);
+        return QString();
+    };
+    return g;
+}
+
+Gesture chooseSecondRow(QListWidget* list)
+{
+    Gesture g{nameOf(list) + u" row 2"_qs, list};
+    g.kind = u"list rows"_qs;
+    g.click = [list] {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    };
+    g.action = [list](const QStringList&) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
+        QAccessibleInterface* cell =
+            iface && iface->tableInterface() ? iface->tableInterface()->cellAt(1, 0) : nullptr;
+        QAccessibleActionInterface* actions = actionsOf(cell, QAccessibleActionInterface::toggleAction());
+        if (!actions)
+            return u"offers no toggle action on its rows"_qs;
+        actions->doAction(QAccessibleActionInterface::toggleAction());
+        return QString();
+    };
+    g.keys = [list] {
+        if (QString problem = reachByTab(list); !problem.isEmpty())
+            return problem;
+        QTest::keyClick(list, Qt::Key_Home);
+        QTest::keyClick(list, Qt::Key_Down);
+        return QString();
+    };
+    return g;
+}
+
+// The value a control shows in a fingerprint ("... value 12"), or -1.
+int valueIn(const QStringList& fingerprint, const QString& name)
+{
+    for (const QString& line : fingerprint)
+        if (line.startsWith(name + u' ') && line.contains(u" value "_qs))
+            return line.section(u' ', -1).toInt();
+    return -1;
+}
+
+// A scroll bar's arrow, or the groove past a slider's handle: towards the end, or back from it
+// when the control stands there.
+Gesture stepOnce(QAbstractSlider* slider)
+{
+    const bool back = slider->value() >= slider->maximum();
+    const bool across = slider->orientation() == Qt::Horizontal;
+    Gesture g{nameOf(slider) + (back ? u" back"_qs : u" forward"_qs), slider};
+    g.keysStepTheirOwnWay = true;
+    g.kind = u"scroll bars and sliders"_qs;
+    g.click = [slider, back, across] {
+        const int end = back ? 4 : (across ? slider->width() : slider->height()) - 4;
+        QPoint at = across ? QPoint(end, slider->height() / 2) : QPoint(slider->width() / 2, end);
+        if (auto* bar = qobject_cast<QScrollBar*>(slider)) {
+            QStyleOptionSlider option;
+            option.initFrom(bar);
+            option.orientation = bar->orientation();
+            option.minimum = bar->minimum();
+            option.maximum = bar->maximum();
+            option.sliderPosition = bar->sliderPosition();
+            option.pageStep = bar->pageStep();
+            const auto arrow = back ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine;
+            at = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, arrow, bar).center();
+        }
+        QTest::mouseClick(slider, Qt::LeftButton, {}, at);
+    };
+    g.action = [slider](const QStringList& afterClick) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(slider);
+        QAccessibleValueInterface* value = iface ? iface->valueInterface() : nullptr;
+        if (!value)
+            return u"offers no value to set"_qs;
+        value->setCurrentValue(valueIn(afterClick, slider->objectName()));
+        return QString();
+    };
+    g.keys = [slider, back, across] {
+        // Down and Right go towards a scroll bar's end; a slider's end is at the right or the top.
+        const bool bar = qobject_cast<QScrollBar*>(slider);
+        const Qt::Key key =
+            across ? (back ? Qt::Key_Left : Qt::Key_Right) : (back == bar ? Qt::Key_Up : Qt::Key_Down);
+        if (slider->focusPolicy() & Qt::TabFocus) {
+            if (QString problem = reachByTab(slider); !problem.isEmpty())
+                return problem;
+            QTest::keyClick(slider, key);
+            return QString();
+        }
+        // A bar that takes no focus is worked by the window's own keys.
+        QWidget* window = slider->window();
+        window->activateWindow();
+        QApplication::setActiveWindow(window);
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || focus->window() != window)
+            return u"its window does not take the keyboard"_qs;
+        QTest::keyClick(focus, key);
+        return QString();
+    };
+    return g;
+}
+
+bool inThisWindow(const QWidget* control, const QWidget* surface)
+{
+    return control->isVisible() && control->isEnabled() && control->window() == surface->window();
+}
+
+// What a user can work on the surface as it opens: buttons first, in creation order, then spin
+// buttons, lists and scroll bars or sliders.
+QList<Gesture> gestures(QWidget* surface)
+{
+    QList<Gesture> all;
+    // A field's own clear button comes with the field, whose keys clear it.
+    for (QAbstractButton* b : surface->findChildren<QAbstractButton*>())
+        if (inThisWindow(b, surface) && !qobject_cast<QLineEdit*>(b->parentWidget()))
+            all << pressButton(b);
+    for (SpinButton* spin : surface->findChildren<SpinButton*>())
+        if (inThisWindow(spin, surface))
+            all << stepSpin(spin, true) << stepSpin(spin, false);
+    for (QListWidget* list : surface->findChildren<QListWidget*>())
+        if (inThisWindow(list, surface) && list->count() >= 2)
+            all << chooseSecondRow(list);
+    // A list's own scroll bars have no name and come with the list.
+    for (QAbstractSlider* slider : surface->findChildren<QAbstractSlider*>())
+        if (inThisWindow(slider, surface) && !slider->objectName().isEmpty() &&
+            !slider->objectName().startsWith(u"qt_"_qs) && slider->maximum() > slider->minimum())
+            all << stepOnce(slider);
     return all;
 }
 
-// The controls a user can work on the surface as it opens, in creation order.
-QList<QAbstractButton*> actionable(QWidget* surface)
+enum class Way { Untouched, Click, Action, Keys };
+
+struct Trial
 {
-    QList<QAbstractButton*> controls;
-    for (QAbstractButton* b : surface->findChildren<QAbstractButton*>())
-        if (b->isVisible() && b->isEnabled() && b->window() == surface->window())
-            controls << b;
-    return controls;
-}
-
-QString label(const QAbstractButton* control)
-{
-    return control->objectName().isEmpty() ? u"(unnamed) '"_qs + control->text() + u'\''
-                                           : control->objectName();
-}
-
-enum class Way { Click, Action, Keys };
-
-// A window that the control itself opens is noted and closed, so that modal loops return.
-class OpenedWindows : public QObject
-{
-public:
-    QWidget* surface = nullptr;
-    QStringList opened;
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* w = qobject_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Show && w && w->isWindow() && w != surface->window() &&
-            !qobject_cast<QMainWindow*>(w) && !w->inherits("QMenu")) {
-            opened << w->objectName() + u" '"_qs + w->windowTitle() + u'\'';
-            QPointer<QWidget> window = w;
-            QTimer::singleShot(0, w, [window] {
-                if (!window)
-                    return;
-                window->close();
-                if (auto* dialog = qobject_cast<QDialog*>(window.data()); dialog && dialog->isVisible())
-                    dialog->done(QDialog::Rejected);
-            });
-        }
-        return false;
-    }
+    QStringList result; // what the program shows then; empty when the surface did not open
+    QString name;       // the gesture's, empty past the last
+    QString problem;
+    bool keysStepTheirOwnWay = false;
+    QString kind;
 };
 
-void focusByKeys(QAbstractButton* control, bool& clickedOnTheWay)
-{
-    QWidget* window = control->window();
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    for (int presses = 0; presses < 400 && QApplication::focusWidget() != control; ++presses) {
-        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : window;
-        // In a group of option buttons Tab reaches one of them; the arrows move to the others (and
-        // in some groups choose them on the way).
-        auto* option = qobject_cast<QRadioButton*>(focus);
-        if (option && qobject_cast<QRadioButton*>(control) &&
-            option->parentWidget() == control->parentWidget()) {
-            const QObjectList siblings = option->parentWidget()->children();
-            const bool ahead = siblings.indexOf(control) > siblings.indexOf(option);
-            QTest::keyClick(focus, ahead ? Qt::Key_Down : Qt::Key_Up);
-            clickedOnTheWay = true;
-            continue;
-        }
-        QTest::keyClick(focus, Qt::Key_Tab);
-    }
-}
-
-// Opens a fresh program, works control `index` of the surface one way and returns what it shows
-// then. `name` receives the control's name; an empty list means the surface did not open.
-QStringList trial(const Surface& surface, int index, Way way, QString* name, QString* problem)
+// Opens a fresh program, works gesture `index` of the surface one way and tells what it shows then.
+Trial trial(const Surface& surface, int index, Way way, const QStringList& afterClick = {})
 {
     Program program;
-    QStringList result;
-    bool ran = false;
+    Trial t;
     OpenedWindows opened;
-    auto work = [&] {
-        ran = true;
-        QWidget* area = surface.find(program);
+    const bool ran = whileOpen(program, surface, [&](QWidget* area) {
         if (!area) {
-            *problem = u"did not open"_qs;
-            program.closeSecondaryWindows();
+            t.problem = u"did not open"_qs;
             return;
         }
-        const QList<QAbstractButton*> controls = actionable(area);
-        if (index >= controls.size()) {
-            program.closeSecondaryWindows();
+        const QList<Gesture> all = gestures(area);
+        if (index >= all.size())
             return;
-        }
-        QPointer<QAbstractButton> control = controls[index];
-        *name = label(control);
+        const Gesture& g = all[index];
+        t.name = g.name;
+        t.keysStepTheirOwnWay = g.keysStepTheirOwnWay;
+        t.kind = g.kind;
         opened.surface = area;
         qApp->installEventFilter(&opened);
-        if (way == Way::Click) {
-            // A check box or option button reacts only over its mark and caption, not its whole width.
-            const bool marked = qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control);
-            QTest::mouseClick(control, Qt::LeftButton, {},
-                              marked ? QPoint(8, control->height() / 2) : control->rect().center());
-        } else if (way == Way::Action) {
-            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
-            QAccessibleActionInterface* actions = iface ? iface->actionInterface() : nullptr;
-            const QStringList offered = actions ? actions->actionNames() : QStringList();
-            QString chosen;
-            for (const QString& a : offered)
-                if (a == QAccessibleActionInterface::pressAction() ||
-                    a == QAccessibleActionInterface::toggleAction())
-                    chosen = a;
-            if (chosen.isEmpty())
-                *problem = u"offers no press or toggle action"_qs;
-            else
-                actions->doAction(chosen);
-        } else {
-            bool clickedOnTheWay = false;
-            focusByKeys(control, clickedOnTheWay);
-            if (QApplication::focusWidget() != control)
-                *problem = u"cannot be reached with Tab"_qs;
-            else if (!clickedOnTheWay || !control->isChecked())
-                QTest::keyClick(control, Qt::Key_Space);
-        }
+        if (way == Way::Click)
+            g.click();
+        else if (way == Way::Action)
+            t.problem = g.action(afterClick);
+        else if (way == Way::Keys)
+            t.problem = g.keys();
         // The press action clicks after a short animation.
-        if (!QTest::qWaitFor([&] { return !control || !control->isDown(); }))
-            *problem = u"stays pressed"_qs;
+        auto* button = qobject_cast<QAbstractButton*>(g.control.data());
+        if (!QTest::qWaitFor([&] { return !g.control || !button || !button->isDown(); }))
+            t.problem = u"stays pressed"_qs;
         QCoreApplication::processEvents();
         qApp->removeEventFilter(&opened);
-        result = program.fingerprint() + opened.opened;
-        program.closeSecondaryWindows();
-    };
-    // A modal window runs its own loop inside open(): the work is queued to run within it.
-    QTimer::singleShot(0, program.main(), work);
-    surface.open(program);
-    if (!QTest::qWaitFor([&] { return ran; }))
-        *problem = u"never opened"_qs;
-    return result;
+        if (!opened.faults.isEmpty() && t.problem.isEmpty())
+            t.problem = u"opens a window that "_qs + opened.faults.join(u"; "_qs);
+        t.result = program.fingerprint() + opened.opened;
+    });
+    if (!ran)
+        t.problem = u"never opened"_qs;
+    return t;
 }
 
-struct Walk : ::testing::Test
+QStringList without(const QStringList& lines, const QStringList& others)
 {
-    // What a click on each control leads to, shared by both walks.
-    static std::map<std::pair<std::string, int>, QStringList>& clicks()
+    QStringList rest;
+    for (const QString& l : lines)
+        if (!others.contains(l))
+            rest << l;
+    return rest;
+}
+
+// The controls and windows whose lines differ from the untouched program.
+std::set<QString> changed(const QStringList& lines, const QStringList& untouched)
+{
+    std::set<QString> names;
+    for (const QString& l : without(lines, untouched))
+        names.insert(l.section(u' ', 0, 0));
+    return names;
+}
+
+// The walk of one surface, by its index in surfaces().
+struct Walk : ::testing::TestWithParam<size_t>
+{
+    // What a click on each control leads to, and the untouched program, shared by both walks.
+    static std::map<std::pair<std::string, int>, Trial>& clicks()
     {
-        static std::map<std::pair<std::string, int>, QStringList> results;
+        static std::map<std::pair<std::string, int>, Trial> results;
         return results;
+    }
+    static const QStringList& untouched(const Surface& surface)
+    {
+        static std::map<std::string, QStringList> results;
+        auto& r = results[surface.name];
+        if (r.isEmpty())
+            r = trial(surface, 0, Way::Untouched).result;
+        return r;
     }
 
     void walk(Way way)
     {
-        for (const Surface& surface : surfaces()) {
-            int count = 0;
-            for (int index = 0;; ++index) {
-                QString name, problem;
-                auto& click = clicks()[{surface.name, index}];
-                if (click.isEmpty())
-                    click = trial(surface, index, Way::Click, &name, &problem);
-                if (!problem.isEmpty()) {
-                    ADD_FAILURE() << surface.name << " " << problem.toStdString();
-                    break;
-                }
-                if (name.isEmpty() && click.isEmpty())
-                    break;
-                name.clear();
-                const QStringList other = trial(surface, index, way, &name, &problem);
-                if (name.isEmpty())
-                    break;
-                ++count;
-                EXPECT_TRUE(problem.isEmpty())
-                    << surface.name << "/" << name.toStdString() << " " << problem.toStdString();
-                if (problem.isEmpty() && other != click) {
-                    QStringList onlyClick, onlyOther;
-                    for (const QString& l : click)
-                        if (!other.contains(l))
-                            onlyClick << l;
-                    for (const QString& l : other)
-                        if (!click.contains(l))
-                            onlyOther << l;
-                    ADD_FAILURE() << surface.name << "/" << name.toStdString()
-                                  << " does not respond as to a click.\n  after the click: "
-                                  << onlyClick.join(u"\n    "_qs).toStdString()
-                                  << "\n  instead: " << onlyOther.join(u"\n    "_qs).toStdString();
-                }
+        const Surface& surface = surfaces()[GetParam()];
+        std::map<QString, int> kinds;
+        for (int index = 0;; ++index) {
+            auto& click = clicks()[{surface.name, index}];
+            if (click.result.isEmpty() && click.problem.isEmpty())
+                click = trial(surface, index, Way::Click);
+            if (!click.problem.isEmpty()) {
+                ADD_FAILURE() << surface.name << "/" << click.name.toStdString() << " "
+                              << click.problem.toStdString();
+                break;
             }
-            std::cout << "[ walked   ] " << surface.name << ": " << count << " controls\n";
+            if (click.name.isEmpty())
+                break;
+            const Trial other = trial(surface, index, way, click.result);
+            ++kinds[other.kind];
+            const std::string control = surface.name + ("/" + other.name.toStdString());
+            EXPECT_TRUE(other.problem.isEmpty()) << control << " " << other.problem.toStdString();
+            if (!other.problem.isEmpty())
+                continue;
+            if (way == Way::Keys && other.keysStepTheirOwnWay) {
+                const QStringList& before = untouched(surface);
+                EXPECT_FALSE(changed(other.result, before).empty())
+                    << control << " does not respond to the keys";
+                EXPECT_EQ(changed(other.result, before), changed(click.result, before))
+                    << control << " changes other things than a click does";
+            } else if (other.result != click.result) {
+                ADD_FAILURE() << control << " does not respond as to a click.\n  after the click: "
+                              << without(click.result, other.result).join(u"\n    "_qs).toStdString()
+                              << "\n  instead: "
+                              << without(other.result, click.result).join(u"\n    "_qs).toStdString();
+            }
         }
+        QStringList counts;
+        int total = 0;
+        for (const auto& [kind, count] : kinds) {
+            counts << QString::number(count) + u' ' + kind;
+            total += count;
+        }
+        std::cout << "[ walked   ] " << surface.name << ": " << total << " controls ("
+                  << counts.join(u", "_qs).toStdString() << ")\n";
     }
 };
 
+std::string surfaceName(const ::testing::TestParamInfo<size_t>& info)
+{
+    return surfaces()[info.param].name;
+}
+
 } // namespace
 
-TEST_F(Walk, EveryControlRespondsToItsAccessibleActionAsToAClick)
+TEST_P(Walk, EveryControlRespondsToItsAccessibleActionAsToAClick)
 {
     walk(Way::Action);
 }
 
-TEST_F(Walk, EveryControlIsReachedWithTabAndWorkedWithSpaceAsWithAClick)
+TEST_P(Walk, EveryControlIsReachedWithTabAndWorkedWithTheKeysAsWithAClick)
 {
     walk(Way::Keys);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryWindowAndPanel, Walk, ::testing::Range(size_t(0), surfaces().size()),
+                         surfaceName);

@@ -1,10 +1,13 @@
 #include "common/ui/accessible_controls.h"
 
+#include "common/ui/spin_button.h"
+
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QKeySequence>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QToolButton>
 
 #include <memory>
 
@@ -78,12 +81,44 @@ private:
     QRadioButton* option() const { return static_cast<QRadioButton*>(widget()); }
 };
 
+// Two arrows side by side are one spin box to a screen reader, stepped by its increase and
+// decrease actions as the arrows step it.
+class SpinButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit SpinButtonAccessible(SpinButton* spin) : QAccessibleWidget(spin, QAccessible::SpinBox) {}
+
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (spin()->upButton()->isEnabled())
+            names << increaseAction();
+        if (spin()->downButton()->isEnabled())
+            names << decreaseAction();
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == increaseAction() || action == decreaseAction())
+            spin()->step(action == increaseAction());
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    SpinButton* spin() const { return static_cast<SpinButton*>(widget()); }
+};
+
 QAccessibleInterface* programAccessible(const QString& className, QObject* object)
 {
     if (className == QLatin1String("QRadioButton")) {
         if (auto* option = qobject_cast<QRadioButton*>(object))
             return new OptionButtonAccessible(option);
     }
+    if (auto* spin = qobject_cast<SpinButton*>(object);
+        spin && className == QLatin1String("kestrane::SpinButton"))
+        return new SpinButtonAccessible(spin);
     // A plain widget that is a window would be a "client" (a filler to the screen reader), which
     // announces neither that a window opened nor its title.
     if (className == QLatin1String("QWidget")) {

@@ -16,6 +16,8 @@ public:
 
     QToolButton* upButton() const { return m_up; }
     QToolButton* downButton() const { return m_down; }
+    // One step as a click on the arrow does; nothing while that arrow is disabled.
+    void step(bool up);
 
 Q_SIGNALS:
     void spinUp();
@@ -23,6 +25,7 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QToolButton* m_up = nullptr;

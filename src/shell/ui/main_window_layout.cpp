@@ -58,7 +58,8 @@ SpinButton QToolButton:pressed { background: #b4bcc5; }
 SpinButton QToolButton:focus { border: 2px solid #e0463e; }
 QFrame[panel="true"] { background: #dde1e6; border: 2px solid #f4f6f8; border-right-color: #8d959e;
     border-bottom-color: #8d959e; }
-QFrame[panel="true"] QLabel, QFrame[panel="true"] QRadioButton, QFrame[panel="true"] QCheckBox { color: #1a1d22; }
+QFrame[panel="true"] QLabel, QFrame[panel="true"] QRadioButton, QFrame[panel="true"] QCheckBox,
+    QFrame[panel="true"] QGroupBox { color: #1a1d22; }
 QFrame[panel="true"] QRadioButton:disabled, QFrame[panel="true"] QCheckBox:disabled { color: #6b737c; }
 QMenuBar { color: #1a1d22; background: #eceef1; border-bottom: 1px solid #b9c0c7; spacing: 1px; }
 QMenuBar::item { color: #1a1d22; padding: 3px 3px; background: transparent; }

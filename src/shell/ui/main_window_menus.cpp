@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace kestrane {
 
@@ -38,6 +39,15 @@ void MainWindow::setupMenus()
         action->setObjectName(name);
         m_controls.menuItems.insert(name, action);
     }
+    // F10 opens the first menu, as on the common desktops (Alt alone only marks the bar).
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, bar, [bar] {
+        for (QAction* menu : bar->actions()) {
+            if (menu->isVisible() && menu->isEnabled()) {
+                bar->setActiveAction(menu);
+                return;
+            }
+        }
+    });
     m_controls.mnuNames = menuAction(names::name(names::mnuNames));
     m_controls.mnuWeb = menuAction(names::name(names::mnuWeb));
 
