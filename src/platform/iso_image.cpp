@@ -6,10 +6,13 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <unistd.h>
+
 #include <cdio/cdio.h>
 #include <cdio/iso9660.h>
 #include <cdio/logging.h>
 
+#include <cerrno>
 #include <cstring>
 #include <functional>
 
@@ -107,6 +110,7 @@ public:
     IsoImageReader(iso9660_t* iso, const QString& hostPath) : m_iso(iso), m_file(hostPath)
     {
         m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        m_size = m_file.size();
     }
     ~IsoImageReader() override { iso9660_close(m_iso); }
 
@@ -115,7 +119,7 @@ public:
         CdioList_t* list = iso9660_ifs_readdir(m_iso, key.isEmpty() ? "/" : key.constData());
         if (!list)
             return false;
-        *items = itemsOf(list, key, m_file.size());
+        *items = itemsOf(list, key, m_size);
         return true;
     }
 
@@ -123,23 +127,35 @@ public:
     {
         return rootFoldersFit(
             [this](qint64 lsn, char* sector) {
-                return m_file.seek(lsn * kBlock) && m_file.read(sector, kBlock) == kBlock;
+                return ::pread(m_file.handle(), sector, kBlock, off_t(lsn * kBlock)) == kBlock;
             },
-            m_file.size());
+            m_size);
     }
 
     qint64 read(const Item& file, qint64 offset, char* buffer, qint64 size) override
     {
         const qint64 start = file.key.toLongLong() * kBlock;
         // An extent that passes the end of the image is a damaged file, never a read outside it.
-        if (!m_file.isOpen() || start + file.entry.size > m_file.size() || !m_file.seek(start + offset))
+        if (!m_file.isOpen() || start + file.entry.size > m_size)
             return -1;
-        return m_file.read(buffer, size);
+        // One positioned read per piece: a movie is read in many of them.
+        qint64 done = 0;
+        while (done < size) {
+            const ssize_t n =
+                ::pread(m_file.handle(), buffer + done, size_t(size - done), off_t(start + offset + done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return done > 0 ? done : -1;
+            done += n;
+        }
+        return done;
     }
 
 private:
     iso9660_t* m_iso;
     QFile m_file;
+    qint64 m_size = 0;
 };
 
 // A CD image (BIN/CUE, NRG) or a drive through libcdio's drivers, mode 1 or mode 2 data.
