@@ -541,6 +541,12 @@ bool HostFileSystem::copyOutOfImage(const Place& source, const QString& target,
     return true;
 }
 
+QString HostFileSystem::lastingLocation(const QString& path) const
+{
+    const QString folder = hasDriveLetter(path) ? m_drives.folder(path.at(0)) : QString();
+    return folder.isEmpty() ? path : folder + path.mid(2);
+}
+
 QString HostFileSystem::playableFile(const QString& path, QString* temporary) const
 {
     temporary->clear();
