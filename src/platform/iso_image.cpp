@@ -110,7 +110,8 @@ public:
     IsoImageReader(iso9660_t* iso, const QString& hostPath) : m_iso(iso), m_file(hostPath)
     {
         m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-        m_size = m_file.size();
+        // The end found by seeking: a drive's device tells no size of its own.
+        m_size = m_file.isOpen() ? qint64(::lseek(m_file.handle(), 0, SEEK_END)) : 0;
     }
     ~IsoImageReader() override { iso9660_close(m_iso); }
 
