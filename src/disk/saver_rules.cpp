@@ -68,7 +68,8 @@ QString saverFolderPath(SaverFolder choice, const QString& programFolder, const 
 bool installScreenSaver(AppContext& context, qint32 slideIntervalMs, const QString& folder, QString* reason)
 {
     Platform& platform = context.platform;
-    writeSaverSettings(*platform.settings, slideIntervalMs, folder);
+    // The screen saver runs without our drive letters (a disc image given on the command line).
+    writeSaverSettings(*platform.settings, slideIntervalMs, platform.fileSystem->lastingLocation(folder));
     const QString name = text(kSaverProgram);
     QString source = platform.fileSystem->resolve(platform.fileSystem->programFolder() + u'\\' + name);
     if (source.isEmpty() && platform.installer)

@@ -23,8 +23,11 @@ qint64 rootNameLength(DiscImageReader& reader)
     std::vector<DiscImageReader::Item> items;
     qint64 total = 0;
     if (reader.listFolder({}, &items)) {
-        for (const auto& item : items)
-            total += item.entry.name.size();
+        // "." and ".." are in every ISO 9660 listing: counted, they would outweigh a longer name.
+        for (const auto& item : items) {
+            if (isSafeImageName(item.entry.name))
+                total += item.entry.name.size();
+        }
     }
     return total;
 }
@@ -131,7 +134,8 @@ std::optional<DiscImageEntry> DiscImage::find(const QStringList& names, QStringL
 bool DiscImage::list(const QStringList& folder, QList<DiscImageEntry>* entries)
 {
     const std::lock_guard lock(m_mutex);
-    Node* node = findNode(folder, nullptr);
+    // At the depth limit a folder lists nothing, so that every name listed can also be found.
+    Node* node = folder.size() < kMaxDepth ? findNode(folder, nullptr) : nullptr;
     if (!node || !node->item.entry.folder || !fill(*node))
         return false;
     entries->clear();

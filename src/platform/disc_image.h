@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+class QIODevice;
+
 namespace kestrane {
 
 // One file or folder inside a disc image, as its directory lists it.
@@ -72,6 +74,14 @@ private:
 std::unique_ptr<DiscImageReader> openIsoImage(const QString& hostPath);
 std::unique_ptr<DiscImageReader> openCdImage(const QString& hostPath);
 std::unique_ptr<DiscImageReader> openUdfImage(const QString& hostPath);
+
+// True when the device holds UDF's volume recognition sequence (ECMA 167): the test that keeps
+// images of other kinds away from the UDF library.
+bool hasUdfRecognitionSequence(QIODevice& device);
+
+// True when an NRG image's footer and chunk list are within the file and whole: the test that
+// keeps a damaged one away from the image library.
+bool hasSoundNrgChunks(QIODevice& device);
 
 // The length of the names in a reader's root folder: of two trees, the longer names are the real ones.
 qint64 rootNameLength(DiscImageReader& reader);

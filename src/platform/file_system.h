@@ -61,6 +61,10 @@ public:
     // A host file with the contents of `path`, for a player that needs a file name: the file itself,
     // or for a file inside a disc image a copy in the user's cache folder, whose host path is put
     // into *temporary for the caller to remove when done. Empty when there is none.
+    // `path` as a location that holds without this program's drive letters, for another program
+    // to read (the screen saver): a drive letter becomes the host folder, disc image or device it
+    // stands for, followed by the names in disc form. The path itself when nothing stands behind it.
+    virtual QString lastingLocation(const QString& path) const { return path; }
     virtual QString playableFile(const QString& path, QString* temporary) const
     {
         temporary->clear();

@@ -17,7 +17,9 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <memory>
 #include <mutex>
+#include <new>
 
 #ifdef Q_OS_LINUX
 #include <unistd.h>
@@ -29,7 +31,7 @@ namespace {
 
 constexpr qint64 kCopyChunk = 64 * 1024;
 // Reads out of an image come in larger pieces: each costs a look-up in the image's tree.
-constexpr qint64 kImageChunk = 1024 * 1024;
+constexpr qint64 kImageChunk = 128 * 1024;
 
 bool hasDriveLetter(const QString& path)
 {
@@ -175,16 +177,24 @@ QStringList listImage(DiscImage& image, const QStringList& folder, const QString
     return result;
 }
 
+constexpr std::align_val_t kPageAlign{4096};
+
+struct PageAlignedDelete
+{
+    void operator()(char* p) const { ::operator delete[](p, kPageAlign); }
+};
+
 // Reads `total` bytes of a file in an image in chunks, handing each to `sink`; false when the
 // image gives fewer (a damaged image) or the sink refuses.
 bool readImageChunks(DiscImage& image, const QStringList& file, qint64 total,
                      const std::function<bool(const char*, qint64)>& sink)
 {
-    QByteArray buffer(kImageChunk, Qt::Uninitialized);
+    // On a page boundary: the kernel copies into a buffer a few bytes off one at a fraction of the speed.
+    const std::unique_ptr<char[], PageAlignedDelete> buffer(new (kPageAlign) char[kImageChunk]);
     qint64 done = 0;
     while (done < total) {
-        const qint64 n = image.read(file, done, buffer.data(), std::min(kImageChunk, total - done));
-        if (n <= 0 || !sink(buffer.constData(), n))
+        const qint64 n = image.read(file, done, buffer.get(), std::min(kImageChunk, total - done));
+        if (n <= 0 || !sink(buffer.get(), n))
             return false;
         done += n;
     }
@@ -529,6 +539,12 @@ bool HostFileSystem::copyOutOfImage(const Place& source, const QString& target,
         return false;
     }
     return true;
+}
+
+QString HostFileSystem::lastingLocation(const QString& path) const
+{
+    const QString folder = hasDriveLetter(path) ? m_drives.folder(path.at(0)) : QString();
+    return folder.isEmpty() ? path : folder + path.mid(2);
 }
 
 QString HostFileSystem::playableFile(const QString& path, QString* temporary) const

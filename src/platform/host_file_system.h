@@ -38,6 +38,7 @@ public:
     QDateTime lastModified(const QString& path) const override;
     bool readAll(const QString& path, QByteArray* data) const override;
     QString playableFile(const QString& path, QString* temporary) const override;
+    QString lastingLocation(const QString& path) const override;
     bool writeAll(const QString& path, const QByteArray& data) override;
     bool copyFile(const QString& from, const QString& to, const std::function<bool(qint64)>& progress = {},
                   QString* error = nullptr) override;

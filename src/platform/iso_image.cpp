@@ -3,13 +3,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
+
+#include <unistd.h>
 
 #include <cdio/cdio.h>
 #include <cdio/iso9660.h>
 #include <cdio/logging.h>
 
+#include <cerrno>
 #include <cstring>
+#include <functional>
 
 namespace kestrane {
 
@@ -43,13 +48,45 @@ QDateTime stampOf(const iso9660_stat_t& stat)
     return date.isValid() && time.isValid() ? QDateTime(date, time, Qt::UTC) : QDateTime();
 }
 
-// The items of a directory list from libcdio, which the list owns.
-std::vector<DiscImageReader::Item> itemsOf(CdioList_t* list, const QByteArray& folderKey)
+// The library reads a folder's whole extent into memory at once: an extent that passes the end of
+// the image (a hostile size of gigabytes) is never handed to it.
+bool extentFits(qint64 lsn, qint64 size, qint64 imageBytes)
+{
+    return lsn >= 0 && size >= 0 && lsn * kBlock + size <= imageBytes;
+}
+
+// True when the root folder of every tree (the primary and the Joliet one) lies within the image.
+bool rootFoldersFit(const std::function<bool(qint64, char*)>& readSector, qint64 imageBytes)
+{
+    char sector[kBlock];
+    // The volume descriptors from sector 16, up to the terminator; a disc has a handful.
+    for (qint64 lsn = 16; lsn < 16 + 32 && readSector(lsn, sector); ++lsn) {
+        const auto type = quint8(sector[0]);
+        if (type == 255)
+            return true;
+        if (type != 1 && type != 2)
+            continue;
+        const auto le32 = [&](int at) {
+            return qint64(quint8(sector[at])) | qint64(quint8(sector[at + 1])) << 8 |
+                   qint64(quint8(sector[at + 2])) << 16 | qint64(quint8(sector[at + 3])) << 24;
+        };
+        // The root's directory record sits at byte 156: its extent at +2, its length at +10.
+        if (!extentFits(le32(156 + 2), le32(156 + 10), imageBytes))
+            return false;
+    }
+    return false;
+}
+
+// The items of a directory list from libcdio, which the list owns; a folder whose extent passes the
+// end of the image is left out.
+std::vector<DiscImageReader::Item> itemsOf(CdioList_t* list, const QByteArray& folderKey, qint64 imageBytes)
 {
     std::vector<DiscImageReader::Item> items;
     for (CdioListNode_t* node = _cdio_list_begin(list); node; node = _cdio_list_node_next(node)) {
         const auto* stat = static_cast<const iso9660_stat_t*>(_cdio_list_node_data(node));
         if (!stat)
+            continue;
+        if (stat->type == iso9660_stat_s::_STAT_DIR && !extentFits(stat->lsn, stat->size, imageBytes))
             continue;
         DiscImageReader::Item item;
         item.entry.folder = stat->type == iso9660_stat_s::_STAT_DIR;
@@ -73,6 +110,8 @@ public:
     IsoImageReader(iso9660_t* iso, const QString& hostPath) : m_iso(iso), m_file(hostPath)
     {
         m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        // The end found by seeking: a drive's device tells no size of its own.
+        m_size = m_file.isOpen() ? qint64(::lseek(m_file.handle(), 0, SEEK_END)) : 0;
     }
     ~IsoImageReader() override { iso9660_close(m_iso); }
 
@@ -81,22 +120,43 @@ public:
         CdioList_t* list = iso9660_ifs_readdir(m_iso, key.isEmpty() ? "/" : key.constData());
         if (!list)
             return false;
-        *items = itemsOf(list, key);
+        *items = itemsOf(list, key, m_size);
         return true;
+    }
+
+    bool rootsFit()
+    {
+        return rootFoldersFit(
+            [this](qint64 lsn, char* sector) {
+                return ::pread(m_file.handle(), sector, kBlock, off_t(lsn * kBlock)) == kBlock;
+            },
+            m_size);
     }
 
     qint64 read(const Item& file, qint64 offset, char* buffer, qint64 size) override
     {
         const qint64 start = file.key.toLongLong() * kBlock;
         // An extent that passes the end of the image is a damaged file, never a read outside it.
-        if (!m_file.isOpen() || start + file.entry.size > m_file.size() || !m_file.seek(start + offset))
+        if (!m_file.isOpen() || start + file.entry.size > m_size)
             return -1;
-        return m_file.read(buffer, size);
+        // One positioned read per piece: a movie is read in many of them.
+        qint64 done = 0;
+        while (done < size) {
+            const ssize_t n =
+                ::pread(m_file.handle(), buffer + done, size_t(size - done), off_t(start + offset + done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return done > 0 ? done : -1;
+            done += n;
+        }
+        return done;
     }
 
 private:
     iso9660_t* m_iso;
     QFile m_file;
+    qint64 m_size = 0;
 };
 
 // A CD image (BIN/CUE, NRG) or a drive through libcdio's drivers, mode 1 or mode 2 data.
@@ -111,8 +171,18 @@ public:
         CdioList_t* list = iso9660_fs_readdir(m_cdio, key.isEmpty() ? "/" : key.constData());
         if (!list)
             return false;
-        *items = itemsOf(list, key);
+        *items = itemsOf(list, key, imageBytes());
         return true;
+    }
+
+    bool rootsFit()
+    {
+        return rootFoldersFit(
+            [this](qint64 lsn, char* sector) {
+                return cdio_read_data_sectors(m_cdio, sector, lsn_t(lsn), ISO_BLOCKSIZE, 1) ==
+                       DRIVER_OP_SUCCESS;
+            },
+            imageBytes());
     }
 
     qint64 read(const Item& file, qint64 offset, char* buffer, qint64 size) override
@@ -136,6 +206,8 @@ public:
     }
 
 private:
+    qint64 imageBytes() const { return m_last < 0 ? 0 : (qint64(m_last) + 1) * kBlock; }
+
     CdIo_t* m_cdio;
     lsn_t m_last;
 };
@@ -161,6 +233,54 @@ QString cookedTrackFile(const QString& cuePath)
     return QDir::isAbsolutePath(bin) ? bin : QFileInfo(cuePath).dir().filePath(bin);
 }
 
+quint64 bigEndian(const QByteArray& bytes, qsizetype at, int count)
+{
+    quint64 n = 0;
+    for (int i = 0; i < count; ++i)
+        n = (n << 8) | quint8(bytes.at(at + i));
+    return n;
+}
+
+} // namespace
+
+bool hasSoundNrgChunks(QIODevice& device)
+{
+    // The footer names where the chunk list starts ("NER5" and 8 bytes, or "NERO" and 4); every
+    // chunk (name, 4-byte size, contents) must lie between there and the footer, the tables no
+    // shorter than their fixed part, and the list must end with "END!". A hostile footer or size
+    // otherwise becomes a huge or negative allocation inside the image library.
+    const qint64 size = device.size();
+    if (size < 12 || !device.seek(size - 12))
+        return false;
+    const QByteArray footer = device.read(12);
+    qint64 start = -1, end = -1;
+    if (footer.startsWith("NER5")) {
+        start = qint64(std::min<quint64>(bigEndian(footer, 4, 8), quint64(size)));
+        end = size - 12;
+    } else if (footer.mid(4, 4) == "NERO") {
+        start = qint64(bigEndian(footer, 8, 4));
+        end = size - 8;
+    }
+    if (start < 0 || start >= end || !device.seek(start))
+        return false;
+    const QByteArray chunks = device.read(std::min<qint64>(end - start, 1024 * 1024));
+    static const QHash<QByteArray, qint64> kLeast = {{"DAOX", 22}, {"DAOI", 22}, {"SINF", 4},
+                                                     {"MTYP", 4},  {"ETN2", 32}, {"ETNF", 20},
+                                                     {"CDTX", 0},  {"CUEX", 8},  {"CUES", 8}};
+    for (qsizetype at = 0; at + 8 <= chunks.size();) {
+        const QByteArray name = chunks.mid(at, 4);
+        const qint64 length = qint64(bigEndian(chunks, at + 4, 4));
+        if (name == "END!")
+            return true;
+        if (length > chunks.size() - at - 8 || length < kLeast.value(name, 0))
+            return false;
+        at += 8 + length;
+    }
+    return false;
+}
+
+namespace {
+
 constexpr iso_extension_mask_t kWithoutJoliet = ISO_EXTENSION_ALL & ~ISO_EXTENSION_JOLIET;
 
 } // namespace
@@ -173,6 +293,8 @@ std::unique_ptr<DiscImageReader> openIsoImage(const QString& hostPath)
     if (!joliet)
         return nullptr;
     auto reader = std::make_unique<IsoImageReader>(joliet, hostPath);
+    if (!reader->rootsFit())
+        return nullptr;
     if (iso9660_ifs_get_joliet_level(joliet) == 0)
         return reader;
     // Joliet names stop at 64 characters, Rock Ridge names do not: the tree with the longer names.
@@ -191,6 +313,11 @@ std::unique_ptr<DiscImageReader> openCdImage(const QString& hostPath)
     const QString cooked = cookedTrackFile(hostPath);
     if (!cooked.isEmpty() && QFileInfo(cooked).isFile())
         return openIsoImage(cooked);
+    if (QFileInfo(hostPath).suffix().compare(u"nrg"_qs, Qt::CaseInsensitive) == 0) {
+        QFile nrg(hostPath);
+        if (!nrg.open(QIODevice::ReadOnly) || !hasSoundNrgChunks(nrg))
+            return nullptr;
+    }
     const QByteArray path = QFile::encodeName(hostPath);
     const auto open = [&](iso_extension_mask_t mask) -> std::unique_ptr<CdImageReader> {
         CdIo_t* cdio = cdio_open(path.constData(), DRIVER_UNKNOWN);
@@ -200,7 +327,8 @@ std::unique_ptr<DiscImageReader> openCdImage(const QString& hostPath)
             cdio_destroy(cdio);
             return nullptr;
         }
-        return std::make_unique<CdImageReader>(cdio);
+        auto reader = std::make_unique<CdImageReader>(cdio);
+        return reader->rootsFit() ? std::move(reader) : nullptr;
     };
     auto reader = open(ISO_EXTENSION_ALL);
     if (!reader)

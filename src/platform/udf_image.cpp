@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <iterator>
+
 #include <udfread/udfread.h>
 
 namespace kestrane {
@@ -85,8 +88,39 @@ private:
 
 } // namespace
 
+bool hasUdfRecognitionSequence(QIODevice& device)
+{
+    // The volume structure descriptors start at byte 32,768, one to a sector of 2,048 bytes (or
+    // of the sector size where that is larger); a UDF volume has "NSR02" or "NSR03" among them,
+    // after "BEA01". The sequence ends at the first descriptor that is none of these.
+    static constexpr const char* kKnown[] = {"CD001", "BEA01", "BOOT2", "CDW02", "TEA01", "NSR02", "NSR03"};
+    for (const qint64 stride : {2048, 4096}) {
+        bool extended = false;
+        for (qint64 at = 32768; at < 32768 + 64 * stride; at += stride) {
+            char head[7];
+            if (!device.seek(at) || device.read(head, sizeof head) != qint64(sizeof head))
+                break;
+            const QByteArray id(head + 1, 5);
+            if (std::none_of(std::begin(kKnown), std::end(kKnown), [&](const char* k) { return id == k; }))
+                break;
+            if (id == "BEA01")
+                extended = true;
+            else if (extended && (id == "NSR02" || id == "NSR03"))
+                return true;
+            else if (id == "TEA01")
+                extended = false;
+        }
+    }
+    return false;
+}
+
 std::unique_ptr<DiscImageReader> openUdfImage(const QString& hostPath)
 {
+    // The library reports on the terminal every image that is not UDF: only UDF reaches it.
+    QFile file(hostPath);
+    if (!file.open(QIODevice::ReadOnly) || !hasUdfRecognitionSequence(file))
+        return nullptr;
+    file.close();
     udfread* udf = udfread_init();
     if (!udf)
         return nullptr;

@@ -123,7 +123,8 @@ TEST_F(SaverPanelTest, InstalledMessageOrProgramMissing)
               "the Kestrane Omnivar Screen Saver.\r\n\r\nWould you like to copy the photos now?"_qs);
     EXPECT_EQ(fake.dialogs.boxes[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(fake.dialogs.boxes[0].icon, MsgIcon::Question);
-    EXPECT_EQ(setting(u"KestranesDir"), u"E:\\kestranes\\"_qs) << "No records the disc";
+    EXPECT_EQ(setting(u"KestranesDir"), disc() + u"\\kestranes\\"_qs)
+        << "No records the disc, by the folder behind its drive letter";
 
     const MessageBoxRequest& done = fake.dialogs.boxes[1];
     EXPECT_EQ(done.title, u"The Kestrane Omnivar 2002"_qs);
@@ -172,7 +173,7 @@ TEST_F(SaverPanelTest, InstallWaitsForeverOrRecordsPhotosNotCopied)
     EXPECT_FALSE(panel().install->isEnabled());
     QTest::mouseClick(copyPanel.cmdCancel, Qt::LeftButton);
     EXPECT_EQ(state.disk.copyPending, kFalse);
-    EXPECT_EQ(setting(u"KestranesDir"), u"E:\\kestranes\\"_qs);
+    EXPECT_EQ(setting(u"KestranesDir"), disc() + u"\\kestranes\\"_qs);
     EXPECT_TRUE(panel().install->isEnabled());
 
     // Yes again, and the copy runs to its end: the photos on the hard drive are recorded.
@@ -214,7 +215,7 @@ TEST_F(SaverPanelTest, ShortSpaceLeavesTheInstallWaiting)
     trigger(names::mnuSaver);
     install();
     EXPECT_TRUE(copy().panel().panel->isHidden());
-    EXPECT_EQ(setting(u"KestranesDir"), u"E:\\kestranes\\"_qs);
+    EXPECT_EQ(setting(u"KestranesDir"), disc() + u"\\kestranes\\"_qs);
     EXPECT_EQ(state.disk.copyPending, kFalse);
     EXPECT_TRUE(fake.dialogs.boxes.last().text.startsWith(
         u"The Kestrane Omnivar Screen Saver has been installed!"_qs));

@@ -26,6 +26,7 @@ public:
     std::function<void(const QString& from, qint64 bytes)> duringCopy;
 
     QString resolve(const QString& path) const override { return m_inner.resolve(path); }
+    QString lastingLocation(const QString& path) const override { return m_inner.lastingLocation(path); }
     QString hostPathForWrite(const QString& path) const override { return m_inner.hostPathForWrite(path); }
     QString dir(const QString& pattern, bool* notReady = nullptr) const override
     {

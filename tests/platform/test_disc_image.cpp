@@ -3,10 +3,12 @@
 #include "platform/host_file_system.h"
 #include "support/small_demo_disc.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -261,4 +263,161 @@ TEST(DiscImageNames, NamesThatLeadOutOfTheirFolderAreNotListed)
     for (const char* name : {"", ".", "..", "a/b", "a\\b"})
         EXPECT_FALSE(isSafeImageName(QString::fromLatin1(name))) << name;
     EXPECT_TRUE(isSafeImageName(u"53A.JPG"_qs));
+}
+
+namespace {
+
+// The Joliet demo image with the root's directory record (in every tree) given another extent
+// length, or with its first subfolder's record so changed when `subfolder` is set.
+QByteArray withFolderLength(QByteArray iso, quint32 length, bool subfolder)
+{
+    const auto le32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(iso.constData() + at); };
+    for (qsizetype vd = 16 * 2048; quint8(iso.at(vd)) != 255; vd += 2048) {
+        if (iso.at(vd) != 1 && iso.at(vd) != 2)
+            continue;
+        qsizetype record = vd + 156;
+        if (subfolder) {
+            record = qsizetype(le32(record + 2)) * 2048;
+            record += quint8(iso.at(record)); // past "."
+            record += quint8(iso.at(record)); // past ".."
+        }
+        qToLittleEndian(length, iso.data() + record + 10);
+        qToBigEndian(length, iso.data() + record + 14);
+    }
+    return iso;
+}
+
+QString writeTemporary(const QTemporaryDir& folder, const QString& name, const QByteArray& data)
+{
+    QFile file(folder.path() + u'/' + name);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
+    return file.fileName();
+}
+
+} // namespace
+
+TEST(DiscImageDamage, AFolderExtentPastTheEndOfTheImageIsNeverRead)
+{
+    // Read, such a length would have the image library allocate four gigabytes at once.
+    QTemporaryDir folder;
+    const QByteArray iso = hostBytes(demoImage(u"joliet"_qs));
+    ASSERT_FALSE(iso.isEmpty());
+    EXPECT_FALSE(
+        DiscImage::open(writeTemporary(folder, u"root.iso"_qs, withFolderLength(iso, 0xfffff000, false))));
+
+    std::unique_ptr<DiscImage> image =
+        DiscImage::open(writeTemporary(folder, u"sub.iso"_qs, withFolderLength(iso, 0xfffff000, true)));
+    ASSERT_TRUE(image);
+    QList<DiscImageEntry> root;
+    ASSERT_TRUE(image->list({}, &root));
+    QList<DiscImageEntry> full;
+    ASSERT_TRUE(DiscImage::open(demoImage(u"joliet"_qs))->list({}, &full));
+    EXPECT_EQ(root.size(), full.size() - 1) << "only the damaged folder is left out";
+}
+
+TEST(DiscImageDamage, AnNrgImageWhoseChunksLeaveTheFileIsRefusedBeforeTheLibrarySeesIt)
+{
+    const auto nrg = [](const QByteArray& chunks, bool version2) {
+        QByteArray image(4096, '\0');
+        const qsizetype start = image.size();
+        image += chunks;
+        if (version2) {
+            image += "NER5";
+            QByteArray offset(8, '\0');
+            qToBigEndian(quint64(start), offset.data());
+            image += offset;
+        } else {
+            QByteArray offset(4, '\0');
+            qToBigEndian(quint32(start), offset.data());
+            image += QByteArray(4, '\0') + "NERO" + offset;
+        }
+        return image;
+    };
+    const auto chunk = [](const char* name, quint32 length, const QByteArray& contents) {
+        QByteArray bytes(name);
+        QByteArray size(4, '\0');
+        qToBigEndian(length, size.data());
+        return bytes + size + contents;
+    };
+    const QByteArray sinf = chunk("SINF", 4, QByteArray(4, '\0'));
+    const QByteArray end = chunk("END!", 0, {});
+    const struct
+    {
+        const char* what;
+        QByteArray image;
+        bool sound;
+    } cases[] = {
+        {"a whole list, version 2", nrg(sinf + end, true), true},
+        {"a whole list, version 1", nrg(sinf + end, false), true},
+        {"no end", nrg(sinf, true), false},
+        {"a chunk longer than the file", nrg(chunk("SINF", 0xfffffff0, {}) + end, true), false},
+        {"a table shorter than its fixed part", nrg(chunk("DAOX", 2, "ab") + end, true), false},
+        {"no footer", QByteArray(8192, '\0'), false},
+    };
+    for (const auto& c : cases) {
+        QBuffer buffer;
+        buffer.setData(c.image);
+        ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+        EXPECT_EQ(hasSoundNrgChunks(buffer), c.sound) << c.what;
+    }
+}
+
+TEST(DiscImageNames, ABridgeDiscWithoutJolietReadsTheLongUdfNames)
+{
+    // The dots of an ISO 9660 listing once outweighed the longer UDF names.
+    QTemporaryDir tree;
+    QDir(tree.path()).mkpath(u"disc/kestranes"_qs);
+    QFile photo(tree.path() + u"/disc/kestranes/A Long Name Of A Photograph.jpg"_qs);
+    ASSERT_TRUE(photo.open(QIODevice::WriteOnly));
+    photo.close();
+    const QString image = tree.path() + u"/bridge.iso"_qs;
+    ASSERT_TRUE(
+        run(u"genisoimage"_qs, {u"-quiet"_qs, u"-udf"_qs, u"-o"_qs, image, tree.path() + u"/disc"_qs}));
+    std::unique_ptr<DiscImage> bridge = DiscImage::open(image);
+    ASSERT_TRUE(bridge);
+    QStringList spelled;
+    ASSERT_TRUE(bridge->find({u"kestranes"_qs, u"a long name of a photograph.jpg"_qs}, &spelled));
+    EXPECT_EQ(spelled, (QStringList{u"kestranes"_qs, u"A Long Name Of A Photograph.jpg"_qs}));
+}
+
+TEST(DiscImageProbe, OnlyAnImageWithUdfsRecognitionSequenceReachesTheUdfLibrary)
+{
+    for (const char* kind : {"plain", "joliet", "udf"}) {
+        QFile file(demoImage(QString::fromLatin1(kind)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(hasUdfRecognitionSequence(file), qstrcmp(kind, "udf") == 0) << kind;
+    }
+    // The library's complaint about a non-UDF image used to reach the terminal on every start.
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(DiscImage::open(demoImage(u"joliet"_qs)));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST(DiscImageDamage, AFolderThatHoldsItselfEndsAtTheDepthLimitWithEveryListedNameFound)
+{
+    QTemporaryDir folder;
+    QByteArray iso = hostBytes(demoImage(u"joliet"_qs));
+    // The root's first subfolder points back at the root, in every tree.
+    for (qsizetype vd = 16 * 2048; quint8(iso.at(vd)) != 255; vd += 2048) {
+        if (iso.at(vd) != 1 && iso.at(vd) != 2)
+            continue;
+        const quint32 root = qFromLittleEndian<quint32>(iso.constData() + vd + 158);
+        qsizetype record = qsizetype(root) * 2048;
+        record += quint8(iso.at(record));
+        record += quint8(iso.at(record));
+        qToLittleEndian(root, iso.data() + record + 2);
+        qToBigEndian(root, iso.data() + record + 6);
+    }
+    std::unique_ptr<DiscImage> image = DiscImage::open(writeTemporary(folder, u"loop.iso"_qs, iso));
+    ASSERT_TRUE(image);
+    QList<DiscImageEntry> entries;
+    ASSERT_TRUE(image->list({}, &entries));
+    const QString looping = entries.first().name;
+    QStringList path;
+    while (image->list(path, &entries)) {
+        ASSERT_LT(path.size(), 100);
+        path << looping;
+        ASSERT_TRUE(image->find(path)) << path.size();
+    }
+    EXPECT_GT(path.size(), 8);
 }

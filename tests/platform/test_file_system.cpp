@@ -30,6 +30,28 @@ TEST(DriveMapText, TwoLetterNameTakenAsItsFirstLetter)
     EXPECT_EQ(map.entries().size(), 1);
 }
 
+TEST(DriveLetters, AnUnmountedDriveWithADiscIsLetteredAfterTheMountedMediaAndNeverTwice)
+{
+    const QList<MountedVolume> mounted = {
+        {u"/"_qs, u"ext4"_qs, u"/dev/vda1"_qs},
+        {u"/media/user/KESTRANE"_qs, u"iso9660"_qs, u"/dev/sr0"_qs},
+        {u"/home/user/iso"_qs, u"iso9660"_qs, u"/dev/loop0"_qs}, // not where media are mounted
+        {u"/mnt/stick"_qs, u"vfat"_qs, u"/dev/sdb1"_qs},
+    };
+    const DriveMap map = DriveMap::lettered(mounted, {u"/dev/sr0"_qs, u"/dev/sr1"_qs});
+    EXPECT_EQ(map.entries(),
+              (QMap<QChar, QString>{
+                  {u'D', u"/media/user/KESTRANE"_qs}, {u'E', u"/mnt/stick"_qs}, {u'F', u"/dev/sr1"_qs}}));
+
+    // Z is the last letter, for drives as for mounted media.
+    QList<MountedVolume> many;
+    for (int i = 0; i < 22; ++i)
+        many.append({u"/media/m"_qs + QString::number(i), u"udf"_qs, u"/dev/sd"_qs + QString::number(i)});
+    const DriveMap full = DriveMap::lettered(many, {u"/dev/sr1"_qs, u"/dev/sr2"_qs});
+    EXPECT_EQ(full.entries().size(), 23);
+    EXPECT_EQ(full.folder(u'Z'), u"/dev/sr1"_qs);
+}
+
 struct Resolver : ::testing::Test
 {
     FakePlatform fake;

@@ -1,6 +1,7 @@
 // The screen-saver program: what it draws, the order and pace of its photographs, and the
 // settings it reads from the installer's store.
 #include "disk/saver_rules.h"
+#include "platform/host_file_system.h"
 #include "platform/qt/qt_settings_store.h"
 #include "saver_canvas.h"
 #include "saver_show.h"
@@ -122,6 +123,8 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
         env.remove(u"XSCREENSAVER_WINDOW"_qs);
+        // None of the program's drive letters: what was recorded must hold on its own.
+        env.insert(u"KESTRANE_DRIVES"_qs, QString());
         saver.setProcessEnvironment(env);
         saver.start(QString::fromUtf8(KESTRANE_SAVER_PROGRAM), {u"-trace"_qs});
         EXPECT_TRUE(saver.waitForStarted(10'000));
@@ -159,6 +162,27 @@ TEST_F(SaverProgram, InstalledFolderOrIntervalIgnored)
     EXPECT_EQ(seen.mid(1),
               (QStringList{u"show 57A.jpg"_qs, u"show 60B.JPG"_qs, u"show A1C.jpg"_qs, u"show 57A.jpg"_qs}))
         << "one photograph after another, by name, starting again after the last";
+}
+
+TEST_F(SaverProgram, PhotographsInADiscImageTheProgramWasGivenStillShow)
+{
+    QTemporaryDir work;
+    QDir().mkpath(work.path() + u"/disc/kestranes"_qs);
+    ASSERT_TRUE(filled({64, 48}, Qt::red).save(work.path() + u"/disc/kestranes/57A.jpg"_qs, "JPG"));
+    ASSERT_TRUE(filled({64, 48}, Qt::blue).save(work.path() + u"/disc/kestranes/60B.JPG"_qs, "JPG"));
+    const QString image = work.path() + u"/disc.iso"_qs;
+    ASSERT_EQ(QProcess::execute(u"genisoimage"_qs,
+                                {u"-quiet"_qs, u"-J"_qs, u"-o"_qs, image, work.path() + u"/disc"_qs}),
+              0);
+    // The program ran with the image as its drive D (--disc); the saver knows nothing of that.
+    const HostFileSystem program(DriveMap::parse(u"D="_qs + image), work.path());
+    const QString folder = program.lastingLocation(u"D:\\kestranes\\"_qs);
+    EXPECT_EQ(folder, image + u"\\kestranes\\"_qs);
+    writeSaverSettings(store, 1000, folder);
+
+    const QStringList seen = run(3);
+    ASSERT_EQ(seen.size(), 3) << seen.join(u" | "_qs).toStdString();
+    EXPECT_EQ(seen.mid(1), (QStringList{u"show 57A.jpg"_qs, u"show 60B.JPG"_qs}));
 }
 
 TEST_F(SaverProgram, EmptyFolderShowsABlackScreen)

@@ -42,6 +42,7 @@ public:
     bool makeFolder(const QString& path) override { return writable && m_inner.makeFolder(path); }
     bool removeFolder(const QString& path) override { return writable && m_inner.removeFolder(path); }
     FreeSpace freeSpace(const QString& path) const override;
+    QString lastingLocation(const QString& path) const override { return m_inner.lastingLocation(path); }
     QString programFolder() const override { return m_inner.programFolder(); }
     QString dataFolder() const override { return m_inner.dataFolder(); }
     QString systemFolder() const override { return m_inner.systemFolder(); }
