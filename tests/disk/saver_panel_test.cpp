@@ -201,7 +201,7 @@ TEST_F(SaverPanelTest, ADiskThatFillsDuringItsCopyLeavesTheInstallWaitingOrRecor
     ASSERT_TRUE(closed.wait(20'000));
     fake.platform().fileSystem = &fs;
     EXPECT_EQ(state.disk.copyPending, kFalse);
-    EXPECT_EQ(setting(u"KestranesDir"), u"E:\\kestranes\\"_qs);
+    EXPECT_EQ(setting(u"KestranesDir"), disc() + u"\\kestranes\\"_qs);
     const QStringList texts = boxTexts();
     ASSERT_EQ(texts.size(), 3) << texts.join(u"\n---\n"_qs).toStdString();
     EXPECT_TRUE(texts[1].startsWith(u"Your hard drive is full."_qs));
