@@ -44,20 +44,7 @@ struct Bench
     {
         // Copies for the player go below the run's own folder, not the user's cache.
         qputenv("XDG_CACHE_HOME", QFile::encodeName(root.path() + u"/cache"_qs));
-        QDir().mkpath(photos + u"/clipart"_qs);
-        QDir().mkpath(photos + u"/kestranes"_qs);
-        // Codes of years and categories, several photographs each, created in shuffled order.
-        const QStringList codes = {u"53"_qs, u"57"_qs, u"63"_qs, u"78"_qs, u"84"_qs, u"99"_qs, u"A0"_qs,
-                                   u"A2"_qs, u"AZ"_qs, u"EM"_qs, u"MS"_qs, u"TT"_qs, u"ZZ"_qs};
-        std::vector<int> order(kMaxPictures);
-        for (int i = 0; i < kMaxPictures; ++i)
-            order[i] = i;
-        std::shuffle(order.begin(), order.end(), std::mt19937(2002));
-        for (int i : order) {
-            QFile file(photos + u"/kestranes/"_qs + codes[i % codes.size()] +
-                       QString::number(i, 36).rightJustified(4, u'0') + u".jpg"_qs);
-            file.open(QIODevice::WriteOnly);
-        }
+        benchkit::makeEmptyPhotoSet(photos, kMaxPictures);
         QDir().mkpath(movie + u"/movies"_qs);
         QFile large(movie + u"/movies/LARGE.AVI"_qs);
         large.open(QIODevice::WriteOnly);

@@ -2,12 +2,18 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRandomGenerator>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
 
 namespace kestrane::benchkit {
 
@@ -46,6 +52,23 @@ int runBenchmarks(int argc, char** argv, const std::function<void()>& prepare)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
+}
+
+void makeEmptyPhotoSet(const QString& folder, int count)
+{
+    QDir().mkpath(folder + u"/clipart"_qs);
+    QDir().mkpath(folder + u"/kestranes"_qs);
+    const QStringList codes = {u"53"_qs, u"57"_qs, u"63"_qs, u"78"_qs, u"84"_qs, u"99"_qs, u"A0"_qs,
+                               u"A2"_qs, u"AZ"_qs, u"EM"_qs, u"MS"_qs, u"TT"_qs, u"ZZ"_qs};
+    std::vector<int> order(count);
+    for (int i = 0; i < count; ++i)
+        order[i] = i;
+    std::shuffle(order.begin(), order.end(), std::mt19937(2002));
+    for (int i : order) {
+        QFile file(folder + u"/kestranes/"_qs + codes[i % codes.size()] +
+                   QString::number(i, 36).rightJustified(4, u'0') + u".jpg"_qs);
+        file.open(QIODevice::WriteOnly);
+    }
 }
 
 } // namespace kestrane::benchkit
