@@ -145,16 +145,34 @@ bool DiscImage::list(const QStringList& folder, QList<DiscImageEntry>* entries)
     return true;
 }
 
-qint64 DiscImage::read(const QStringList& file, qint64 offset, char* buffer, qint64 size)
+qint64 DiscImage::File::size() const
+{
+    return m_node ? m_node->item.entry.size : 0;
+}
+
+DiscImage::File DiscImage::openFile(const QStringList& names)
 {
     const std::lock_guard lock(m_mutex);
-    const Node* node = findNode(file, nullptr);
-    if (!node || node->item.entry.folder || offset < 0 || size < 0)
+    File file;
+    if (const Node* node = findNode(names, nullptr); node && !node->item.entry.folder)
+        file.m_node = node;
+    return file;
+}
+
+qint64 DiscImage::read(const File& file, qint64 offset, char* buffer, qint64 size)
+{
+    if (!file.m_node || offset < 0 || size < 0)
         return -1;
-    const qint64 length = node->item.entry.size;
+    const qint64 length = file.m_node->item.entry.size;
     if (offset >= length || size == 0)
         return 0;
-    return m_reader->read(node->item, offset, buffer, std::min(size, length - offset));
+    const std::lock_guard lock(m_mutex);
+    return m_reader->read(file.m_node->item, offset, buffer, std::min(size, length - offset));
+}
+
+qint64 DiscImage::read(const QStringList& file, qint64 offset, char* buffer, qint64 size)
+{
+    return read(openFile(file), offset, buffer, size);
 }
 
 } // namespace kestrane

@@ -62,6 +62,25 @@ public:
 
 private:
     struct Node;
+
+public:
+    // A file found once and then read in many pieces, as a movie is, without finding it again.
+    // Valid for the life of its image.
+    class File
+    {
+    public:
+        bool isValid() const { return m_node != nullptr; }
+        qint64 size() const;
+
+    private:
+        friend class DiscImage;
+        const Node* m_node = nullptr;
+    };
+    // The file at `names`; not valid when it is missing or a folder.
+    File openFile(const QStringList& names);
+    qint64 read(const File& file, qint64 offset, char* buffer, qint64 size);
+
+private:
     Node* findNode(const QStringList& names, QStringList* spelled);
     bool fill(Node& folder);
 

@@ -191,9 +191,10 @@ bool readImageChunks(DiscImage& image, const QStringList& file, qint64 total,
 {
     // On a page boundary: the kernel copies into a buffer a few bytes off one at a fraction of the speed.
     const std::unique_ptr<char[], PageAlignedDelete> buffer(new (kPageAlign) char[kImageChunk]);
+    const DiscImage::File opened = image.openFile(file);
     qint64 done = 0;
     while (done < total) {
-        const qint64 n = image.read(file, done, buffer.get(), std::min(kImageChunk, total - done));
+        const qint64 n = image.read(opened, done, buffer.get(), std::min(kImageChunk, total - done));
         if (n <= 0 || !sink(buffer.get(), n))
             return false;
         done += n;

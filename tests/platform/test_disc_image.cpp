@@ -213,6 +213,40 @@ TEST(DiscImageNames, EveryFormPrefersTheLongestNameAndDropsTheVersion)
     EXPECT_EQ(spelled.last(), u"A Long Name Of A Photograph.jpg"_qs);
 }
 
+TEST(DiscImageRead, AFileOpenedOnceReadsInPiecesAsTheWholeFileAndMissingOnesAreRefused)
+{
+    QTemporaryDir tree;
+    QDir(tree.path()).mkpath(u"disc/movies"_qs);
+    QByteArray movie(3 * 2048 + 1000, Qt::Uninitialized);
+    for (qsizetype i = 0; i < movie.size(); ++i)
+        movie[i] = char(i * 7 + i / 251);
+    QFile file(tree.path() + u"/disc/movies/Large.avi"_qs);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(movie);
+    file.close();
+    const QString iso = tree.path() + u"/movie.iso"_qs;
+    ASSERT_TRUE(run(u"xorriso"_qs, {u"-as"_qs, u"mkisofs"_qs, u"-quiet"_qs, u"-R"_qs, u"-J"_qs, u"-o"_qs, iso,
+                                    tree.path() + u"/disc"_qs}));
+    std::unique_ptr<DiscImage> image = DiscImage::open(iso);
+    ASSERT_TRUE(image);
+
+    const DiscImage::File opened = image->openFile({u"MOVIES"_qs, u"large.AVI"_qs});
+    ASSERT_TRUE(opened.isValid());
+    EXPECT_EQ(opened.size(), movie.size());
+    // Pieces that straddle the image's sectors, the last one cut short by the end of the file.
+    QByteArray read;
+    QByteArray piece(1500, 0);
+    for (qint64 n; (n = image->read(opened, read.size(), piece.data(), piece.size())) > 0;)
+        read.append(piece.constData(), n);
+    EXPECT_EQ(read, movie);
+    EXPECT_EQ(image->read(opened, movie.size() + 5, piece.data(), piece.size()), 0);
+    EXPECT_EQ(image->read(opened, -1, piece.data(), piece.size()), -1);
+
+    EXPECT_FALSE(image->openFile({u"movies"_qs}).isValid());
+    EXPECT_FALSE(image->openFile({u"movies"_qs, u"absent.avi"_qs}).isValid());
+    EXPECT_EQ(image->read(DiscImage::File(), 0, piece.data(), piece.size()), -1);
+}
+
 TEST(DiscImageDamage, ABrokenImageIsNoImageAndADamagedFileFailsAlone)
 {
     QTemporaryDir folder;
