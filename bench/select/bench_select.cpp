@@ -67,10 +67,17 @@ struct Page
     }
 };
 
+std::unique_ptr<Page>& thePage()
+{
+    static std::unique_ptr<Page> instance;
+    return instance;
+}
+
 Page& page()
 {
-    static Page instance;
-    return instance;
+    if (!thePage())
+        thePage() = std::make_unique<Page>();
+    return *thePage();
 }
 
 void BM_DecodeSixJpegs(benchmark::State& bench)
@@ -124,5 +131,5 @@ BENCHMARK(BM_SelectKey1957AllInsignia)->Unit(benchmark::kMillisecond)->UseRealTi
 
 int main(int argc, char** argv)
 {
-    return kestrane::benchkit::runBenchmarks(argc, argv, [] { page(); });
+    return kestrane::benchkit::runBenchmarks(argc, argv, [] { page(); }, [] { thePage().reset(); });
 }

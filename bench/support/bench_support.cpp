@@ -41,7 +41,8 @@ QByteArray photoLikeJpeg(QSize size, quint32 seed)
     return data;
 }
 
-int runBenchmarks(int argc, char** argv, const std::function<void()>& prepare)
+int runBenchmarks(int argc, char** argv, const std::function<void()>& prepare,
+                  const std::function<void()>& finish)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -51,6 +52,9 @@ int runBenchmarks(int argc, char** argv, const std::function<void()>& prepare)
         prepare();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    // Windows a benchmark kept go while the application that owns their resources still stands.
+    if (finish)
+        finish();
     return 0;
 }
 

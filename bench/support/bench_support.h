@@ -16,7 +16,9 @@ QByteArray photoLikeJpeg(QSize size, quint32 seed);
 void makeEmptyPhotoSet(const QString& folder, int count);
 
 // The main of every benchmark program: an application on the offscreen platform (unless another
-// is asked for), `prepare` before the first benchmark, then the benchmarks the command line picks.
-int runBenchmarks(int argc, char** argv, const std::function<void()>& prepare = {});
+// is asked for), `prepare` before the first benchmark, then the benchmarks the command line picks,
+// then `finish` while the application still stands.
+int runBenchmarks(int argc, char** argv, const std::function<void()>& prepare = {},
+                  const std::function<void()>& finish = {});
 
 } // namespace kestrane::benchkit
