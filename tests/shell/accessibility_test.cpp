@@ -282,6 +282,12 @@ Trial trial(const Surface& surface, int index, Way way, const QStringList& after
         auto* button = qobject_cast<QAbstractButton*>(g.control.data());
         if (!QTest::qWaitFor([&] { return !g.control || !button || !button->isDown(); }))
             t.problem = u"stays pressed"_qs;
+        // A copy runs on a thread of its own and reports at its pace: the program is looked at
+        // once it has ended, however the machine is loaded.
+        const QWidget* copying = program.w().pnlProgress;
+        if (!QTest::qWaitFor([&] { return !copying || !copying->isVisible() || !program.fake.screen.busy; },
+                             120000))
+            t.problem = u"copies without end"_qs;
         QCoreApplication::processEvents();
         qApp->removeEventFilter(&opened);
         if (!opened.faults.isEmpty() && t.problem.isEmpty())
