@@ -131,5 +131,6 @@ BENCHMARK(BM_SelectKey1957AllInsignia)->Unit(benchmark::kMillisecond)->UseRealTi
 
 int main(int argc, char** argv)
 {
-    return kestrane::benchkit::runBenchmarks(argc, argv, [] { page(); }, [] { thePage().reset(); });
+    return kestrane::benchkit::runBenchmarks(
+        argc, argv, [] { page(); }, [] { thePage().reset(); });
 }
