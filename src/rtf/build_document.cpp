@@ -212,30 +212,36 @@ private:
     std::vector<Known> m_known;
 };
 
-// Whether every row below the first has a cell of its own in each column, all drawn alike. Such a
-// table is made from two rows, the second copied into the rest: Qt gives copied cells their
-// format as they are made, where setting each cell's format afterwards is a change of the
-// document for every cell.
-bool rowsBelowFirstAlike(const model::Table& table, const std::vector<Placement>& placements, int columns)
+// The look shared by every cell below the first row when each row has a cell of its own in every
+// column, and those below the first are all drawn alike. Such a table is made of one row copied into the
+// rest: Qt gives copied cells their format as it makes them, where setting each cell's format afterwards is a
+// change of the document for every cell.
+std::optional<CellLook> lookOfRowsBelowFirst(const model::Table& table,
+                                             const std::vector<Placement>& placements, int columns)
 {
     const int rows = int(table.rows.size());
-    if (rows < 3)
-        return false;
-    int counted = 0;
+    if (rows < 2)
+        return std::nullopt;
+    int counted = 0, first = 0;
     std::optional<CellLook> look;
     for (const Placement& p : placements) {
         if (p.rowSpan != 1 || p.columnSpan != 1)
-            return false;
-        if (p.row == 0)
+            return std::nullopt;
+        if (p.row == 0) {
+            ++first;
             continue;
+        }
         const CellLook mine(p.def, table.rows[size_t(p.row)].def.gap);
         if (!look)
             look = mine;
         else if (!(mine == *look))
-            return false;
+            return std::nullopt;
         ++counted;
     }
-    return counted == (rows - 1) * columns;
+    // A place without a cell keeps Qt's plain format, which a copy would not.
+    if (first != columns || counted != (rows - 1) * columns)
+        return std::nullopt;
+    return look;
 }
 
 void insertTable(QTextCursor& cursor, const model::Table& table, CellFormats& cellFormats)
@@ -270,15 +276,17 @@ void insertTable(QTextCursor& cursor, const model::Table& table, CellFormats& ce
     QTextTable* qtable = nullptr;
     // Cells whose format is already theirs, by grid index.
     std::vector<bool> formatted(size_t(rows) * size_t(columns), false);
-    if (rowsBelowFirstAlike(table, placements, columns)) {
-        qtable = cursor.insertTable(2, columns, format);
-        const Placement& below = *std::find_if(placements.begin(), placements.end(), [](const Placement& p) {
-            return p.row == 1 && p.column == 0;
-        });
-        qtable->cellAt(1, 0).setFormat(cellFormats.get(lookOf(below)));
-        qtable->insertRows(1, rows - 2);
-        std::fill(formatted.begin() + columns, formatted.end() - columns, true);
+    if (const auto look = lookOfRowsBelowFirst(table, placements, columns)) {
+        // The first cell, formatted, is copied into the rows above it; the row it began ends the
+        // table, and the first row keeps the copies where it looks alike.
+        qtable = cursor.insertTable(1, columns, format);
+        qtable->cellAt(0, 0).setFormat(cellFormats.get(*look));
+        qtable->insertRows(0, rows - 1);
+        std::fill(formatted.begin(), formatted.end() - columns, true);
         formatted[size_t(rows - 1) * size_t(columns)] = true;
+        for (const Placement& p : placements)
+            if (p.row == 0 && !(lookOf(p) == *look))
+                formatted[size_t(p.column)] = false;
     } else {
         qtable = cursor.insertTable(rows, columns, format);
     }

@@ -143,6 +143,21 @@ TEST(TableStructure, everyRowKeepsItsCellsLookWhenTheRowsBelowTheFirstAreAlike)
         }
 }
 
+TEST(TableStructure, placesWithoutACellStayPlainBesideRowsDrawnAlike)
+{
+    // The first row has one cell for two columns; the rows below have both, bordered alike.
+    const auto doc =
+        read(R"({\rtf1\trowd\cellx1000\intbl a\cell\row)"
+             R"(\trowd\clbrdrt\brdrs\cellx1000\clbrdrt\brdrs\cellx2000\intbl b\cell c\cell\row)"
+             R"(\trowd\clbrdrt\brdrs\cellx1000\clbrdrt\brdrs\cellx2000\intbl d\cell e\cell\row})");
+    QTextTable* table = firstTable(*doc);
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->columns(), 2);
+    EXPECT_FALSE(table->cellAt(0, 1).format().hasProperty(QTextFormat::TableCellTopBorder));
+    EXPECT_FALSE(table->cellAt(0, 1).format().hasProperty(QTextFormat::TableCellLeftPadding));
+    EXPECT_DOUBLE_EQ(table->cellAt(2, 1).format().toTableCellFormat().topBorder(), 1.0);
+}
+
 TEST(TableStructure, aLowerRowDrawnDifferentlyKeepsItsOwnLook)
 {
     const auto doc = read(R"({\rtf1\trowd\clbrdrt\brdrs\cellx1000\intbl a\cell\row)"
