@@ -212,10 +212,10 @@ private:
     std::vector<Known> m_known;
 };
 
-// The look shared by every cell below the first row when each row has a cell of its own in every
-// column, and those below the first are all drawn alike. Such a table is made of one row copied into the
-// rest: Qt gives copied cells their format as it makes them, where setting each cell's format afterwards is a
-// change of the document for every cell.
+// The look shared by every cell below the first row, when each row has a cell of its own in
+// every column and those below the first are all drawn alike. Such a table is made of one cell
+// copied into the rest: Qt gives copies their format as it makes them, where setting each cell's
+// format afterwards is a change of the document for every cell.
 std::optional<CellLook> lookOfRowsBelowFirst(const model::Table& table,
                                              const std::vector<Placement>& placements, int columns)
 {
@@ -299,7 +299,7 @@ void insertTable(QTextCursor& cursor, const model::Table& table, CellFormats& ce
     QTextCursor c(cursor);
     for (const Placement& p : placements) {
         QTextTableCell cell = qtable->cellAt(p.row, p.column);
-        // Only merges can cover a cell's place (an overlapping merge may not be Qt's as asked).
+        // Without merges each placement is a cell of its own; a merge may cover another's place.
         if (merged && (!cell.isValid() || cell.row() != p.row || cell.column() != p.column))
             continue;
         if (p.cell && !p.cell->paragraphs.empty()) {
