@@ -5,6 +5,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <utility>
 
 namespace rtf {
@@ -73,14 +74,18 @@ const char* codecName(int codePage)
     return nullptr;
 }
 
-QString decodeWithCodec(QByteArrayView bytes, int codePage)
+QStringDecoder makeDecoder(int codePage)
 {
     const char* name = codecName(codePage);
-    if (!name)
-        name = "windows-1252";
-    QStringDecoder decoder(name, QStringDecoder::Flag::Stateless);
+    QStringDecoder decoder(name ? name : "windows-1252", QStringDecoder::Flag::Stateless);
     if (!decoder.isValid())
         decoder = QStringDecoder("windows-1252", QStringDecoder::Flag::Stateless);
+    return decoder;
+}
+
+QString decodeWithCodec(QByteArrayView bytes, int codePage)
+{
+    QStringDecoder decoder = makeDecoder(codePage);
     if (!decoder.isValid())
         return QString::fromLatin1(bytes.data(), bytes.size());
     return decoder.decode(bytes);
@@ -98,28 +103,32 @@ struct SingleByteTable
     std::array<char16_t, 256> chars{};
 };
 
+SingleByteTable makeSingleByteTable(int codePage)
+{
+    SingleByteTable table;
+    QStringDecoder decoder = makeDecoder(codePage);
+    for (int b = 0; b <= 0xFF; ++b) {
+        const char byte = char(b);
+        const QString one = decoder.isValid() ? decoder.decode(QByteArrayView(&byte, 1)) : QString(QChar(b));
+        if (one.size() != 1)
+            return table;
+        table.chars[size_t(b)] = one.front().unicode();
+    }
+    table.usable = true;
+    return table;
+}
+
+// Made when a document first needs one: most documents use one code page.
 const SingleByteTable* singleByteTable(int codePage)
 {
-    static const auto tables = [] {
-        std::array<SingleByteTable, kSingleByteCodePages.size()> all;
-        for (size_t i = 0; i < all.size(); ++i) {
-            SingleByteTable& table = all[i];
-            table.usable = true;
-            for (int b = 0; b <= 0xFF; ++b) {
-                const char byte = char(b);
-                const QString one = decodeWithCodec(QByteArrayView(&byte, 1), kSingleByteCodePages[i]);
-                if (one.size() != 1) {
-                    table.usable = false;
-                    break;
-                }
-                table.chars[size_t(b)] = one.front().unicode();
-            }
-        }
-        return all;
-    }();
-    for (size_t i = 0; i < kSingleByteCodePages.size(); ++i)
-        if (kSingleByteCodePages[i] == codePage)
-            return tables[i].usable ? &tables[i] : nullptr;
+    static std::array<SingleByteTable, kSingleByteCodePages.size()> tables;
+    static std::array<std::once_flag, kSingleByteCodePages.size()> made;
+    for (size_t i = 0; i < kSingleByteCodePages.size(); ++i) {
+        if (kSingleByteCodePages[i] != codePage)
+            continue;
+        std::call_once(made[i], [i] { tables[i] = makeSingleByteTable(kSingleByteCodePages[i]); });
+        return tables[i].usable ? &tables[i] : nullptr;
+    }
     return nullptr;
 }
 
