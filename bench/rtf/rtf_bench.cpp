@@ -103,6 +103,7 @@ void BM_OpenInTextBox(benchmark::State& state)
     for (auto _ : state) {
         auto* doc = new QTextDocument(&box);
         rtf::readRtf(rtf, doc);
+        doc->setPageSize(QSizeF(0, 0)); // as the box does: no layout before it gives its width
         const QPointer<QTextDocument> previous = box.document();
         box.setDocument(doc);
         if (previous && previous->parent() == &box)

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 
 namespace rtf {
@@ -37,12 +38,17 @@ void insertFragments(QTextCursor& cursor, const model::Paragraph& para)
 // `inCell`: a cell's first block carries the cell's own format as its character format.
 void insertParagraph(QTextCursor& cursor, const model::Paragraph& p, bool reuseBlock, bool inCell = false)
 {
-    if (reuseBlock)
+    if (reuseBlock) {
         cursor.setBlockFormat(p.format);
-    else
+        if (!p.fragments.empty() && !inCell)
+            cursor.setBlockCharFormat(p.fragments.front().format);
+    } else if (!p.fragments.empty()) {
+        // The block takes its first fragment's format at once: setting it afterwards costs a
+        // second change of the document.
+        cursor.insertBlock(p.format, p.fragments.front().format);
+    } else {
         cursor.insertBlock(p.format);
-    if (!p.fragments.empty() && !(reuseBlock && inCell))
-        cursor.setBlockCharFormat(p.fragments.front().format);
+    }
     insertFragments(cursor, p);
 }
 
@@ -168,33 +174,75 @@ QTextTableCellFormat cellFormat(const model::CellDef* def, int gapTwips)
     return f;
 }
 
-// Cells drawn alike share one format (Qt stores it once); the edge does not change the drawing.
+// What a cell's format depends on: cells alike in these are drawn alike, wherever their edges.
+struct CellLook
+{
+    bool hasDef = false;
+    model::CellDef def; // its right edge cleared
+    int gap = 0;
+
+    CellLook(const model::CellDef* d, int gapTwips) : hasDef(d), def(d ? *d : model::CellDef{}), gap(gapTwips)
+    {
+        def.rightEdge = 0;
+    }
+    bool operator==(const CellLook&) const = default;
+};
+
+// Cells drawn alike share one format (Qt stores it once).
 class CellFormats
 {
 public:
-    QTextTableCellFormat get(const model::CellDef* def, int gapTwips)
+    QTextTableCellFormat get(const CellLook& look)
     {
-        model::CellDef drawing = def ? *def : model::CellDef{};
-        drawing.rightEdge = 0;
         for (const Known& known : m_known)
-            if (known.hasDef == bool(def) && known.gap == gapTwips && known.def == drawing)
+            if (known.look == look)
                 return known.format;
         if (m_known.size() >= 64)
             m_known.clear();
-        m_known.push_back({bool(def), drawing, gapTwips, cellFormat(def, gapTwips)});
+        m_known.push_back({look, cellFormat(look.hasDef ? &look.def : nullptr, look.gap)});
         return m_known.back().format;
     }
 
 private:
     struct Known
     {
-        bool hasDef;
-        model::CellDef def;
-        int gap;
+        CellLook look;
         QTextTableCellFormat format;
     };
     std::vector<Known> m_known;
 };
+
+// The look shared by every cell below the first row, when each row has a cell of its own in
+// every column and those below the first are all drawn alike. Such a table is made of one cell
+// copied into the rest: Qt gives copies their format as it makes them, where setting each cell's
+// format afterwards is a change of the document for every cell.
+std::optional<CellLook> lookOfRowsBelowFirst(const model::Table& table,
+                                             const std::vector<Placement>& placements, int columns)
+{
+    const int rows = int(table.rows.size());
+    if (rows < 2)
+        return std::nullopt;
+    int counted = 0, first = 0;
+    std::optional<CellLook> look;
+    for (const Placement& p : placements) {
+        if (p.rowSpan != 1 || p.columnSpan != 1)
+            return std::nullopt;
+        if (p.row == 0) {
+            ++first;
+            continue;
+        }
+        const CellLook mine(p.def, table.rows[size_t(p.row)].def.gap);
+        if (!look)
+            look = mine;
+        else if (!(mine == *look))
+            return std::nullopt;
+        ++counted;
+    }
+    // A place without a cell keeps Qt's plain format, which a copy would not.
+    if (first != columns || counted != (rows - 1) * columns)
+        return std::nullopt;
+    return look;
+}
 
 void insertTable(QTextCursor& cursor, const model::Table& table, CellFormats& cellFormats)
 {
@@ -222,16 +270,40 @@ void insertTable(QTextCursor& cursor, const model::Table& table, CellFormats& ce
         format.setColumnWidthConstraints(widths);
     }
 
-    QTextTable* qtable = cursor.insertTable(rows, columns, format);
+    const auto lookOf = [&table](const Placement& p) {
+        return CellLook(p.def, table.rows[size_t(p.row)].def.gap);
+    };
+    QTextTable* qtable = nullptr;
+    // Cells whose format is already theirs, by grid index.
+    std::vector<bool> formatted(size_t(rows) * size_t(columns), false);
+    if (const auto look = lookOfRowsBelowFirst(table, placements, columns)) {
+        // The first cell, formatted, is copied into the rows above it; the row it began ends the
+        // table, and the first row keeps the copies where it looks alike.
+        qtable = cursor.insertTable(1, columns, format);
+        qtable->cellAt(0, 0).setFormat(cellFormats.get(*look));
+        qtable->insertRows(0, rows - 1);
+        std::fill(formatted.begin(), formatted.end() - columns, true);
+        formatted[size_t(rows - 1) * size_t(columns)] = true;
+        for (const Placement& p : placements)
+            if (p.row == 0 && !(lookOf(p) == *look))
+                formatted[size_t(p.column)] = false;
+    } else {
+        qtable = cursor.insertTable(rows, columns, format);
+    }
+    bool merged = false;
     for (const Placement& p : placements)
-        if (p.rowSpan > 1 || p.columnSpan > 1)
+        if (p.rowSpan > 1 || p.columnSpan > 1) {
             qtable->mergeCells(p.row, p.column, p.rowSpan, p.columnSpan);
+            merged = true;
+        }
+    QTextCursor c(cursor);
     for (const Placement& p : placements) {
         QTextTableCell cell = qtable->cellAt(p.row, p.column);
-        if (!cell.isValid() || cell.row() != p.row || cell.column() != p.column)
+        // Without merges each placement is a cell of its own; a merge may cover another's place.
+        if (merged && (!cell.isValid() || cell.row() != p.row || cell.column() != p.column))
             continue;
         if (p.cell && !p.cell->paragraphs.empty()) {
-            QTextCursor c = cell.firstCursorPosition();
+            c.setPosition(cell.firstPosition());
             bool first = true;
             for (const model::Paragraph& para : p.cell->paragraphs) {
                 insertParagraph(c, para, first, true);
@@ -239,7 +311,8 @@ void insertTable(QTextCursor& cursor, const model::Table& table, CellFormats& ce
             }
         }
         // Setting the format keeps the spans that mergeCells stored in the cell.
-        cell.setFormat(cellFormats.get(p.def, table.rows[size_t(p.row)].def.gap));
+        if (!formatted[size_t(p.row) * size_t(columns) + size_t(p.column)])
+            cell.setFormat(cellFormats.get(lookOf(p)));
     }
     cursor = qtable->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);

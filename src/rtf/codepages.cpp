@@ -5,6 +5,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <utility>
 
 namespace rtf {
@@ -73,6 +74,64 @@ const char* codecName(int codePage)
     return nullptr;
 }
 
+QStringDecoder makeDecoder(int codePage)
+{
+    const char* name = codecName(codePage);
+    QStringDecoder decoder(name ? name : "windows-1252", QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        decoder = QStringDecoder("windows-1252", QStringDecoder::Flag::Stateless);
+    return decoder;
+}
+
+QString decodeWithCodec(QByteArrayView bytes, int codePage)
+{
+    QStringDecoder decoder = makeDecoder(codePage);
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes.data(), bytes.size());
+    return decoder.decode(bytes);
+}
+
+// The code pages of one byte per character. Opening a decoder costs far more than the few
+// bytes a run of text holds, so each of these is decoded once, byte by byte, into a table
+// (the whole range: a code page need not keep ASCII's control characters where they are).
+constexpr std::array kSingleByteCodePages{437,  850,  874,  1250, 1251, 1252, 1253,
+                                          1254, 1255, 1256, 1257, 1258, 10000};
+
+struct SingleByteTable
+{
+    bool usable = false; // every byte decodes to one UTF-16 unit
+    std::array<char16_t, 256> chars{};
+};
+
+SingleByteTable makeSingleByteTable(int codePage)
+{
+    SingleByteTable table;
+    QStringDecoder decoder = makeDecoder(codePage);
+    for (int b = 0; b <= 0xFF; ++b) {
+        const char byte = char(b);
+        const QString one = decoder.isValid() ? decoder.decode(QByteArrayView(&byte, 1)) : QString(QChar(b));
+        if (one.size() != 1)
+            return table;
+        table.chars[size_t(b)] = one.front().unicode();
+    }
+    table.usable = true;
+    return table;
+}
+
+// Made when a document first needs one: most documents use one code page.
+const SingleByteTable* singleByteTable(int codePage)
+{
+    static std::array<SingleByteTable, kSingleByteCodePages.size()> tables;
+    static std::array<std::once_flag, kSingleByteCodePages.size()> made;
+    for (size_t i = 0; i < kSingleByteCodePages.size(); ++i) {
+        if (kSingleByteCodePages[i] != codePage)
+            continue;
+        std::call_once(made[i], [i] { tables[i] = makeSingleByteTable(kSingleByteCodePages[i]); });
+        return tables[i].usable ? &tables[i] : nullptr;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 int codePageForCharset(int charset)
@@ -113,15 +172,14 @@ QString decodeBytes(QByteArrayView bytes, int codePage)
     if (ascii)
         return QString::fromLatin1(bytes.data(), bytes.size());
 
-    const char* name = codecName(codePage);
-    if (!name)
-        name = "windows-1252";
-    QStringDecoder decoder(name, QStringDecoder::Flag::Stateless);
-    if (!decoder.isValid())
-        decoder = QStringDecoder("windows-1252", QStringDecoder::Flag::Stateless);
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes.data(), bytes.size());
-    return decoder.decode(bytes);
+    if (const SingleByteTable* table = singleByteTable(codecName(codePage) ? codePage : 1252)) {
+        QString out(bytes.size(), Qt::Uninitialized);
+        char16_t* to = reinterpret_cast<char16_t*>(out.data());
+        for (const char c : bytes)
+            *to++ = table->chars[static_cast<unsigned char>(c)];
+        return out;
+    }
+    return decodeWithCodec(bytes, codePage);
 }
 
 } // namespace rtf

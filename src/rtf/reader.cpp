@@ -212,7 +212,7 @@ void Reader::flushBytes()
     if (m_pendingBytes.isEmpty())
         return;
     const QString text = decodeBytes(m_pendingBytes, currentCodePage());
-    m_pendingBytes.clear();
+    m_pendingBytes.truncate(0); // keeps its buffer for the next run of text
     emitText(text);
 }
 

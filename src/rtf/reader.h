@@ -162,7 +162,7 @@ private:
     QTextCharFormat charFormat(const CharState& s) const;
     QTextBlockFormat blockFormat(const ParaState& p) const;
     QTextCharFormat makeCharFormat(const CharState& s) const;
-    QTextBlockFormat makeBlockFormat(const ParaState& p) const;
+    static QTextBlockFormat makeBlockFormat(const ParaState& p);
     void finishField();
     void startFieldResult();
     void finishPicture();

@@ -85,10 +85,10 @@ QTextCharFormat Reader::charFormat(const CharState& s) const
                         [this](const CharState& c) { return makeCharFormat(c); });
 }
 
-QTextBlockFormat Reader::makeBlockFormat(const ParaState& p) const
+QTextBlockFormat Reader::blockFormat(const ParaState& p) const
 {
     return sharedFormat(m_blockFormats, p, kMaxSharedFormats,
-                        [this](const ParaState& c) { return makeBlockFormat(c); });
+                        [](const ParaState& c) { return makeBlockFormat(c); });
 }
 
 QTextCharFormat Reader::makeCharFormat(const CharState& s) const
@@ -131,7 +131,7 @@ QTextCharFormat Reader::makeCharFormat(const CharState& s) const
     return f;
 }
 
-QTextBlockFormat Reader::blockFormat(const ParaState& p) const
+QTextBlockFormat Reader::makeBlockFormat(const ParaState& p)
 {
     QTextBlockFormat f;
     f.setAlignment(p.align);

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <array>
-#include <unordered_map>
+#include <cstdint>
 
 namespace rtf {
 
@@ -249,14 +249,49 @@ constexpr std::array kWords{
     Entry{"wbmwidthbytes", Op::PicWidthBytes},
 };
 
-const std::unordered_map<std::string_view, Entry>& wordTable()
+// Every control word of a document is looked up here, so the table is open addressing with a
+// short hash rather than a node per word.
+class WordTable
 {
-    static const auto table = [] {
-        std::unordered_map<std::string_view, Entry> t;
-        for (const Entry& e : kWords)
-            t.emplace(e.name, e);
-        return t;
-    }();
+public:
+    WordTable()
+    {
+        for (const Entry& e : kWords) {
+            size_t i = slotOf(e.name);
+            while (m_slots[i] && m_slots[i]->name != e.name)
+                i = (i + 1) & kMask;
+            if (!m_slots[i])
+                m_slots[i] = &e;
+        }
+    }
+    const Entry* find(std::string_view word) const
+    {
+        for (size_t i = slotOf(word);; i = (i + 1) & kMask) {
+            const Entry* e = m_slots[i];
+            if (!e || e->name == word)
+                return e;
+        }
+    }
+
+private:
+    static constexpr size_t kSlots = 1024; // over three times the words: probes stay short
+    static constexpr size_t kMask = kSlots - 1;
+    static_assert(kWords.size() * 3 < kSlots);
+
+    static size_t slotOf(std::string_view word)
+    {
+        std::uint32_t h = 2166136261u; // FNV-1a
+        for (const char c : word)
+            h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+        return h & kMask;
+    }
+
+    std::array<const Entry*, kSlots> m_slots{};
+};
+
+const WordTable& wordTable()
+{
+    static const WordTable table;
     return table;
 }
 
@@ -271,15 +306,14 @@ constexpr int kMaxTwips = 31680 * 4;
 
 void Reader::handleWord(std::string_view word, bool hasParam, int param)
 {
-    const auto& table = wordTable();
-    const auto it = table.find(word);
-    if (it == table.end()) {
+    const Entry* found = wordTable().find(word);
+    if (!found) {
         // An unknown word after \* names a destination we do not know: skip it whole.
         if (st().starred)
             skipGroup();
         return;
     }
-    const Entry& e = it->second;
+    const Entry& e = *found;
     if (isDestination(e.op)) {
         handleDestination(e.op);
         return;

@@ -1,6 +1,7 @@
 #include "rtf/tokenizer.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace rtf {
@@ -28,6 +29,14 @@ int hexValue(char c)
 }
 
 constexpr int kMaxWordLength = 32;
+
+// The bytes that end a run of literal text.
+constexpr auto kEndsText = [] {
+    std::array<bool, 256> ends{};
+    for (const unsigned char c : {'{', '}', '\\', '\r', '\n', '\0'})
+        ends[c] = true;
+    return ends;
+}();
 
 Tokenizer::Token make(Tokenizer::Type type)
 {
@@ -70,12 +79,8 @@ Tokenizer::Token Tokenizer::next()
             continue;
         }
         const qsizetype start = m_pos;
-        while (m_pos < n) {
-            const char t = d[m_pos];
-            if (t == '{' || t == '}' || t == '\\' || t == '\r' || t == '\n' || t == '\0')
-                break;
+        while (m_pos < n && !kEndsText[static_cast<unsigned char>(d[m_pos])])
             ++m_pos;
-        }
         Token tok = make(Type::Text);
         tok.bytes = m_data.sliced(start, m_pos - start);
         return tok;

@@ -2,6 +2,7 @@
 #include "rtf_test_util.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
 #include <QTextFrame>
 #include <QTextTable>
 
@@ -109,6 +110,63 @@ TEST(TableStructure, cellBordersShadingAndAlignment)
     const QTextTableCellFormat second = table->cellAt(0, 1).format().toTableCellFormat();
     EXPECT_DOUBLE_EQ(second.topBorder(), 0.0);
     EXPECT_EQ(second.background().style(), Qt::NoBrush);
+}
+
+TEST(TableStructure, everyRowKeepsItsCellsLookWhenTheRowsBelowTheFirstAreAlike)
+{
+    // A heading row with a thick bottom border over rows with a thin top border: the lower rows
+    // are made as copies of one, and the last of them is the one they were copied from.
+    QByteArray rtf =
+        R"({\rtf1\trowd\trgaph60\clbrdrb\brdrs\brdrw30\cellx1000\clbrdrb\brdrs\brdrw30\cellx2000)"
+        R"(\intbl H1\cell H2\cell\row)";
+    for (int r = 1; r < 4; ++r)
+        rtf += R"(\trowd\trgaph60\clbrdrt\brdrs\cellx1000\clbrdrt\brdrs\cellx2000\pard\intbl a)" +
+               QByteArray::number(r) + R"(\cell\pard\intbl\qr b)" + QByteArray::number(r) + R"(\cell\row)";
+    rtf += "}";
+    const auto doc = read(rtf);
+    QTextTable* table = firstTable(*doc);
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->rows(), 4);
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 2; ++c) {
+            const QTextTableCell cell = table->cellAt(r, c);
+            const QTextTableCellFormat f = cell.format().toTableCellFormat();
+            EXPECT_DOUBLE_EQ(f.topBorder(), r == 0 ? 0.0 : 1.0) << r << "," << c;
+            EXPECT_DOUBLE_EQ(f.bottomBorder(), r == 0 ? 2.0 : 0.0) << r << "," << c;
+            EXPECT_DOUBLE_EQ(f.leftPadding(), 4.0) << r << "," << c;
+            const QTextBlock block = cell.firstCursorPosition().block();
+            EXPECT_EQ(block.text(), r == 0 ? QStringLiteral("H%1").arg(c + 1)
+                                           : QString(c ? u'b' : u'a') + QString::number(r));
+            EXPECT_EQ(block.blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                      r > 0 && c == 1 ? Qt::AlignRight : Qt::AlignLeft)
+                << r << "," << c;
+        }
+}
+
+TEST(TableStructure, placesWithoutACellStayPlainBesideRowsDrawnAlike)
+{
+    // The first row has one cell for two columns; the rows below have both, bordered alike.
+    const auto doc =
+        read(R"({\rtf1\trowd\cellx1000\intbl a\cell\row)"
+             R"(\trowd\clbrdrt\brdrs\cellx1000\clbrdrt\brdrs\cellx2000\intbl b\cell c\cell\row)"
+             R"(\trowd\clbrdrt\brdrs\cellx1000\clbrdrt\brdrs\cellx2000\intbl d\cell e\cell\row})");
+    QTextTable* table = firstTable(*doc);
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->columns(), 2);
+    EXPECT_FALSE(table->cellAt(0, 1).format().hasProperty(QTextFormat::TableCellTopBorder));
+    EXPECT_FALSE(table->cellAt(0, 1).format().hasProperty(QTextFormat::TableCellLeftPadding));
+    EXPECT_DOUBLE_EQ(table->cellAt(2, 1).format().toTableCellFormat().topBorder(), 1.0);
+}
+
+TEST(TableStructure, aLowerRowDrawnDifferentlyKeepsItsOwnLook)
+{
+    const auto doc = read(R"({\rtf1\trowd\clbrdrt\brdrs\cellx1000\intbl a\cell\row)"
+                          R"(\trowd\clbrdrt\brdrs\cellx1000\intbl b\cell\row)"
+                          R"(\trowd\clbrdrt\brdrs\brdrw45\cellx1000\intbl c\cell\row})");
+    QTextTable* table = firstTable(*doc);
+    ASSERT_NE(table, nullptr);
+    EXPECT_DOUBLE_EQ(table->cellAt(1, 0).format().toTableCellFormat().topBorder(), 1.0);
+    EXPECT_DOUBLE_EQ(table->cellAt(2, 0).format().toTableCellFormat().topBorder(), 3.0);
 }
 
 // Every table told a shown document's layout to start again from there, and rebuilt the frame

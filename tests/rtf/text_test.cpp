@@ -32,6 +32,10 @@ const TextCase kCodePages[] = {
     {"Symbol font bytes become real characters",
      R"({\rtf1{\fonttbl{\f3\fcharset2 Symbol;}}\f3 \'b7\'61\'e5\par})", u"•α∑"},
     {"mac code page", R"({\rtf1\mac \'8e\par})", u"é"},
+    {"a run mixes ASCII with a central European code page's letters",
+     R"({\rtf1\ansi\ansicpg1250 \'8akoda \'e8aj\par})", u"Škoda čaj"},
+    {"IBM PC code page draws boxes", R"({\rtf1\pc \'c9\'cd\'bb\par})", u"╔═╗"},
+    {"Thai code page", R"({\rtf1\ansi\ansicpg874 \'a1\'d2\par})", u"กา"},
 };
 INSTANTIATE_TEST_SUITE_P(CodePages, ReaderText, ::testing::ValuesIn(kCodePages));
 

@@ -45,6 +45,9 @@ bool RichTextBox::setFileName(const QString& discPath)
     auto document = std::make_unique<QTextDocument>(this);
     if (!rtf::readRtf(data, document.get()).ok)
         return false;
+    // Taking a document, the box lays it out for Qt's default page size and then again for its own
+    // width; a null page size holds the first of them (a sixth of the whole opening).
+    document->setPageSize(QSizeF(0, 0));
     // The first document belongs to the box's text control, which deletes it; ours go here.
     const QPointer<QTextDocument> previous = QTextEdit::document();
     setDocument(document.release());
