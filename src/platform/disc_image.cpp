@@ -88,6 +88,8 @@ bool DiscImage::fill(Node& folder)
     if (!m_reader->listFolder(folder.item.key, &items))
         return false;
     folder.listed = true;
+    folder.byName.reserve(qsizetype(items.size()));
+    folder.children.reserve(items.size());
     for (DiscImageReader::Item& item : items) {
         const QString name = item.entry.name;
         const QString lower = name.toLower();

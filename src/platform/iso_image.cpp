@@ -12,6 +12,7 @@
 #include <cdio/iso9660.h>
 #include <cdio/logging.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <functional>
@@ -283,6 +284,40 @@ namespace {
 
 constexpr iso_extension_mask_t kWithoutJoliet = ISO_EXTENSION_ALL & ~ISO_EXTENSION_JOLIET;
 
+QStringList sortedRootNames(DiscImageReader& reader)
+{
+    std::vector<DiscImageReader::Item> items;
+    QStringList names;
+    if (reader.listFolder({}, &items))
+        for (const auto& item : items)
+            if (isSafeImageName(item.entry.name))
+                names << item.entry.name;
+    names.sort();
+    return names;
+}
+
+// True when the primary tree names the root's entries exactly as the Joliet tree does, in a form
+// plain ISO 9660 names cannot take (lower case, say): Rock Ridge names, which are never shorter
+// than Joliet's and are read without converting every one of them from UCS-2.
+bool rockRidgeNamesAsJoliet(DiscImageReader& primary, DiscImageReader& joliet)
+{
+    const QStringList names = sortedRootNames(primary);
+    const bool rockRidge = std::any_of(names.begin(), names.end(), [](const QString& name) {
+        return std::any_of(name.begin(), name.end(), [](QChar c) {
+            return !(c.isDigit() || (c >= u'A' && c <= u'Z') || c == u'_' || c == u'.');
+        });
+    });
+    return rockRidge && names == sortedRootNames(joliet);
+}
+
+// Joliet names stop at 64 characters, Rock Ridge names do not: the tree with the longer names,
+// and of two alike the one read faster.
+bool primaryTreeWins(DiscImageReader& primary, DiscImageReader& joliet)
+{
+    const qint64 longer = rootNameLength(primary) - rootNameLength(joliet);
+    return longer > 0 || (longer == 0 && rockRidgeNamesAsJoliet(primary, joliet));
+}
+
 } // namespace
 
 std::unique_ptr<DiscImageReader> openIsoImage(const QString& hostPath)
@@ -297,12 +332,11 @@ std::unique_ptr<DiscImageReader> openIsoImage(const QString& hostPath)
         return nullptr;
     if (iso9660_ifs_get_joliet_level(joliet) == 0)
         return reader;
-    // Joliet names stop at 64 characters, Rock Ridge names do not: the tree with the longer names.
     iso9660_t* primary = iso9660_open_ext(path.constData(), kWithoutJoliet);
     if (!primary)
         return reader;
     auto other = std::make_unique<IsoImageReader>(primary, hostPath);
-    if (rootNameLength(*other) > rootNameLength(*reader))
+    if (primaryTreeWins(*other, *reader))
         return other;
     return reader;
 }
@@ -334,7 +368,7 @@ std::unique_ptr<DiscImageReader> openCdImage(const QString& hostPath)
     if (!reader)
         return nullptr;
     auto other = open(kWithoutJoliet);
-    if (other && rootNameLength(*other) > rootNameLength(*reader))
+    if (other && primaryTreeWins(*other, *reader))
         return other;
     return reader;
 }

@@ -247,6 +247,26 @@ TEST(DiscImageRead, AFileOpenedOnceReadsInPiecesAsTheWholeFileAndMissingOnesAreR
     EXPECT_EQ(image->read(DiscImage::File(), 0, piece.data(), piece.size()), -1);
 }
 
+TEST(DiscImageNames, AFileNameLongerThanJolietTakesIsReadInFullWhereTheRootsNamesAreAlike)
+{
+    // The roots of both trees read alike; only deeper down do Joliet's 64 characters cut a name.
+    QTemporaryDir tree;
+    const QString longName =
+        u"A photograph of the 1957 convertible with its hardtop, taken at the plant.jpg"_qs;
+    ASSERT_GT(longName.size(), 64);
+    QDir(tree.path()).mkpath(u"disc/kestranes"_qs);
+    QFile(tree.path() + u"/disc/kestranes/"_qs + longName).open(QIODevice::WriteOnly);
+    const QString iso = tree.path() + u"/long.iso"_qs;
+    ASSERT_TRUE(run(u"xorriso"_qs, {u"-as"_qs, u"mkisofs"_qs, u"-quiet"_qs, u"-R"_qs, u"-J"_qs, u"-o"_qs, iso,
+                                    tree.path() + u"/disc"_qs}));
+    std::unique_ptr<DiscImage> image = DiscImage::open(iso);
+    ASSERT_TRUE(image);
+    QList<DiscImageEntry> entries;
+    ASSERT_TRUE(image->list({u"KESTRANES"_qs}, &entries));
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries.front().name, longName);
+}
+
 TEST(DiscImageDamage, ABrokenImageIsNoImageAndADamagedFileFailsAlone)
 {
     QTemporaryDir folder;
