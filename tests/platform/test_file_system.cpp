@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,21 @@ struct Resolver : ::testing::Test
     QString disc = fake.addDrive(u'E');
     HostFileSystem& fs = fake.fileSystem;
 };
+
+TEST(ListingPatterns, AnEndingAndAnyOtherWildcardMatchAsTheGlobDoes)
+{
+    const QStringList names = {u"57A.JPG"_qs,     u"57a.jpg"_qs,          u"57A.JPEG"_qs, u".jpg"_qs,
+                               u"57A.JPG.TXT"_qs, u"m\u00e9lange.Jpg"_qs, u"JPG"_qs,      u"57[1].jpg"_qs};
+    const QStringList patterns = {u"*.jpg"_qs,   u"*.JPG"_qs, u"*"_qs,        u"*.*"_qs,
+                                  u"57*.jpg"_qs, u"*.j?g"_qs, u"*[1].jpg"_qs, u"57a.jpg"_qs};
+    for (const QString& pattern : patterns) {
+        const QRegularExpression glob(QRegularExpression::wildcardToRegularExpression(pattern),
+                                      QRegularExpression::CaseInsensitiveOption);
+        for (const QString& name : names)
+            EXPECT_EQ(matchesPattern(name, pattern), glob.match(name).hasMatch())
+                << pattern.toStdString() << " against " << name.toStdString();
+    }
+}
 
 TEST_F(Resolver, NamesMatchWithoutRegardToLetterCase)
 {
