@@ -98,6 +98,11 @@ std::unique_ptr<DiscImageReader> openUdfImage(const QString& hostPath);
 // images of other kinds away from the UDF library.
 bool hasUdfRecognitionSequence(QIODevice& device);
 
+// False when a logical volume's file set area, as the descriptors at the anchor name it, passes
+// the end of an image of `imageBytes`: a damaged or hostile image the UDF library would read
+// sector by sector to that end.
+bool udfFileSetWithinImage(QIODevice& device, qint64 imageBytes);
+
 // True when an NRG image's footer and chunk list are within the file and whole: the test that
 // keeps a damaged one away from the image library.
 bool hasSoundNrgChunks(QIODevice& device);

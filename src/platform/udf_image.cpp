@@ -4,6 +4,10 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
+#include <vector>
+
+#include <unistd.h>
 
 #include <udfread/udfread.h>
 
@@ -114,11 +118,54 @@ bool hasUdfRecognitionSequence(QIODevice& device)
     return false;
 }
 
+bool udfFileSetWithinImage(QIODevice& device, qint64 imageBytes)
+{
+    constexpr qint64 kSector = 2048;
+    const auto read = [&](qint64 sector, char* block) {
+        return device.seek(sector * kSector) && device.read(block, kSector) == kSector;
+    };
+    const auto le16 = [](const char* at) { return quint32(quint8(at[0])) | quint32(quint8(at[1])) << 8; };
+    const auto le32 = [&](const char* at) { return le16(at) | le16(at + 2) << 16; };
+    char block[kSector];
+    // The anchor at sector 256 names the main and the reserve volume descriptor sequences.
+    if (!read(256, block) || le16(block) != 2)
+        return true; // an anchor elsewhere: the library looks for it and checks on its own
+    const qint64 sequences[2][2] = {{le32(block + 20), le32(block + 16)},
+                                    {le32(block + 28), le32(block + 24)}};
+    for (const auto& [start, length] : sequences) {
+        qint64 partitionStart = -1;
+        std::vector<std::pair<qint64, qint64>> fileSets; // block, bytes
+        for (qint64 sector = start; sector < start + std::min<qint64>(length / kSector, 64); ++sector) {
+            if (!read(sector, block))
+                break;
+            const quint32 tag = le16(block);
+            if (tag == 8) // the terminating descriptor
+                break;
+            if (tag == 5) {
+                const qint64 at = le32(block + 188);
+                partitionStart = partitionStart < 0 ? at : std::min(partitionStart, at);
+            } else if (tag == 6) {
+                fileSets.emplace_back(le32(block + 252), le32(block + 248) & 0x3FFFFFFF);
+            }
+        }
+        for (const auto& [first, bytes] : fileSets)
+            if ((std::max<qint64>(partitionStart, 0) + first) * kSector + bytes > imageBytes)
+                return false;
+    }
+    return true;
+}
+
 std::unique_ptr<DiscImageReader> openUdfImage(const QString& hostPath)
 {
-    // The library reports on the terminal every image that is not UDF: only UDF reaches it.
+    // The library reports on the terminal every image that is not UDF: only UDF reaches it. It
+    // also reads a file set area sector by sector to its claimed end, one complaint a sector:
+    // an area that passes the end of the image never reaches it.
     QFile file(hostPath);
     if (!file.open(QIODevice::ReadOnly) || !hasUdfRecognitionSequence(file))
+        return nullptr;
+    // The end found by seeking: a drive's device tells no size of its own.
+    const qint64 imageBytes = qint64(::lseek(file.handle(), 0, SEEK_END));
+    if (imageBytes > 0 && !udfFileSetWithinImage(file, imageBytes))
         return nullptr;
     file.close();
     udfread* udf = udfread_init();

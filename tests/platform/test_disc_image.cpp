@@ -447,6 +447,44 @@ TEST(DiscImageProbe, OnlyAnImageWithUdfsRecognitionSequenceReachesTheUdfLibrary)
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
+TEST(DiscImageDamage, AUdfFileSetAreaPastTheEndOfTheImageNeverReachesTheUdfLibrary)
+{
+    // A bridge disc whose logical volume puts its file set area at block 50, a gigabyte long: the
+    // library read it block by block to the end, with a complaint on the terminal for each.
+    QFile file(demoImage(u"udf"_qs));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    const auto le = [&](qsizetype at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
+    ASSERT_EQ(le(256 * 2048) & 0xFFFF, 2u);
+    qsizetype volume = -1;
+    for (qint64 sector = le(256 * 2048 + 20); sector < le(256 * 2048 + 20) + 16 && volume < 0; ++sector)
+        if ((le(qsizetype(sector) * 2048) & 0xFFFF) == 6)
+            volume = qsizetype(sector) * 2048;
+    ASSERT_GE(volume, 0);
+    QTemporaryDir folder;
+    const auto write = [&](const QString& name, quint32 length, quint32 block) {
+        qToLittleEndian<quint32>(length, bytes.data() + volume + 248);
+        qToLittleEndian<quint32>(block, bytes.data() + volume + 252);
+        QFile out(folder.path() + u'/' + name);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+        return out.fileName();
+    };
+    const QString whole = write(u"whole.iso"_qs, le(volume + 248), le(volume + 252));
+    const QString hostile = write(u"hostile.iso"_qs, 0x3FFFF000, 50);
+
+    EXPECT_TRUE(openUdfImage(whole));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(openUdfImage(hostile));
+    // The image still reads through its ISO 9660 names.
+    std::unique_ptr<DiscImage> image = DiscImage::open(hostile);
+    const std::string said = testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(image);
+    QList<DiscImageEntry> root;
+    EXPECT_TRUE(image->list({}, &root));
+    EXPECT_FALSE(root.isEmpty());
+    EXPECT_EQ(said.find("udfread"), std::string::npos) << said.substr(0, 200);
+}
+
 TEST(DiscImageDamage, AFolderThatHoldsItselfEndsAtTheDepthLimitWithEveryListedNameFound)
 {
     QTemporaryDir folder;
