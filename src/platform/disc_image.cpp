@@ -18,18 +18,30 @@ bool isCdImageName(const QString& hostPath)
 
 } // namespace
 
-qint64 rootNameLength(DiscImageReader& reader)
+QStringList rootNames(DiscImageReader& reader)
 {
     std::vector<DiscImageReader::Item> items;
-    qint64 total = 0;
+    QStringList names;
     if (reader.listFolder({}, &items)) {
         // "." and ".." are in every ISO 9660 listing: counted, they would outweigh a longer name.
-        for (const auto& item : items) {
+        for (const auto& item : items)
             if (isSafeImageName(item.entry.name))
-                total += item.entry.name.size();
-        }
+                names << item.entry.name;
     }
+    return names;
+}
+
+qint64 nameLength(const QStringList& names)
+{
+    qint64 total = 0;
+    for (const QString& name : names)
+        total += name.size();
     return total;
+}
+
+qint64 rootNameLength(DiscImageReader& reader)
+{
+    return nameLength(rootNames(reader));
 }
 
 struct DiscImage::Node

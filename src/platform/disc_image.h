@@ -107,7 +107,10 @@ bool udfFileSetWithinImage(QIODevice& device, qint64 imageBytes);
 // keeps a damaged one away from the image library.
 bool hasSoundNrgChunks(QIODevice& device);
 
-// The length of the names in a reader's root folder: of two trees, the longer names are the real ones.
+// The names in a reader's root folder that an image may hold, and their length in all: of two
+// trees, the longer names are the real ones.
+QStringList rootNames(DiscImageReader& reader);
+qint64 nameLength(const QStringList& names);
 qint64 rootNameLength(DiscImageReader& reader);
 
 // A name an image may hold for a file: not empty, no separator, not "." or "..".

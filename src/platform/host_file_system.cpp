@@ -215,14 +215,14 @@ struct PageAlignedDelete
     void operator()(char* p) const { ::operator delete[](p, kPageAlign); }
 };
 
-// Reads `total` bytes of a file in an image in chunks, handing each to `sink`; false when the
-// image gives fewer (a damaged image) or the sink refuses.
-bool readImageChunks(DiscImage& image, const QStringList& file, qint64 total,
+// Reads a file of an image to its end in chunks, handing each to `sink`; false when the image
+// gives fewer bytes than the file holds (a damaged image) or the sink refuses.
+bool readImageChunks(DiscImage& image, const DiscImage::File& opened,
                      const std::function<bool(const char*, qint64)>& sink)
 {
     // On a page boundary: the kernel copies into a buffer a few bytes off one at a fraction of the speed.
     const std::unique_ptr<char[], PageAlignedDelete> buffer(new (kPageAlign) char[kImageChunk]);
-    const DiscImage::File opened = image.openFile(file);
+    const qint64 total = opened.size();
     qint64 done = 0;
     while (done < total) {
         const qint64 n = image.read(opened, done, buffer.get(), std::min(kImageChunk, total - done));
@@ -235,12 +235,12 @@ bool readImageChunks(DiscImage& image, const QStringList& file, qint64 total,
 
 bool readImageFile(DiscImage& image, const QStringList& file, QByteArray* data)
 {
-    const auto entry = image.find(file);
-    if (!entry || entry->folder)
+    const DiscImage::File opened = image.openFile(file);
+    if (!opened.isValid())
         return false;
     QByteArray contents;
-    contents.reserve(entry->size);
-    if (!readImageChunks(image, file, entry->size, [&](const char* bytes, qint64 n) {
+    contents.reserve(opened.size());
+    if (!readImageChunks(image, opened, [&](const char* bytes, qint64 n) {
             contents.append(bytes, n);
             return true;
         }))
@@ -537,28 +537,27 @@ bool HostFileSystem::copyResolved(const QString& from, const QString& target,
 bool HostFileSystem::copyOutOfImage(const Place& source, const QString& target,
                                     const std::function<bool(qint64)>& progress, QString* error) const
 {
-    const auto entry = source.image->find(source.inner);
+    const DiscImage::File opened = source.image->openFile(source.inner);
     QFile out(partialCopyName(target));
-    if (!entry || entry->folder || !out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    if (!opened.isValid() || !out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         if (error)
-            *error = entry && !entry->folder ? out.errorString() : qt_error_string(ENOENT);
+            *error = opened.isValid() ? out.errorString() : qt_error_string(ENOENT);
         return false;
     }
     qint64 copied = 0;
     QString reason = u"The disc image cannot be read."_qs;
-    const bool ok =
-        readImageChunks(*source.image, source.inner, entry->size, [&](const char* bytes, qint64 n) {
-            if (out.write(bytes, n) != n) {
-                reason = out.errorString();
-                return false;
-            }
-            copied += n;
-            if (progress && !progress(copied)) {
-                reason = u"The copy was stopped."_qs;
-                return false;
-            }
-            return true;
-        });
+    const bool ok = readImageChunks(*source.image, opened, [&](const char* bytes, qint64 n) {
+        if (out.write(bytes, n) != n) {
+            reason = out.errorString();
+            return false;
+        }
+        copied += n;
+        if (progress && !progress(copied)) {
+            reason = u"The copy was stopped."_qs;
+            return false;
+        }
+        return true;
+    });
     out.close();
     if (!ok || out.error() != QFileDevice::NoError ||
         std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(target).constData()) !=

@@ -284,38 +284,30 @@ namespace {
 
 constexpr iso_extension_mask_t kWithoutJoliet = ISO_EXTENSION_ALL & ~ISO_EXTENSION_JOLIET;
 
-QStringList sortedRootNames(DiscImageReader& reader)
+// Plain ISO 9660 names are upper case letters, digits, "_" and ".": any other character in the
+// primary tree is a Rock Ridge name.
+bool hasRockRidgeForm(const QStringList& names)
 {
-    std::vector<DiscImageReader::Item> items;
-    QStringList names;
-    if (reader.listFolder({}, &items))
-        for (const auto& item : items)
-            if (isSafeImageName(item.entry.name))
-                names << item.entry.name;
-    names.sort();
-    return names;
-}
-
-// True when the primary tree names the root's entries exactly as the Joliet tree does, in a form
-// plain ISO 9660 names cannot take (lower case, say): Rock Ridge names, which are never shorter
-// than Joliet's and are read without converting every one of them from UCS-2.
-bool rockRidgeNamesAsJoliet(DiscImageReader& primary, DiscImageReader& joliet)
-{
-    const QStringList names = sortedRootNames(primary);
-    const bool rockRidge = std::any_of(names.begin(), names.end(), [](const QString& name) {
+    return std::any_of(names.begin(), names.end(), [](const QString& name) {
         return std::any_of(name.begin(), name.end(), [](QChar c) {
             return !(c.isDigit() || (c >= u'A' && c <= u'Z') || c == u'_' || c == u'.');
         });
     });
-    return rockRidge && names == sortedRootNames(joliet);
 }
 
-// Joliet names stop at 64 characters, Rock Ridge names do not: the tree with the longer names,
-// and of two alike the one read faster.
+// Joliet names stop at 64 characters, Rock Ridge names do not: the tree with the longer names.
+// Of two that name the root alike, Rock Ridge's: never shorter than Joliet's deeper down, and
+// read without converting every name from UCS-2.
 bool primaryTreeWins(DiscImageReader& primary, DiscImageReader& joliet)
 {
-    const qint64 longer = rootNameLength(primary) - rootNameLength(joliet);
-    return longer > 0 || (longer == 0 && rockRidgeNamesAsJoliet(primary, joliet));
+    QStringList mine = rootNames(primary);
+    QStringList theirs = rootNames(joliet);
+    const qint64 longer = nameLength(mine) - nameLength(theirs);
+    if (longer != 0)
+        return longer > 0;
+    mine.sort();
+    theirs.sort();
+    return hasRockRidgeForm(mine) && mine == theirs;
 }
 
 } // namespace
